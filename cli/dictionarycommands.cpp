@@ -1,0 +1,6 @@
+#include "cli/commands.h"
+
+QList<CliCommand> dictionaryCommands()
+{
+    return {};
+}

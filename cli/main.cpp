@@ -1,0 +1,41 @@
+#include "cli/command.h"
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+QString cliProgramFolder(QStringList &args)
+{
+    for (const QString &flag : {u"--into"_s, u"--folder"_s}) {
+        const qsizetype at = args.indexOf(flag);
+        if (at >= 0 && at + 1 < args.size()) {
+            const QString folder = args.at(at + 1);
+            args.remove(at, 2);
+            return folder;
+        }
+    }
+    return QCoreApplication::applicationDirPath();
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QList<CliCommand> commands = allCliCommands();
+
+    QStringList args = app.arguments().mid(1);
+    const QString name = args.isEmpty() ? u"help"_s : args.takeFirst();
+    for (const CliCommand &command : commands) {
+        if (command.name == name)
+            return command.run(args, out, err);
+    }
+    QTextStream &stream = name == u"help" ? out : err;
+    if (name != u"help")
+        stream << "Unknown command: " << name << '\n';
+    stream << "Usage: ordbok-cli COMMAND [ARGS]\n";
+    for (const CliCommand &command : commands)
+        stream << "  " << command.usage << '\n';
+    return name == u"help" ? 0 : 2;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// The three dictionary stores: file names, table, fields and schema.
+// Every store is an SQLite file holding one table, Tabell1, read in rowid order.
+
+#include <QLatin1StringView>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace Tables {
+
+inline constexpr QLatin1StringView tableName{"Tabell1"};
+
+inline constexpr QLatin1StringView wordStore{"kinesiskBIG5kod.mdb"};
+inline constexpr QLatin1StringView pendingWordStore{"kinesiskBIG5kod1.mdb"};
+inline constexpr QLatin1StringView emptyWordTemplate{"empty/kinesiskBIG5kod1.mdb"};
+inline constexpr QLatin1StringView characterStore{"KVOdata.mdb"};
+inline constexpr QLatin1StringView codeStore{"BIG5.mdb"};
+
+inline constexpr int translationCount = 10;
+inline constexpr int meaningCount = 10;
+
+// Word table: tecken, teckenkoder, Pinyin, translation1..translation10.
+QStringList wordFields();
+// Character table: teckenkod, nummer, forenklaform, traditionellform, kinesisktradikal, summa,
+// pinyin1, meaning1..10, kantonesiska1..3, japanskkun1..3, japanskon1..3, Koreanska1..3.
+QStringList characterFields();
+// Code table: bigfive and big5 (the same four hex digits, under both names), unicode.
+QStringList codeFields();
+
+// Create Tabell1 with its key indexes in an open, empty database. Returns false on an SQL error.
+bool createWordTable(QSqlDatabase &db);
+bool createCharacterTable(QSqlDatabase &db);
+bool createCodeTable(QSqlDatabase &db);
+
+// Folder path + file name, the way every store is found.
+QString storePath(const QString &programFolder, QLatin1StringView fileName);
+
+} // namespace Tables

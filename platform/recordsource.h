@@ -1,0 +1,81 @@
+#pragma once
+
+#include "dictionary/criteria.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <memory>
+
+class QSqlQuery;
+
+// One open table of a store with a current record, searched the way the dictionary's
+// windows search: FindFirst / FindNext by a criteria string in rowid order, NoMatch after a
+// miss (the current record stays), fields of the current record, AddNew / Update.
+class RecordSource : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Mode { ReadOnly, ReadWrite };
+
+    explicit RecordSource(QObject *parent = nullptr);
+    ~RecordSource() override;
+
+    // Opens an existing file; never creates one. The first record becomes current.
+    bool open(const QString &databaseFile, const QString &table = QStringLiteral("Tabell1"),
+              Mode mode = Mode::ReadOnly);
+    void close();
+    bool isOpen() const;
+    QString fileName() const { return m_fileName; }
+
+    void findFirst(const QString &criteria);
+    void findNext(const QString &criteria);
+    bool noMatch() const { return m_noMatch; }
+
+    void moveFirst();
+    bool hasCurrent() const { return m_currentRowId >= 0; }
+    qint64 currentRowId() const { return m_currentRowId; }
+
+    // Field names compare without case; an unknown field or no current record reads as null.
+    bool hasField(const QString &name) const;
+    QVariant value(const QString &name) const;
+    QString text(const QString &name) const { return value(name).toString(); }
+    QStringList fieldNames() const { return m_columns; }
+
+    // A pending new record: fields not set stay null. update() stores it and returns false
+    // (storing nothing) when the database refuses it; the current record does not move.
+    void addNew();
+    void setValue(const QString &name, const QVariant &value);
+    bool update();
+
+    bool beginTransaction();
+    bool commit();
+
+    qint64 recordCount() const;
+    QSqlDatabase database() const;
+
+signals:
+    void currentChanged();
+
+private:
+    void find(const QString &criteria, qint64 afterRowId);
+    QSqlQuery *prepared(const QString &sql);
+    int columnIndex(const QString &name) const;
+    void loadCurrent(QSqlQuery &query);
+
+    QString m_connection;
+    QString m_fileName;
+    QString m_table;
+    QStringList m_columns;
+    QHash<QString, int> m_columnByLowerName;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QVector<QVariant> m_current;
+    qint64 m_currentRowId = -1;
+    bool m_noMatch = false;
+    QVector<QVariant> m_pending;
+    bool m_hasPending = false;
+};

