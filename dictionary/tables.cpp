@@ -89,3 +89,18 @@ QString storePath(const QString &programFolder, QLatin1StringView fileName)
 }
 
 } // namespace Tables
+
+bool DictionaryTables::open(const QString &programFolder)
+{
+    m_missing.clear();
+    const auto openStore = [&](RecordSource &source, QLatin1StringView file) {
+        if (!source.open(Tables::storePath(programFolder, file)))
+            m_missing << file;
+    };
+    openStore(words, Tables::wordStore);
+    openStore(codes, Tables::codeStore);
+    openStore(characters, Tables::characterStore);
+    openStore(characters2, Tables::characterStore);
+    m_missing.removeDuplicates();
+    return m_missing.isEmpty();
+}

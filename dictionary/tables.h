@@ -3,6 +3,8 @@
 // The three dictionary stores: file names, table, fields and schema.
 // Every store is an SQLite file holding one table, Tabell1, read in rowid order.
 
+#include "platform/recordsource.h"
+
 #include <QLatin1StringView>
 #include <QSqlDatabase>
 #include <QString>
@@ -38,3 +40,22 @@ bool createCodeTable(QSqlDatabase &db);
 QString storePath(const QString &programFolder, QLatin1StringView fileName);
 
 } // namespace Tables
+
+// The record sources of a main window: the word table (Data2), the code table (Data3) and two
+// independent cursors on the character table (Data4 and Data1). Missing stores stay closed.
+class DictionaryTables
+{
+public:
+    RecordSource words;
+    RecordSource codes;
+    RecordSource characters;
+    RecordSource characters2;
+
+    // Returns false when any store is missing; the others are open all the same.
+    bool open(const QString &programFolder);
+    // Store file names that could not be opened by the last open().
+    QStringList missing() const { return m_missing; }
+
+private:
+    QStringList m_missing;
+};
