@@ -1,3 +1,4 @@
+#include "app/globals.h"
 #include "app/startwindow.h"
 
 #include <QApplication>
@@ -5,7 +6,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    StartWindow start;
-    start.show();
+    QApplication::setApplicationName(QStringLiteral("Ordbok"));
+    QApplication::setApplicationVersion(QStringLiteral("3.4.0"));
+
+    auto *start = new StartWindow(Globals::programFolder());
+    start->start();
     return app.exec();
 }

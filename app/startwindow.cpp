@@ -1,30 +1,105 @@
 #include "app/startwindow.h"
 
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "app/settingsrecord.h"
+
+#include <QDir>
+#include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-StartWindow::StartWindow(QWidget *parent) : QWidget(parent)
+namespace {
+
+QLabel *picture(const QString &file, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    QPixmap pixmap(file);
+    // The pictures are drawn at twice their size so that they stay sharp on 2x screens.
+    pixmap.setDevicePixelRatio(2.0);
+    label->setPixmap(pixmap);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+StartWindow::StartWindow(const QString &programFolder, QWidget *parent)
+    : QWidget(parent), m_programFolder(programFolder)
 {
     setObjectName(u"start"_s);
     setWindowTitle(u"Start"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+
     lblProductName = new QLabel(u"Chinese Dictionary"_s, this);
     lblProductName->setObjectName(u"lblProductName"_s);
+    QFont big = lblProductName->font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setBold(true);
+    lblProductName->setFont(big);
     lblCompanyProduct = new QLabel(u"Brenvik"_s, this);
     lblCompanyProduct->setObjectName(u"lblCompanyProduct"_s);
-    lblversion = new QLabel(u"Version %1.%2.%3"_s.arg(ORDBOK_VERSION_MAJOR).arg(ORDBOK_VERSION_MINOR).arg(ORDBOK_VERSION_PATCH), this);
+    lblversion = new QLabel(u"Version %1.%2.%3"_s.arg(ORDBOK_VERSION_MAJOR)
+                                .arg(ORDBOK_VERSION_MINOR)
+                                .arg(ORDBOK_VERSION_PATCH),
+                            this);
     lblversion->setObjectName(u"lblversion"_s);
+    const QDir folder(programFolder);
+    Image1 = picture(folder.filePath(u"start1.png"_s), u"Image1"_s, this);
+    Image2 = picture(folder.filePath(u"start2.png"_s), u"Image2"_s, this);
     Command1 = new QPushButton(u"English"_s, this);
     Command1->setObjectName(u"Command1"_s);
     Command2 = new QPushButton(u"Svenska"_s, this);
     Command2->setObjectName(u"Command2"_s);
-    auto *layout = new QVBoxLayout(this);
-    for (QWidget *w : {static_cast<QWidget *>(lblProductName), static_cast<QWidget *>(lblCompanyProduct),
-                       static_cast<QWidget *>(lblversion), static_cast<QWidget *>(Command1),
-                       static_cast<QWidget *>(Command2)})
-        layout->addWidget(w);
-    connect(Command1, &QPushButton::clicked, this, [this] { emit languageChosen(1); });
-    connect(Command2, &QPushButton::clicked, this, [this] { emit languageChosen(2); });
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Image1, 0, 0, 4, 1);
+    grid->addWidget(lblProductName, 0, 1, 1, 2);
+    grid->addWidget(lblCompanyProduct, 1, 1, 1, 2);
+    grid->addWidget(lblversion, 2, 1, 1, 2);
+    grid->addWidget(Image2, 0, 3, 4, 1);
+    grid->addWidget(Command1, 3, 1);
+    grid->addWidget(Command2, 3, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Command1, &QPushButton::clicked, this, &StartWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &StartWindow::Command2_Click);
+}
+
+void StartWindow::start()
+{
+    using F = SettingsRecord::Field;
+    Globals::backgroundPath = QDir(m_programFolder).filePath(u"2.gif"_s);
+    SettingsRecord &settings = SettingsRecord::shared();
+    settings.read(m_programFolder);
+    const bool swedish = SettingsText::leadingNumber(settings.value(F::autoStartSwedish)) != 0;
+    const bool english = SettingsText::leadingNumber(settings.value(F::autoStartEnglish)) != 0;
+    if (swedish)
+        choose(2);
+    if (english)
+        choose(1);
+    if (!swedish && !english)
+        show();
+}
+
+void StartWindow::Command1_Click()
+{
+    choose(1);
+}
+
+void StartWindow::Command2_Click()
+{
+    choose(2);
+}
+
+void StartWindow::choose(int uiLanguage)
+{
+    Globals::uiLanguage = uiLanguage;
+    // The main window shows first, so that the program never has no window open.
+    MainWindow::showFor(uiLanguage, m_programFolder);
+    close();
 }

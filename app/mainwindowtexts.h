@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The captions of one language edition of the main window.
+struct MainWindowTexts
+{
+    QString windowTitle;
+    QString label1, label2;       // search box labels
+    QString searchMore, exactSpelling;
+    QString command1, command3;   // translate to traditional / simplified form
+    QString check1, radicals, noRadicals;
+    QString command9, command11, command17, label5, label6;
+    QString command9Tip, command11Tip, command17Tip, text21Tip;
+    QString translateAllTo;
+    QString mandarin, cantonese, japaneseKun, japaneseOn, korean;
+    QString details, word, character, codeTable;
+
+    static const MainWindowTexts &english();
+    static const MainWindowTexts &swedish();
+};
