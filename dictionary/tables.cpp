@@ -83,6 +83,12 @@ bool createCodeTable(QSqlDatabase &db)
     return createTable(db, codeFields(), {u"bigfive"_s, u"unicode"_s});
 }
 
+bool createWordSearchIndex(QSqlDatabase &db)
+{
+    return RecordSource::createSearchIndex(
+        db, tableName, QStringList{u"Pinyin"_s} + numbered(u"translation"_s, translationCount));
+}
+
 QString storePath(const QString &programFolder, QLatin1StringView fileName)
 {
     return QDir(programFolder).filePath(fileName);

@@ -35,6 +35,9 @@ QStringList codeFields();
 bool createWordTable(QSqlDatabase &db);
 bool createCharacterTable(QSqlDatabase &db);
 bool createCodeTable(QSqlDatabase &db);
+// The trigram index of the word table's Pinyin and translation fields, which makes the
+// contains searches fast. Call after createWordTable, before or after the rows go in.
+bool createWordSearchIndex(QSqlDatabase &db);
 
 // Folder path + file name, the way every store is found.
 QString storePath(const QString &programFolder, QLatin1StringView fileName);

@@ -3,6 +3,7 @@
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -63,6 +64,7 @@ bool RecordSource::open(const QString &databaseFile, const QString &table, Mode 
         m_columns << record.fieldName(i);
         m_columnByLowerName.insert(record.fieldName(i).toLower(), i);
     }
+    findSearchIndex();
     moveFirst();
     return true;
 }
@@ -85,6 +87,8 @@ void RecordSource::close()
     m_currentRowId = -1;
     m_pending.clear();
     m_hasPending = false;
+    m_searchIndex.clear();
+    m_indexedColumns.clear();
 }
 
 bool RecordSource::isOpen() const
@@ -180,7 +184,7 @@ void RecordSource::find(const QString &criteriaText, qint64 afterRowId)
         qCDebug(lcStore) << "no field" << criteria->field << "in" << m_fileName;
         return;
     }
-    const QString field = quoted(m_columns.at(column));
+    const QString field = u"t."_s + quoted(m_columns.at(column));
     QString condition;
     QVariant operand = criteria->operand;
     if (criteria->op == Criteria::Operator::Like) {
@@ -191,17 +195,138 @@ void RecordSource::find(const QString &criteriaText, qint64 afterRowId)
     } else {
         condition = field + u" = ? COLLATE NOCASE"_s;
     }
-    QSqlQuery *query = prepared(u"SELECT rowid, * FROM %1 WHERE %2 AND rowid > ? ORDER BY rowid LIMIT 1"_s
-                                    .arg(quoted(m_table), condition));
+
+    QString sql;
+    QVariantList binds;
+    const QString match = usesSearchIndex() ? trigramQuery(*criteria) : QString();
+    if (!match.isEmpty()) {
+        // The index yields candidate rows in rowid order; the criteria itself still decides.
+        sql = u"SELECT t.rowid, t.* FROM %1 AS i JOIN %2 AS t ON t.rowid = i.rowid "
+              "WHERE i.%3 MATCH ? AND i.rowid > ? AND %4 ORDER BY i.rowid LIMIT 1"_s.arg(
+                  quoted(m_searchIndex), quoted(m_table),
+                  quoted(m_indexedColumns.value(criteria->field.toLower())), condition);
+        binds = {match, afterRowId, operand};
+    } else {
+        sql =
+            u"SELECT t.rowid, t.* FROM %1 AS t WHERE %2 AND t.rowid > ? ORDER BY t.rowid LIMIT 1"_s
+                .arg(quoted(m_table), condition);
+        binds = {operand, afterRowId};
+    }
+    QSqlQuery *query = prepared(sql);
+    if (!query && !match.isEmpty()) {
+        qCDebug(lcStore) << "search index unusable, scanning" << m_fileName;
+        m_indexedColumns.clear();
+        find(criteriaText, afterRowId);
+        return;
+    }
     if (!query)
         return;
-    query->bindValue(0, operand);
-    query->bindValue(1, afterRowId);
+    for (int i = 0; i < binds.size(); ++i)
+        query->bindValue(i, binds.at(i));
     if (query->exec() && query->next()) {
         m_noMatch = false;
         loadCurrent(*query);
     }
     query->finish();
+}
+
+QString RecordSource::searchIndexName(const QString &table)
+{
+    return table + u"_trigram"_s;
+}
+
+void RecordSource::findSearchIndex()
+{
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
+    query.prepare(
+        u"SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"_s);
+    query.addBindValue(searchIndexName(m_table));
+    if (!query.exec() || !query.next())
+        return;
+    const QString name = query.value(0).toString();
+    const QString sql = query.value(1).toString();
+    query.finish();
+    if (!sql.contains(u"fts5"_s, Qt::CaseInsensitive) ||
+        !sql.contains(u"trigram"_s, Qt::CaseInsensitive)) {
+        qCDebug(lcStore) << name << "is not a trigram index in" << m_fileName;
+        return;
+    }
+    // An SQLite without FTS5 can read the schema but not the table.
+    QSqlQuery probe(db);
+    if (!probe.exec(u"SELECT rowid FROM %1 WHERE %1 MATCH '\"abc\"' LIMIT 1"_s.arg(quoted(name)))) {
+        qCDebug(lcStore) << "search index unreadable in" << m_fileName << probe.lastError().text();
+        return;
+    }
+    probe.finish();
+    const QSqlRecord record = db.record(name);
+    for (int i = 0; i < record.count(); ++i) {
+        if (hasField(record.fieldName(i)))
+            m_indexedColumns.insert(record.fieldName(i).toLower(), record.fieldName(i));
+    }
+    if (!m_indexedColumns.isEmpty())
+        m_searchIndex = name;
+}
+
+// The literal runs of the operand, each at least three characters long, as FTS5 phrases:
+// "*wat*er*" -> "wat"; "café au lait" (equality) -> the whole text. A trigram phrase of
+// fewer than three characters finds nothing, so a search without such a run must scan.
+QString RecordSource::trigramQuery(const Criteria &criteria) const
+{
+    if (criteria.isNumber() || !m_indexedColumns.contains(criteria.field.toLower()))
+        return {};
+    const QString operand = criteria.operand.toString();
+    QStringList runs;
+    if (criteria.op == Criteria::Operator::Like) {
+        static const QRegularExpression wildcards(u"[*?]"_s);
+        runs = operand.split(wildcards, Qt::SkipEmptyParts);
+    } else {
+        runs = {operand};
+    }
+    QStringList phrases;
+    for (const QString &run : std::as_const(runs)) {
+        if (run.toUcs4().size() >= 3)
+            phrases << u'"' + QString(run).replace(u'"', u"\"\""_s) + u'"';
+    }
+    return phrases.join(u" AND "_s);
+}
+
+bool RecordSource::createSearchIndex(QSqlDatabase &db, const QString &table,
+                                     const QStringList &columns)
+{
+    const QString index = quoted(searchIndexName(table));
+    QStringList names, newValues, oldValues;
+    for (const QString &column : columns) {
+        names << quoted(column);
+        newValues << u"new."_s + quoted(column);
+        oldValues << u"old."_s + quoted(column);
+    }
+    const QString list = names.join(u", "_s);
+    const QString insertNew = u"INSERT INTO %1 (rowid, %2) VALUES (new.rowid, %3);"_s.arg(
+        index, list, newValues.join(u", "_s));
+    const QString deleteOld =
+        u"INSERT INTO %1 (%1, rowid, %2) VALUES ('delete', old.rowid, %3);"_s.arg(
+            index, list, oldValues.join(u", "_s));
+    const QString trigger = quoted(searchIndexName(table) + u"_%1"_s);
+    const QStringList statements = {
+        u"CREATE VIRTUAL TABLE %1 USING fts5(%2, content='%3', tokenize='trigram')"_s.arg(
+            index, list, table),
+        u"CREATE TRIGGER %1 AFTER INSERT ON %2 BEGIN %3 END"_s.arg(trigger.arg(u"insert"_s),
+                                                                   quoted(table), insertNew),
+        u"CREATE TRIGGER %1 AFTER DELETE ON %2 BEGIN %3 END"_s.arg(trigger.arg(u"delete"_s),
+                                                                   quoted(table), deleteOld),
+        u"CREATE TRIGGER %1 AFTER UPDATE ON %2 BEGIN %3 %4 END"_s.arg(
+            trigger.arg(u"update"_s), quoted(table), deleteOld, insertNew),
+        u"INSERT INTO %1 (%1) VALUES ('rebuild')"_s.arg(index),
+    };
+    for (const QString &sql : statements) {
+        QSqlQuery query(db);
+        if (!query.exec(sql)) {
+            qCDebug(lcStore) << "cannot create search index:" << query.lastError().text();
+            return false;
+        }
+    }
+    return true;
 }
 
 void RecordSource::addNew()

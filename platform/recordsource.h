@@ -58,6 +58,18 @@ public:
     qint64 recordCount() const;
     QSqlDatabase database() const;
 
+    // A trigram index speeds up contains and equality searches on some text columns without
+    // changing what they find: it only narrows the rows that the criteria is then tested on.
+    // It is the FTS5 table <table>_trigram, kept in step with the table by triggers.
+    static QString searchIndexName(const QString &table);
+    // Creates the index over the given columns of an existing table and fills it from the rows
+    // already there. Returns false on an SQL error.
+    static bool createSearchIndex(QSqlDatabase &db, const QString &table,
+                                  const QStringList &columns);
+    // True when the open table has a usable index and searches may use it (the default).
+    bool usesSearchIndex() const { return m_searchIndexEnabled && !m_indexedColumns.isEmpty(); }
+    void setSearchIndexEnabled(bool enabled) { m_searchIndexEnabled = enabled; }
+
 signals:
     void currentChanged();
 
@@ -66,6 +78,8 @@ private:
     QSqlQuery *prepared(const QString &sql);
     int columnIndex(const QString &name) const;
     void loadCurrent(QSqlQuery &query);
+    void findSearchIndex();
+    QString trigramQuery(const Criteria &criteria) const;
 
     QString m_connection;
     QString m_fileName;
@@ -78,4 +92,7 @@ private:
     bool m_noMatch = false;
     QVector<QVariant> m_pending;
     bool m_hasPending = false;
+    QString m_searchIndex;
+    QHash<QString, QString> m_indexedColumns; // lower-case name -> name in the index
+    bool m_searchIndexEnabled = true;
 };
