@@ -3,10 +3,18 @@
 #include "app/globals.h"
 #include "app/settingsrecord.h"
 #include "platform/fieldbinder.h"
+#include "shell/clipboardwatcher.h"
+#include "shell/helpbrowser.h"
+#include "shell/menuclock.h"
+#include "shell/tiledsurface.h"
+#include "shell/trayicon.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +30,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -96,6 +105,11 @@ MainWindow::MainWindow(Language language, const QString &programFolder, QWidget 
     setAttribute(Qt::WA_DeleteOnClose);
     MainMenuBar::populate(menuBar(), language);
     buildControls();
+    m_watcher = new ClipboardWatcher(this);
+    connect(m_watcher, &ClipboardWatcher::codeSearchWanted, this, [this] { clipboardHit(true); });
+    connect(m_watcher, &ClipboardWatcher::cedictSearchWanted, this, [this] { clipboardHit(false); });
+    m_clock = new MenuClock(menuItem(u"mnutime"_s), this);
+    connectMenu();
 
     Timer1 = named(new QTimer(this), u"Timer1"_s);
     Timer1->setSingleShot(true);
@@ -132,9 +146,9 @@ QAction *MainWindow::menuItem(const QString &name) const
 
 void MainWindow::buildControls()
 {
-    auto *central = new QWidget(this);
-    central->setObjectName(u"surface"_s);
-    auto *columns = new QHBoxLayout(central);
+    m_surface = new TiledSurface(this);
+    m_surface->setObjectName(u"surface"_s);
+    auto *columns = new QHBoxLayout(m_surface);
 
     auto *mainColumn = new QVBoxLayout;
     mainColumn->addWidget(buildSearchArea());
@@ -143,7 +157,7 @@ void MainWindow::buildControls()
     mainColumn->addWidget(buildListArea());
     columns->addLayout(mainColumn, 3);
     columns->addWidget(buildDetails(), 1);
-    setCentralWidget(central);
+    setCentralWidget(m_surface);
     bindBoxes();
 }
 
@@ -423,9 +437,16 @@ void MainWindow::load()
     (SettingsText::leadingNumber(settings.value(F::radicalMode)) == 0 ? Option1_0 : Option1_1)
         ->setChecked(true);
 
+    if (menuItem(u"autoseekon"_s)->isChecked())
+        m_watcher->start();
+
+    m_tray = new TrayIcon(this, [] { return MainWindow::existing(Globals::uiLanguage); }, this);
+    m_tray->add();
+
     setWindowFlag(Qt::WindowStaysOnTopHint, menuItem(u"overstalltid"_s)->isChecked());
 
     Globals::backgroundPath = settings.value(F::backgroundPath);
+    m_surface->tileBackground(Globals::backgroundPath);
 
     if (m_language == Language::English) {
         if (SettingsText::leadingNumber(settings.value(F::autoStartEnglish)) == 1)
@@ -437,6 +458,7 @@ void MainWindow::load()
 
 void MainWindow::applyMainFont()
 {
+    // Bold, italic, underline and strikethrough go with the font; only name and size are kept.
     TextBox2->setFont(m_mainFont);
     QFont quarter = m_mainFont;
     quarter.setPointSizeF(std::max(1.0, m_mainFont.pointSizeF() / 4));
@@ -466,8 +488,98 @@ void MainWindow::saveMainSettings()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    m_tray->remove();
     saveMainSettings();
     event->accept();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // A copy made while another program had the focus is seen as soon as we get it back.
+    if (event->type() == QEvent::WindowActivate && m_watcher->isActive())
+        QTimer::singleShot(0, m_watcher, &ClipboardWatcher::check);
+    return QMainWindow::event(event);
+}
+
+void MainWindow::connectMenu()
+{
+    connect(menuItem(u"overstalltid"_s), &QAction::triggered, this, &MainWindow::setAlwaysOnTop);
+    connect(menuItem(u"autoseekon"_s), &QAction::triggered, this, &MainWindow::setAutoLookup);
+    connect(menuItem(u"bakgrund"_s), &QAction::triggered, this, [this] {
+        changeBackground(QFileDialog::getOpenFileName(this, QString(), m_programFolder,
+                                                      tr("Image files (*.bmp *.gif *.jpg)")));
+    });
+    connect(menuItem(u"fonter"_s), &QAction::triggered, this, [this] {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, m_mainFont, this);
+        if (ok)
+            changeFont(font);
+    });
+    connect(menuItem(u"asd"_s), &QAction::triggered, this, [] {
+        QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s));
+    });
+    for (const QString &item : {u"fel"_s, u"tilagg"_s, u"svensk"_s, u"hem"_s, u"ced"_s,
+                                u"unic"_s, u"hjalpen"_s, u"omprodukten"_s}) {
+        if (QAction *action = menuItem(item))
+            connect(action, &QAction::triggered, this, [this, item] { openHelpPage(item); });
+    }
+    // Windows still to come.
+    for (const QString &item : {u"printit"_s, u"forrad"_s, u"tradrad"_s, u"teed"_s, u"pinedit"_s,
+                                u"autol"_s, u"ime"_s, u"plu"_s, u"pl"_s, u"inlasning"_s}) {
+        if (QAction *action = menuItem(item))
+            action->setEnabled(false);
+    }
+}
+
+void MainWindow::setAlwaysOnTop(bool on)
+{
+    menuItem(u"overstalltid"_s)->setChecked(on);
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (visible)
+        show(); // changing the flag hides a shown window
+}
+
+void MainWindow::setAutoLookup(bool on)
+{
+    menuItem(u"autoseekon"_s)->setChecked(on);
+    if (on)
+        m_watcher->start();
+    else
+        m_watcher->stop();
+}
+
+void MainWindow::changeBackground(const QString &chosenFile)
+{
+    if (chosenFile.isEmpty())
+        return;
+    Globals::backgroundPath = chosenFile;
+    m_surface->tileBackground(chosenFile);
+    SettingsRecord &settings = SettingsRecord::shared();
+    settings.setValue(SettingsRecord::backgroundPath, chosenFile);
+    settings.write(m_programFolder);
+}
+
+void MainWindow::changeFont(const QFont &font)
+{
+    m_mainFont = font;
+    applyMainFont();
+}
+
+void MainWindow::openHelpPage(const QString &itemName)
+{
+    const QString page = MainMenuBar::helpPageFor(itemName, m_language);
+    if (!page.isEmpty())
+        HelpBrowser::showHelpPage(m_programFolder, page);
+}
+
+void MainWindow::clipboardHit(bool richText)
+{
+    // The search pages that take these hits are not part of the program yet.
+    qCDebug(lcMainWindow) << "clipboard hit for the" << (richText ? "code" : "CEDICT")
+                          << "search page";
+    if (!richText)
+        Text6->setFocus();
 }
 
 void MainWindow::Timer1_Timer()

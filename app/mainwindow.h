@@ -8,7 +8,11 @@
 #include <QMainWindow>
 #include <QVector>
 
+class ClipboardWatcher;
 class FieldBinder;
+class MenuClock;
+class TiledSurface;
+class TrayIcon;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -37,9 +41,20 @@ public:
     Language language() const { return m_language; }
     DictionaryTables &tables() { return m_tables; }
     QFont mainFont() const { return m_mainFont; }
+    ClipboardWatcher *clipboardWatcher() const { return m_watcher; }
+    TrayIcon *trayIcon() const { return m_tray; }
+    TiledSurface *surface() const { return m_surface; }
+
+    // Menu intents, also reached by the menu items after their dialogs.
+    void changeBackground(const QString &chosenFile); // empty: cancelled
+    void changeFont(const QFont &font);
+    void setAlwaysOnTop(bool on);
+    void setAutoLookup(bool on);
+    void openHelpPage(const QString &itemName);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
@@ -53,13 +68,19 @@ private:
     void applyMainFont();
     void saveMainSettings();
     QAction *menuItem(const QString &name) const;
+    void connectMenu();
     void Timer1_Timer();
+    void clipboardHit(bool richText);
 
     const Language m_language;
     const MainWindowTexts &m_texts;
     const QString m_programFolder;
     DictionaryTables m_tables;
     FieldBinder *m_binder;
+    TiledSurface *m_surface = nullptr;
+    ClipboardWatcher *m_watcher = nullptr;
+    MenuClock *m_clock = nullptr;
+    TrayIcon *m_tray = nullptr;
     QFont m_mainFont; // the font dialog cd1's font: TextBox2 at its size, TextBox1 at a quarter
 
     // Search boxes and buttons.

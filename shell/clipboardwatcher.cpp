@@ -1,0 +1,67 @@
+#include "shell/clipboardwatcher.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The rich text of a copy: RTF under any of the names programs put it on the clipboard.
+QString richText(const QMimeData *data)
+{
+    for (const QString &format : {u"text/rtf"_s, u"application/rtf"_s, u"text/richtext"_s}) {
+        if (data->hasFormat(format))
+            return QString::fromLatin1(data->data(format));
+    }
+    return {};
+}
+
+} // namespace
+
+ClipboardWatcher::ClipboardWatcher(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
+{
+    m_timer->setObjectName(u"Timer2"_s);
+    m_timer->setInterval(50);
+    connect(m_timer, &QTimer::timeout, this, &ClipboardWatcher::check);
+}
+
+ClipboardWatcher::Route ClipboardWatcher::route(const QMimeData *data)
+{
+    if (!data)
+        return Route::None;
+    if (richText(data).size() > richTextLimit)
+        return Route::CodeSearch;
+    if (data->hasText() && !data->text().isEmpty())
+        return Route::CedictSearch;
+    return Route::None;
+}
+
+void ClipboardWatcher::start()
+{
+    m_timer->start();
+}
+
+void ClipboardWatcher::stop()
+{
+    m_timer->stop();
+}
+
+bool ClipboardWatcher::isActive() const
+{
+    return m_timer->isActive();
+}
+
+void ClipboardWatcher::check()
+{
+    const Route found = route(QGuiApplication::clipboard()->mimeData());
+    if (found == Route::None)
+        return;
+    stop();
+    if (found == Route::CodeSearch)
+        emit codeSearchWanted();
+    else
+        emit cedictSearchWanted();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QClipboard;
+class QMimeData;
+class QTimer;
+
+// Watches the clipboard while on and, at the first text it finds, says which search page
+// should look it up, then stops itself until started again. The clipboard is left untouched.
+class ClipboardWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Route { None, CodeSearch, CedictSearch };
+
+    // Rich text longer than this goes to the code search page.
+    static constexpr int richTextLimit = 2000;
+
+    explicit ClipboardWatcher(QObject *parent = nullptr);
+
+    static Route route(const QMimeData *data);
+
+    void start();
+    void stop();
+    bool isActive() const;
+    QTimer *timer() const { return m_timer; } // Timer2
+
+    // Looks once, as a tick does.
+    void check();
+
+signals:
+    void codeSearchWanted();   // rich text over the limit: the code search page
+    void cedictSearchWanted(); // other text: the CEDICT search page
+
+private:
+    QTimer *m_timer;
+};
