@@ -1,0 +1,115 @@
+#include "dictionary/characterlist.h"
+
+#include "dictionary/charactercode.h"
+#include "dictionary/dictionarylog.h"
+#include "dictionary/radicals.h"
+#include "dictionary/searchcriteria.h"
+#include "dictionary/tables.h"
+
+using namespace Qt::StringLiterals;
+
+namespace CharacterLists {
+namespace {
+
+// FindFirst, then FindNext until nothing more is found; every match counts, listed or not.
+void runList(RecordSource &characters, const QString &criteria, bool strokes, CharacterList &list)
+{
+    list.ran = true;
+    characters.findFirst(criteria);
+    if (characters.noMatch())
+        return;
+    list.count = 1;
+    list.text += listLine(characters, strokes);
+    for (characters.findNext(criteria); !characters.noMatch(); characters.findNext(criteria)) {
+        ++list.count;
+        list.text += listLine(characters);
+    }
+}
+
+QString radicalMessage(int count, const QString &typed)
+{
+    return u"Hittade %1 tecken med radikal N.r: "_s.arg(count) + typed;
+}
+
+// The leading whole number of a text, 0 when there is none: " 12.3" -> 12, ".5" -> 0.
+long long leadingNumber(QStringView text)
+{
+    text = text.trimmed();
+    qsizetype end = 0;
+    if (end < text.size() && (text[end] == u'-' || text[end] == u'+'))
+        ++end;
+    while (end < text.size() && text[end].isDigit() && text[end].unicode() < 128)
+        ++end;
+    return text.first(end).toLongLong();
+}
+
+} // namespace
+
+QString listLine(const RecordSource &characters, bool threeBlanks)
+{
+    const QString pinyin = characters.text(u"pinyin1"_s);
+    const QString meaning1 = characters.text(u"meaning1"_s);
+    const std::optional<QChar> character =
+        CharacterCode::toCharacter(characters.text(u"teckenkod"_s));
+    if (pinyin.isEmpty() || meaning1.isEmpty())
+        return {};
+    if (!character) {
+        qCDebug(lcDictionary) << "not listed, no character code:"
+                              << characters.text(u"teckenkod"_s);
+        return {};
+    }
+    QString line =
+        *character + (threeBlanks ? u",   "_s : u",  "_s) + pinyin + u",  "_s + meaning1 + u", "_s;
+    for (int i = 2; i <= Tables::meaningCount; ++i) {
+        const QString meaning = characters.text(u"meaning%1"_s.arg(i));
+        if (!meaning.isEmpty())
+            line += meaning + u", "_s;
+    }
+    return line + u"\r\n"_s;
+}
+
+CharacterList byRadicalKey(RecordSource &characters, const QString &entry)
+{
+    CharacterList list;
+    const QString key = QString(entry).replace(u',', u'.');
+    if (key.isEmpty())
+        return list;
+    runList(characters, SearchCriteria::radicalKey(key), false, list);
+    list.message = radicalMessage(list.count, entry.trimmed());
+    return list;
+}
+
+CharacterList byRadicalNumber(RecordSource &characters, const QString &entry)
+{
+    CharacterList list;
+    if (entry.isEmpty())
+        return list;
+    list.pictureFile = Radicals::pictureFile(entry);
+    list.rewrittenEntry = entry;
+    const qsizetype dot = entry.first(qMin<qsizetype>(entry.size(), 6)).indexOf(u'.');
+    if (dot >= 0)
+        list.rewrittenEntry = QString::number(leadingNumber(QStringView(entry).first(dot)));
+    runList(characters, SearchCriteria::radicalNumber(list.rewrittenEntry), false, list);
+    list.message = radicalMessage(list.count, entry.trimmed());
+    return list;
+}
+
+CharacterList byStrokes(RecordSource &characters, const QString &entry)
+{
+    CharacterList list;
+    if (entry.isEmpty())
+        return list;
+    runList(characters, SearchCriteria::strokes(entry), true, list);
+    list.message = u"Hittade %1 tecken med "_s.arg(list.count) + entry.trimmed() + u" streck"_s;
+    return list;
+}
+
+CharacterList radikalLista(RecordSource &characters, int selectedRadical)
+{
+    CharacterList list;
+    runList(characters, SearchCriteria::radicalNumber(QString::number(selectedRadical)), false,
+            list);
+    return list;
+}
+
+} // namespace CharacterLists

@@ -1,0 +1,42 @@
+#pragma once
+
+// Character lists in the main window's list box (TextBox1): all characters with a radical key,
+// of a radical, or with a stroke total, typed into Text21, or of a radical picked in a chart.
+//
+//     const CharacterList list = CharacterLists::byRadicalNumber(tables.characters,
+//                                                                 Text21->text());
+//     clear the ten radical slots (all three buttons do, even when nothing ran);
+//     if (list.ran) { TextBox1 <- list.text, shown, caret at 0; hide TextBox2 and Text11;
+//                     slot 0 <- list.pictureFile when given; Text21 <- list.message; }
+
+#include "platform/recordsource.h"
+
+#include <QString>
+
+struct CharacterList
+{
+    bool ran = false;       // false: Text21 was empty and nothing else happens
+    QString text;           // one line per listed character, each ending in CR LF
+    int count = 0;          // matching records, listed or not
+    QString message;        // the count message for Text21; empty for a chart's list
+    QString pictureFile;    // radical number search: the picture for radical slot 0
+    QString rewrittenEntry; // radical number search: Text21 after "12.3" became "12"
+};
+
+namespace CharacterLists {
+
+// One line for the current character record: "中,  zhong1,  middle, centre, \r\n"; empty when
+// the record lacks a pinyin or a first meaning, or its code is no character code. The stroke
+// search puts three blanks after the first character's comma.
+QString listLine(const RecordSource &characters, bool threeBlanks = false);
+
+// "Search on radical/strokes": exactly this radical key, a comma read as the dot.
+CharacterList byRadicalKey(RecordSource &characters, const QString &entry);
+// "Search on a specific radical": every key of this radical number.
+CharacterList byRadicalNumber(RecordSource &characters, const QString &entry);
+// "Number of strokes": this stroke total.
+CharacterList byStrokes(RecordSource &characters, const QString &entry);
+// The radical chart's pick: no message; the radical slots stay as they are.
+CharacterList radikalLista(RecordSource &characters, int selectedRadical);
+
+} // namespace CharacterLists

@@ -1,0 +1,3 @@
+#include "dictionary/dictionarylog.h"
+
+Q_LOGGING_CATEGORY(lcDictionary, "ordbok.dictionary")

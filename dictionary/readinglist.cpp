@@ -1,0 +1,86 @@
+#include "dictionary/readinglist.h"
+
+#include "dictionary/charactercode.h"
+#include "dictionary/dictionarylog.h"
+#include "dictionary/searchcriteria.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ReadingFields
+{
+    QString first;         // always written
+    QStringList following; // written when not empty
+};
+
+ReadingFields fieldsOf(Reading reading)
+{
+    switch (reading) {
+    case Reading::Mandarin:
+        return {u"pinyin1"_s, {}};
+    case Reading::Cantonese:
+        return {u"kantonesiska1"_s, {u"kantonesiska2"_s, u"kantonesiska3"_s}};
+    case Reading::JapaneseKun:
+        return {u"japanskkun1"_s, {u"japanskkun2"_s}};
+    case Reading::JapaneseOn:
+        return {u"japanskon1"_s, {u"japanskon2"_s}};
+    case Reading::Korean:
+        return {u"Koreanska1"_s, {u"Koreanska2"_s, u"Koreanska3"_s}};
+    }
+    return {};
+}
+
+// "中,  zhong1, middle, centre, \r\n" (Mandarin) or "中,  zung1, \r\n" (Cantonese): the
+// character, two blanks, the first reading and every later non-empty one, each with ", ".
+QString readingLine(const RecordSource &characters, Reading reading, QChar character)
+{
+    const ReadingFields fields = fieldsOf(reading);
+    QString line = character + u",  "_s + characters.text(fields.first) + u", "_s;
+    QStringList following = fields.following;
+    if (reading == Reading::Mandarin) {
+        line += characters.text(u"meaning1"_s) + u", "_s;
+        for (int i = 2; i <= Tables::meaningCount; ++i)
+            following << u"meaning%1"_s.arg(i);
+    }
+    for (const QString &field : std::as_const(following)) {
+        const QString text = characters.text(field);
+        if (!text.isEmpty())
+            line += text + u", "_s;
+    }
+    return line + u"\r\n"_s;
+}
+
+QChar simplifiedForm(const RecordSource &characters, QChar character)
+{
+    return CharacterCode::toCharacter(characters.text(u"forenklaform"_s)).value_or(character);
+}
+
+} // namespace
+
+ReadingList readingList(DictionaryTables &tables, Reading reading, const QString &codeString,
+                        bool simplified)
+{
+    ReadingList list;
+    if (codeString.isEmpty())
+        return list;
+    list.ran = true;
+    for (const QString &code : CharacterCode::pieces(codeString.trimmed())) {
+        const std::optional<QChar> character = CharacterCode::toCharacter(code);
+        if (!character) {
+            qCDebug(lcDictionary) << "no line for code string piece" << code;
+            continue;
+        }
+        RecordSource &characters = tables.characters;
+        characters.findFirst(SearchCriteria::characterCode(code));
+        const bool found = !characters.noMatch();
+        const QChar shown = reading == Reading::Mandarin && found
+                                ? simplifiedForm(characters, *character)
+                                : *character;
+        list.characters += reading == Reading::Mandarin && simplified ? shown : *character;
+        list.text += readingLine(characters, reading, shown);
+    }
+    if (reading != Reading::Mandarin)
+        list.pinyin = tables.words.text(u"Pinyin"_s);
+    return list;
+}
