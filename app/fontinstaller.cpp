@@ -76,8 +76,7 @@ bool FontFlagFile::markInstalled() const
 {
     // A save file replaces the old flag in one step: no moment without a flag file.
     QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly) && file.write(formatItem(installed)) >= 0 &&
-        file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(formatItem(installed)) >= 0 && file.commit())
         return true;
     qCDebug(lcFonts) << "font flag not written, the first start will run again:" << m_path
                      << file.errorString();
