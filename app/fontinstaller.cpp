@@ -24,6 +24,36 @@ bool endsLine(char c)
     return c == '\r' || c == '\n';
 }
 
+bool copyFont(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qCDebug(lcFonts) << "font not installed, cannot read" << source << in.errorString();
+        return false;
+    }
+    // Written beside the target and renamed over it: a failed copy leaves any older
+    // installed font as it was.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
+        qCDebug(lcFonts) << "font not installed, cannot write" << target << out.errorString();
+        return false;
+    }
+    constexpr qint64 chunk = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(chunk);
+        if (block.isEmpty() || out.write(block) != block.size()) {
+            qCDebug(lcFonts) << "font not installed, copy failed:" << source << "to" << target
+                             << in.errorString() << out.errorString();
+            return false; // uncommitted, the save file drops what it wrote
+        }
+    }
+    if (!out.commit()) {
+        qCDebug(lcFonts) << "font not installed, cannot replace" << target << out.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 FontFlagFile::FontFlagFile(const QString &programFolder)
@@ -109,36 +139,6 @@ QStringList FontInstaller::install() const
             installedFonts << target;
     }
     return installedFonts;
-}
-
-bool FontInstaller::copyFont(const QString &source, const QString &target) const
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        qCDebug(lcFonts) << "font not installed, cannot read" << source << in.errorString();
-        return false;
-    }
-    // Written beside the target and renamed over it: a failed copy leaves any older
-    // installed font as it was.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        qCDebug(lcFonts) << "font not installed, cannot write" << target << out.errorString();
-        return false;
-    }
-    constexpr qint64 chunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray block = in.read(chunk);
-        if (block.isEmpty() || out.write(block) != block.size()) {
-            qCDebug(lcFonts) << "font not installed, copy failed:" << source << "to" << target
-                             << in.errorString() << out.errorString();
-            return false; // uncommitted, the save file drops what it wrote
-        }
-    }
-    if (!out.commit()) {
-        qCDebug(lcFonts) << "font not installed, cannot replace" << target << out.errorString();
-        return false;
-    }
-    return true;
 }
 
 bool FontInstaller::installOnFirstStart() const

@@ -77,8 +77,6 @@ public:
     bool installOnFirstStart() const;
 
 private:
-    bool copyFont(const QString &source, const QString &target) const;
-
     QString m_programFolder;
     QString m_userFontFolder;
 };
