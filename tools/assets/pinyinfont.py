@@ -74,7 +74,8 @@ def main(argv):
     if len(argv) != 3:
         sys.exit(__doc__)
     source, target = argv[1], argv[2]
-    font = TTFont(source)
+    # The source's own date stays: the same input gives the same file.
+    font = TTFont(source, recalcTimestamp=False)
     rename(font)
     count = remap(font)
     font.save(target)
