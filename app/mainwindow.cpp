@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/settingsrecord.h"
+#include "pinyin/tonemarks.h"
 #include "platform/fieldbinder.h"
 #include "shell/clipboardwatcher.h"
 #include "shell/helpbrowser.h"
@@ -11,8 +12,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -110,6 +114,7 @@ MainWindow::MainWindow(Language language, const QString &programFolder, QWidget 
     connect(m_watcher, &ClipboardWatcher::cedictSearchWanted, this, [this] { clipboardHit(false); });
     m_clock = new MenuClock(menuItem(u"mnutime"_s), this);
     connectMenu();
+    connectSearches();
 
     Timer1 = named(new QTimer(this), u"Timer1"_s);
     Timer1->setSingleShot(true);
@@ -201,6 +206,14 @@ QWidget *MainWindow::buildDisplayArea()
     TextBox1->setVisible(false);
     Text12 = box(u"Text12"_s, area);
     Text12->setFont(QFont(pinyinFontFamily, 20));
+    // Other programs lack the pinyin font: offer the reading in standard Unicode pinyin.
+    Text12->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copyUnicode = named(new QAction(tr("Copy as Unicode pinyin"), Text12), u"copyUnicodePinyin"_s);
+    Text12->addAction(copyUnicode);
+    connect(copyUnicode, &QAction::triggered, this, [this] {
+        const QString text = Text12->hasSelectedText() ? Text12->selectedText() : Text12->text();
+        QGuiApplication::clipboard()->setText(fontPinyinToUnicode(text));
+    });
     Text11 = box(u"Text11"_s, area);
 
     Image1 = named(new QLabel(area), u"Image1"_s); // the blank picture
@@ -585,4 +598,205 @@ void MainWindow::clipboardHit(bool richText)
 void MainWindow::Timer1_Timer()
 {
     Timer1->stop();
+    // setText would move the caret; the box keeps its caret and selection.
+    const int caret = Text12->cursorPosition();
+    const int selectionStart = Text12->selectionStart();
+    const int selectionLength = Text12->selectedText().size();
+    Text12->setText(renderToneMarks(Text12->text()));
+    if (selectionStart >= 0)
+        Text12->setSelection(selectionStart, selectionLength);
+    else
+        Text12->setCursorPosition(caret);
+}
+
+void MainWindow::connectSearches()
+{
+    connect(Text6, &QLineEdit::textEdited, this, [this] {
+        m_search.keyTyped();
+        Text8->clear();
+    });
+    connect(Text6, &QLineEdit::returnPressed, this, [this] {
+        m_search.keyTyped();
+        Text8->clear();
+        Text11->clear();
+        englishSearch(WordSearch::FromStart); // Enter searches even an empty box
+    });
+    connect(Text8, &QLineEdit::textEdited, this, [this] {
+        m_search.keyTyped();
+        Text11->clear();
+        Text6->clear();
+    });
+    connect(Text8, &QLineEdit::returnPressed, this, [this] {
+        m_search.keyTyped();
+        Text11->clear();
+        Text6->clear();
+        pinyinSearch(WordSearch::FromStart);
+    });
+    const auto englishButton = [this](WordSearch::Kind kind) {
+        if (Text6->text().isEmpty())
+            return;
+        Text8->clear();
+        Text11->clear();
+        englishSearch(kind);
+    };
+    const auto pinyinButton = [this](WordSearch::Kind kind) {
+        if (Text8->text().isEmpty())
+            return;
+        Text6->clear();
+        Text11->clear();
+        pinyinSearch(kind);
+    };
+    connect(Command2, &QPushButton::clicked, this, [=] { englishButton(WordSearch::Onwards); });
+    connect(Command5, &QPushButton::clicked, this, [=] { englishButton(WordSearch::Exact); });
+    connect(Command4, &QPushButton::clicked, this, [=] { pinyinButton(WordSearch::Onwards); });
+    connect(Command6, &QPushButton::clicked, this, [=] { pinyinButton(WordSearch::Exact); });
+
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        showWordView(showWordTraditional(m_tables, displayOptions().radicals));
+    });
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        showWordView(showWordSimplified(m_tables, displayOptions().radicals));
+    });
+
+    connect(Command9, &QPushButton::clicked, this,
+            [this] { radicalSearch(&CharacterLists::byRadicalKey); });
+    connect(Command11, &QPushButton::clicked, this,
+            [this] { radicalSearch(&CharacterLists::byRadicalNumber); });
+    connect(Command17, &QPushButton::clicked, this,
+            [this] { radicalSearch(&CharacterLists::byStrokes); });
+
+    connect(command10, &QPushButton::clicked, this, [this] { showReadingList(Reading::Mandarin); });
+    connect(Command12, &QPushButton::clicked, this, [this] { showReadingList(Reading::Cantonese); });
+    connect(command13, &QPushButton::clicked, this, [this] { showReadingList(Reading::JapaneseKun); });
+    connect(Command15, &QPushButton::clicked, this, [this] { showReadingList(Reading::JapaneseOn); });
+    connect(Command14, &QPushButton::clicked, this, [this] { showReadingList(Reading::Korean); });
+
+    for (QLineEdit *entry : {Text6, Text8, Text21, Text20})
+        entry->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *entry = qobject_cast<QLineEdit *>(watched);
+    if (!entry)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) {
+        // Entering one entry box empties the others, so only one search text is ever shown.
+        for (QLineEdit *other : {Text6, Text8, Text21, Text20}) {
+            if (other != entry)
+                other->clear();
+        }
+    } else if (event->type() == QEvent::MouseButtonPress && entry != Text20) {
+        // After the press has placed the caret: the whole text, ready to be typed over.
+        QTimer::singleShot(0, entry, [entry] { entry->selectAll(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+DisplayOptions MainWindow::displayOptions() const
+{
+    return {Check1->isChecked(), Option1_0->isChecked()};
+}
+
+void MainWindow::englishSearch(WordSearch::Kind kind)
+{
+    showSearchResult(m_search.english(Text6->text(), kind, displayOptions()));
+}
+
+void MainWindow::pinyinSearch(WordSearch::Kind kind)
+{
+    showSearchResult(m_search.pinyin(Text8->text(), kind, displayOptions()));
+}
+
+void MainWindow::showSearchResult(const WordSearchResult &result)
+{
+    m_binder->rebind(Text9, result.text9Field);
+    Text11->setText(result.meaningsLine);
+    showWordView(result.word);
+}
+
+void MainWindow::clearRadicalSlots()
+{
+    for (int i = 0; i < rad1.size(); ++i) {
+        rad1[i]->setPixmap(QPixmap());
+        radnr[i]->clear();
+    }
+}
+
+void MainWindow::setRadicalPicture(int slot, const QString &pictureFile)
+{
+    QPixmap picture(QDir(m_programFolder).filePath(pictureFile));
+    if (picture.isNull()) {
+        qCDebug(lcMainWindow) << "no radical picture" << pictureFile;
+        rad1[slot]->setPixmap(QPixmap());
+        return;
+    }
+    // Drawn at twice the slot's size, so the slot stays sharp on 2x screens.
+    picture.setDevicePixelRatio(qreal(picture.width()) / rad1[slot]->contentsRect().width());
+    rad1[slot]->setPixmap(picture);
+}
+
+void MainWindow::showWordView(const WordView &view)
+{
+    Image3->setVisible(false);
+    Text20->clear();
+    Text11->setVisible(true);
+    TextBox2->setVisible(true);
+    TextBox1->setVisible(false);
+    TextBox2->setText(view.characters);
+    clearRadicalSlots();
+    for (int i = 0; i < view.radicalSlots.size() && i < rad1.size(); ++i) {
+        setRadicalPicture(i, view.radicalSlots[i].pictureFile);
+        radnr[i]->setText(view.radicalSlots[i].key);
+    }
+    if (!view.completed)
+        return;
+    Text12->setText(view.pinyin);
+    Timer1->start();
+    Text20->setText(view.codeString);
+}
+
+void MainWindow::showCharacterList(const CharacterList &list)
+{
+    Image3->setVisible(false);
+    TextBox1->setPlainText(list.text);
+    TextBox1->setVisible(true);
+    TextBox2->setVisible(false);
+    Text11->setVisible(false);
+    TextBox1->moveCursor(QTextCursor::Start);
+}
+
+void MainWindow::radicalSearch(CharacterList (*search)(RecordSource &, const QString &))
+{
+    clearRadicalSlots();
+    const CharacterList list = search(m_tables.characters, Text21->text());
+    if (!list.ran)
+        return;
+    if (!list.pictureFile.isEmpty())
+        setRadicalPicture(0, list.pictureFile);
+    showCharacterList(list);
+    Text21->setText(list.message);
+}
+
+void MainWindow::RadikalLista()
+{
+    showCharacterList(CharacterLists::radikalLista(m_tables.characters, Globals::selectedRadical));
+}
+
+void MainWindow::showReadingList(Reading reading)
+{
+    const ReadingList list = readingList(m_tables, reading, Text20->text(), Check1->isChecked());
+    if (!list.ran)
+        return;
+    Text8->clear();
+    Text6->clear();
+    m_search.keyTyped(); // the next exact search starts from the top
+    clearRadicalSlots();
+    TextBox2->setText(list.characters);
+    CharacterList shown;
+    shown.text = list.text;
+    showCharacterList(shown);
+    if (list.pinyin)
+        Text12->setText(*list.pinyin);
+    Timer1->start();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/mainwindowtexts.h"
+#include "dictionary/characterlist.h"
+#include "dictionary/readinglist.h"
 #include "dictionary/tables.h"
+#include "dictionary/wordsearch.h"
 #include "shell/mainmenubar.h"
 
 #include <QFont>
@@ -52,9 +55,14 @@ public:
     void setAutoLookup(bool on);
     void openHelpPage(const QString &itemName);
 
+    // Lists the characters of Globals::selectedRadical; called by the radical charts.
+    void RadikalLista();
+    const WordSearch &wordSearch() const { return m_search; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -72,10 +80,23 @@ private:
     void Timer1_Timer();
     void clipboardHit(bool richText);
 
+    void connectSearches();
+    DisplayOptions displayOptions() const;
+    void englishSearch(WordSearch::Kind kind);
+    void pinyinSearch(WordSearch::Kind kind);
+    void showSearchResult(const WordSearchResult &result);
+    void showWordView(const WordView &view);
+    void clearRadicalSlots();
+    void setRadicalPicture(int slot, const QString &pictureFile);
+    void showCharacterList(const CharacterList &list);
+    void radicalSearch(CharacterList (*search)(RecordSource &, const QString &));
+    void showReadingList(Reading reading);
+
     const Language m_language;
     const MainWindowTexts &m_texts;
     const QString m_programFolder;
     DictionaryTables m_tables;
+    WordSearch m_search{m_tables};
     FieldBinder *m_binder;
     TiledSurface *m_surface = nullptr;
     ClipboardWatcher *m_watcher = nullptr;
