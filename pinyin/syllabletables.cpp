@@ -17,6 +17,20 @@ struct GeneratedSyllable
 
 #include "resources/syllabletables.inc"
 
+constexpr std::size_t candidateCount(std::span<const GeneratedSyllable> syllables)
+{
+    std::size_t count = 0;
+    for (const GeneratedSyllable &row : syllables)
+        count += row.candidates.size();
+    return count;
+}
+
+// Entry 0 and at least one empty entry frame the syllables; the data must fit its arrays.
+static_assert(std::size(simplifiedSyllables) + 1 <= simplifiedIndexBound);
+static_assert(std::size(traditionalSyllables) + 1 <= traditionalIndexBound);
+static_assert(candidateCount(simplifiedSyllables) <= simplifiedCandidateBound);
+static_assert(candidateCount(traditionalSyllables) <= traditionalCandidateBound);
+
 // The strings point into the compiled-in data, so a load allocates only the two arrays.
 QString staticText(const char16_t *units, qsizetype size)
 {
