@@ -23,25 +23,27 @@ void TestCriteria::parsesBuiltForms_data()
     QTest::addColumn<bool>("like");
     QTest::addColumn<QVariant>("operand");
 
-    QTest::newRow("code") << u"teckenkod ='&H4E2D'"_s << u"teckenkod"_s << false << QVariant(u"&H4E2D"_s);
+    QTest::newRow("code") << u"teckenkod ='&H4E2D'"_s << u"teckenkod"_s << false
+                          << QVariant(u"&H4E2D"_s);
     QTest::newRow("contains") << u"translation1 like'*water*'"_s << u"translation1"_s << true
                               << QVariant(u"*water*"_s);
-    QTest::newRow("like upper case") << u"pinyin LIKE'*zhong*'"_s << u"pinyin"_s << true
-                                     << QVariant(u"*zhong*"_s);
-    QTest::newRow("blank before quote") << u"pinyin = 'hao3'"_s << u"pinyin"_s << false
-                                        << QVariant(u"hao3"_s);
+    QTest::newRow("like upper case")
+        << u"pinyin LIKE'*zhong*'"_s << u"pinyin"_s << true << QVariant(u"*zhong*"_s);
+    QTest::newRow("blank before quote")
+        << u"pinyin = 'hao3'"_s << u"pinyin"_s << false << QVariant(u"hao3"_s);
     QTest::newRow("empty text") << u"pinyin =''"_s << u"pinyin"_s << false << QVariant(QString());
     QTest::newRow("stars only") << u"pinyin like'**'"_s << u"pinyin"_s << true << QVariant(u"**"_s);
     QTest::newRow("number") << u"summa =12"_s << u"summa"_s << false << QVariant(qlonglong(12));
-    QTest::newRow("negative number") << u"summa =-3"_s << u"summa"_s << false << QVariant(qlonglong(-3));
+    QTest::newRow("negative number")
+        << u"summa =-3"_s << u"summa"_s << false << QVariant(qlonglong(-3));
     QTest::newRow("non-ascii") << u"translation1 ='smörgås 中'"_s << u"translation1"_s << false
                                << QVariant(u"smörgås 中"_s);
     QTest::newRow("backslash") << u"translation1 like'*a\\b*'"_s << u"translation1"_s << true
                                << QVariant(u"*a\\b*"_s);
     QTest::newRow("double quote inside") << u"translation1 ='say \"hi\"'"_s << u"translation1"_s
                                          << false << QVariant(u"say \"hi\""_s);
-    QTest::newRow("radical dot star") << u"kinesisktradikal like'9.*'"_s << u"kinesisktradikal"_s
-                                      << true << QVariant(u"9.*"_s);
+    QTest::newRow("radical dot star")
+        << u"kinesisktradikal like'9.*'"_s << u"kinesisktradikal"_s << true << QVariant(u"9.*"_s);
 }
 
 void TestCriteria::parsesBuiltForms()

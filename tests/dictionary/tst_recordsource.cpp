@@ -9,15 +9,15 @@ using namespace Qt::StringLiterals;
 
 // Row order is rowid order: the order a search walks.
 static const QList<TestStores::Row> kWords = {
-    {},                                                                            // 1: empty
-    {{u"Pinyin"_s, u"shui3"_s}, {u"translation1"_s, u"water"_s}},                  // 2
-    {{u"Pinyin"_s, u"he2 shui3"_s}, {u"translation1"_s, u"river water"_s}},        // 3
-    {{u"Pinyin"_s, u"shui3 ni2"_s}, {u"translation1"_s, u"Water"_s}},              // 4
-    {{u"Pinyin"_s, u"bai3 fen1"_s}, {u"translation1"_s, u"100% pure"_s}},          // 5
-    {{u"Pinyin"_s, u"xia4 hua2"_s}, {u"translation1"_s, u"under_score"_s}},        // 6
-    {{u"Pinyin"_s, u"fan3"_s}, {u"translation1"_s, u"back\\slash"_s}},             // 7
-    {{u"Pinyin"_s, u"ka1 fei1"_s}, {u"translation1"_s, u"café"_s}},                // 8
-    {{u"Pinyin"_s, u"bu4"_s}, {u"translation1"_s, u"it's"_s}},                     // 9
+    {},                                                                     // 1: empty
+    {{u"Pinyin"_s, u"shui3"_s}, {u"translation1"_s, u"water"_s}},           // 2
+    {{u"Pinyin"_s, u"he2 shui3"_s}, {u"translation1"_s, u"river water"_s}}, // 3
+    {{u"Pinyin"_s, u"shui3 ni2"_s}, {u"translation1"_s, u"Water"_s}},       // 4
+    {{u"Pinyin"_s, u"bai3 fen1"_s}, {u"translation1"_s, u"100% pure"_s}},   // 5
+    {{u"Pinyin"_s, u"xia4 hua2"_s}, {u"translation1"_s, u"under_score"_s}}, // 6
+    {{u"Pinyin"_s, u"fan3"_s}, {u"translation1"_s, u"back\\slash"_s}},      // 7
+    {{u"Pinyin"_s, u"ka1 fei1"_s}, {u"translation1"_s, u"café"_s}},         // 8
+    {{u"Pinyin"_s, u"bu4"_s}, {u"translation1"_s, u"it's"_s}},              // 9
 };
 
 class TestRecordSource : public QObject
@@ -86,9 +86,10 @@ void TestRecordSource::findFirstThenNext_data()
 {
     QTest::addColumn<QString>("criteria");
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("contains, any case") << u"translation1 like'*water*'"_s
-                                        << QStringList{u"2"_s, u"3"_s, u"4"_s};
-    QTest::newRow("equals ignores case") << u"translation1 ='WATER'"_s << QStringList{u"2"_s, u"4"_s};
+    QTest::newRow("contains, any case")
+        << u"translation1 like'*water*'"_s << QStringList{u"2"_s, u"3"_s, u"4"_s};
+    QTest::newRow("equals ignores case")
+        << u"translation1 ='WATER'"_s << QStringList{u"2"_s, u"4"_s};
     QTest::newRow("equals is not a wildcard") << u"translation1 ='wat*'"_s << QStringList{};
     QTest::newRow("question mark") << u"pinyin like'shui?'"_s << QStringList{u"2"_s};
     QTest::newRow("percent literal") << u"translation1 like'*0%*'"_s << QStringList{u"5"_s};
@@ -97,9 +98,9 @@ void TestRecordSource::findFirstThenNext_data()
     QTest::newRow("underscore is not one char") << u"translation1 like'wat_r'"_s << QStringList{};
     QTest::newRow("backslash literal") << u"translation1 like'*k\\s*'"_s << QStringList{u"7"_s};
     QTest::newRow("non-ascii") << u"translation1 like'*fé*'"_s << QStringList{u"8"_s};
-    QTest::newRow("stars skip nulls") << u"pinyin like'**'"_s
-                                      << QStringList{u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s,
-                                                     u"7"_s, u"8"_s, u"9"_s};
+    QTest::newRow("stars skip nulls")
+        << u"pinyin like'**'"_s
+        << QStringList{u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s};
     QTest::newRow("field of other case") << u"PINYIN ='shui3'"_s << QStringList{u"2"_s};
     QTest::newRow("unknown field") << u"nofield ='x'"_s << QStringList{};
     QTest::newRow("quote in text") << u"translation1 ='it's'"_s << QStringList{};
