@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTextBrowser>
@@ -149,8 +150,12 @@ HelpBrowser::HelpBrowser(const QString &programFolder, QWidget *parent)
     connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::pageLoaded);
     connect(timTimer, &QTimer::timeout, this, &HelpBrowser::timTimer_Timer);
 
+    // Room for about 100 characters of page text, within the screen.
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 100, metrics.height() * 40);
+    QSize size(metrics.averageCharWidth() * 120, metrics.height() * 46);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
 }
 
 void HelpBrowser::createToolBar()
