@@ -150,7 +150,7 @@ HelpBrowser::HelpBrowser(const QString &programFolder, QWidget *parent)
     connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::pageLoaded);
     connect(timTimer, &QTimer::timeout, this, &HelpBrowser::timTimer_Timer);
 
-    // Room for about 100 characters of page text, within the screen.
+    // A comfortable reading width for the pages, but never larger than the screen.
     const QFontMetrics metrics = fontMetrics();
     QSize size(metrics.averageCharWidth() * 120, metrics.height() * 46);
     if (const QScreen *screen = this->screen())
