@@ -1,0 +1,77 @@
+#include "cedict/big5codetable.h"
+
+#include "cedict/cedictlog.h"
+#include "dictionary/tables.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Four hex digits packed into one key; anything else has none.
+std::optional<quint32> packedCode(QByteArrayView hexDigits)
+{
+    if (hexDigits.size() != 4)
+        return std::nullopt;
+    quint32 key = 0;
+    for (const char c : hexDigits) {
+        const char upper = (c >= 'a' && c <= 'f') ? char(c - 'a' + 'A') : c;
+        if (!((upper >= '0' && upper <= '9') || (upper >= 'A' && upper <= 'F')))
+            return std::nullopt;
+        key = (key << 8) | uchar(upper);
+    }
+    return key;
+}
+
+} // namespace
+
+bool Big5CodeTable::load(const QString &databaseFile)
+{
+    m_unicodeByCode.clear();
+    if (!QFileInfo(databaseFile).isFile()) {
+        qCDebug(lcCedict) << "no code table at" << databaseFile;
+        return false;
+    }
+    const QString connection = u"ordbok-codetable-"_s + QUuid::createUuid().toString();
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
+        db.setDatabaseName(databaseFile);
+        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        ok = db.open() &&
+             query.exec(u"SELECT bigfive, unicode FROM %1 ORDER BY rowid"_s.arg(Tables::tableName));
+        while (ok && query.next()) {
+            const std::optional<quint32> key = packedCode(query.value(0).toString().toLatin1());
+            if (key && !m_unicodeByCode.contains(*key))
+                m_unicodeByCode.insert(*key, query.value(1).toString());
+        }
+        if (!ok)
+            qCDebug(lcCedict) << "cannot read code table" << databaseFile
+                              << query.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
+}
+
+QString Big5CodeTable::unicodeFor(QByteArrayView hexDigits) const
+{
+    const std::optional<quint32> key = packedCode(hexDigits);
+    return key ? m_unicodeByCode.value(*key) : QString();
+}
+
+QString Big5CodeTable::findIn(const QString &programFolder)
+{
+    const QDir folder(programFolder);
+    const QString lower = folder.filePath(u"big5.mdb"_s);
+    return QFileInfo(lower).isFile() ? lower : Tables::storePath(programFolder, Tables::codeStore);
+}

@@ -1,0 +1,3 @@
+#include "cedict/cedictlog.h"
+
+Q_LOGGING_CATEGORY(lcCedict, "ordbok.cedict")
