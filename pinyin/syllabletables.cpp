@@ -55,9 +55,16 @@ void loadTable(std::span<const GeneratedSyllable> syllables, int indexBound, int
     CandidateList = std::move(candidates);
 }
 
+// By code unit; most entries differ in the first unit, so a plain loop beats a string compare.
 bool beginsWith(QStringView text, QStringView prefix)
 {
-    return text.size() >= prefix.size() && text.first(prefix.size()) == prefix;
+    if (text.size() < prefix.size())
+        return false;
+    for (qsizetype i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i])
+            return false;
+    }
+    return true;
 }
 
 } // namespace
