@@ -1,11 +1,13 @@
 // Checks on the stores the build put into the program folder; skipped when they are absent.
 
+#include "cedict/cedictimporter.h"
 #include "dictionary/tables.h"
 #include "platform/recordsource.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +22,7 @@ private slots:
     void codeTable();
     void wordTable();
     void big5Cedict();
+    void big5Cedict_importsThroughTheCodeTable();
 
 private:
     static QString store(QLatin1StringView name)
@@ -125,6 +128,32 @@ void TestDataStores::big5Cedict()
     QVERIFY(content.contains("\r\n\xA4\xA4\xB0\xEA [Zhong1 guo2] /China/\r\n"));
     QCOMPARE(content.count('\n'), content.count("\r\n"));
     QVERIFY(content.count('\n') > 110000);
+}
+
+void TestDataStores::big5Cedict_importsThroughTheCodeTable()
+{
+    const QDir program(QStringLiteral(ORDBOK_PROGRAM_DIR));
+    if (!program.exists(u"cedict.b5"_s) || !program.exists(Tables::codeStore) ||
+        !program.exists(Tables::emptyWordTemplate))
+        QSKIP("stores not built");
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QVERIFY(folder.mkpath(u"empty"_s));
+    QVERIFY(QFile::copy(program.filePath(Tables::codeStore), folder.filePath(u"big5.mdb"_s)));
+    QVERIFY(QFile::copy(program.filePath(Tables::emptyWordTemplate),
+                        folder.filePath(Tables::emptyWordTemplate)));
+
+    const CedictImportSummary summary =
+        CedictImporter(dir.path()).importFile(program.filePath(u"cedict.b5"_s));
+    QVERIFY(summary.succeeded());
+    QCOMPARE(summary.format, CedictFormat::Big5);
+    QCOMPARE(summary.recordsWritten, summary.linesRead + 1);
+    RecordSource words;
+    QVERIFY(words.open(summary.targetFile));
+    words.findFirst(u"teckenkoder ='&H4E2D&H570B'"_s);
+    QVERIFY(!words.noMatch());
+    QCOMPARE(words.text(u"Pinyin"_s), u"Zhong1 guo2"_s);
+    QCOMPARE(words.text(u"translation1"_s), u"China"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDataStores)
