@@ -1,15 +1,25 @@
 #include "app/globals.h"
 #include "app/startwindow.h"
+#include "pinyin/syllabletables.h"
+#include "platform/fontregistration.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ordbok"));
     QApplication::setApplicationVersion(QStringLiteral("3.4.0"));
+    const QString folder = Globals::programFolder();
+    QApplication::setWindowIcon(QIcon(QDir(folder).filePath(QStringLiteral("ordbok.png"))));
 
-    auto *start = new StartWindow(Globals::programFolder());
+    loadSimplifiedTable();
+    // The program draws with its own fonts whether or not they are installed for the user.
+    registerProgramFonts(folder);
+
+    auto *start = new StartWindow(folder);
     start->start();
     return app.exec();
 }

@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 
+#include "app/fontinstaller.h"
 #include "app/globals.h"
 #include "app/settingsrecord.h"
+#include "cedict/pendingwordtable.h"
 #include "pinyin/tonemarks.h"
 #include "platform/fieldbinder.h"
 #include "shell/clipboardwatcher.h"
@@ -422,6 +424,12 @@ void MainWindow::load()
 {
     using F = SettingsRecord::Field;
 
+    // A word table rebuilt by an update takes effect now, before the stores open.
+    installPendingWordTable(m_programFolder);
+
+    if (FontFlagFile(m_programFolder).fontsPending())
+        runFirstStart();
+
     if (!m_tables.open(m_programFolder))
         reportMissingStoresOnce(m_tables.missing());
 
@@ -467,6 +475,17 @@ void MainWindow::load()
     } else if (SettingsText::leadingNumber(settings.value(F::autoStartSwedish)) == 1) {
         menuItem(u"startasv"_s)->setChecked(true);
     }
+}
+
+void MainWindow::runFirstStart()
+{
+    const QString paper = QDir(m_programFolder).filePath(u"2.gif"_s);
+    m_surface->tileBackground(paper);
+    SettingsRecord &settings = SettingsRecord::shared();
+    settings.setValue(SettingsRecord::backgroundPath, paper);
+    FontInstaller(m_programFolder).install();
+    FontFlagFile(m_programFolder).markInstalled();
+    settings.write(m_programFolder);
 }
 
 void MainWindow::applyMainFont()

@@ -73,6 +73,7 @@ private:
     QWidget *buildDetails();
     void bindBoxes();
     void load();
+    void runFirstStart();
     void applyMainFont();
     void saveMainSettings();
     QAction *menuItem(const QString &name) const;

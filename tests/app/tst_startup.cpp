@@ -69,6 +69,9 @@ private slots:
     void settingsApplyAtLoad_data();
     void settingsApplyAtLoad();
     void boundBoxesFollowTheRecords();
+    void pendingWordTableTakesEffect();
+    void firstStartRunsOnceOnNej_data();
+    void firstStartRunsOnceOnNej();
 
 private:
     static StartWindow *startWindow();
@@ -259,6 +262,52 @@ void TestStartup::boundBoxesFollowTheRecords()
     main->tables().characters.findFirst(u"teckenkod ='&H9999'"_s);
     QVERIFY(main->tables().characters.noMatch());
     QCOMPARE(textOf(main, u"kinarad"_s), u"&H4E2D"_s);
+}
+
+void TestStartup::pendingWordTableTakesEffect()
+{
+    ProgramFolder folder;
+    QVERIFY(TestStores::words(folder.path(u"kinesiskBIG5kod1.mdb"_s),
+                              {{}, {{u"teckenkoder"_s, u"&H6C34"_s}, {u"Pinyin"_s, u"shui3"_s}}}));
+    MainWindow *main = MainWindow::showFor(1, folder.path());
+    QCOMPARE(main->tables().words.recordCount(), 2);
+    QVERIFY(!QFile::exists(folder.path(u"kinesiskBIG5kod1.mdb"_s)));
+    main->tables().words.findFirst(u"pinyin ='shui3'"_s);
+    QCOMPARE(textOf(main, u"Text2"_s), u"&H6C34"_s);
+}
+
+void TestStartup::firstStartRunsOnceOnNej_data()
+{
+    QTest::addColumn<QByteArray>("flag");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("nej") << QByteArray("\"nej\"\r\n") << true;
+    QTest::newRow("Nej") << QByteArray("\"Nej\"\r\n") << false;
+    QTest::newRow("Ja") << QByteArray("\"Ja\"\r\n") << false;
+}
+
+void TestStartup::firstStartRunsOnceOnNej()
+{
+    QFETCH(QByteArray, flag);
+    QFETCH(bool, runs);
+    ProgramFolder folder;
+    QTemporaryDir userData; // the fonts go to the user's font folder: keep the real one out
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
+    QFile log(folder.path(u"font.log"_s));
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    log.write(flag);
+    log.close();
+
+    MainWindow::showFor(1, folder.path());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), runs ? QByteArray("\"Ja\"\r\n") : flag);
+    log.close();
+    SettingsRecord stored;
+    QCOMPARE(stored.read(folder.path()), runs);
+    if (runs) {
+        QCOMPARE(stored.value(F::backgroundPath), folder.path(u"2.gif"_s));
+        QCOMPARE(Globals::backgroundPath, folder.path(u"2.gif"_s));
+    }
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_MAIN(TestStartup)
