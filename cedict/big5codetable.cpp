@@ -1,14 +1,13 @@
 #include "cedict/big5codetable.h"
 
 #include "cedict/cedictlog.h"
+#include "cedict/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 
 #include <optional>
 
@@ -40,27 +39,19 @@ bool Big5CodeTable::load(const QString &databaseFile)
         qCDebug(lcCedict) << "no code table at" << databaseFile;
         return false;
     }
-    const QString connection = u"ordbok-codetable-"_s + QUuid::createUuid().toString();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
-        db.setDatabaseName(databaseFile);
-        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        ok = db.open() &&
-             query.exec(u"SELECT bigfive, unicode FROM %1 ORDER BY rowid"_s.arg(Tables::tableName));
-        while (ok && query.next()) {
-            const std::optional<quint32> key = packedCode(query.value(0).toString().toLatin1());
-            if (key && !m_unicodeByCode.contains(*key))
-                m_unicodeByCode.insert(*key, query.value(1).toString());
-        }
-        if (!ok)
-            qCDebug(lcCedict) << "cannot read code table" << databaseFile
-                              << query.lastError().text();
+    SqliteConnection connection(databaseFile, SqliteConnection::Mode::ReadOnly);
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!query.exec(u"SELECT bigfive, unicode FROM %1 ORDER BY rowid"_s.arg(Tables::tableName))) {
+        qCDebug(lcCedict) << "cannot read code table" << databaseFile << query.lastError().text();
+        return false;
     }
-    QSqlDatabase::removeDatabase(connection);
-    return ok;
+    while (query.next()) {
+        const std::optional<quint32> key = packedCode(query.value(0).toString().toLatin1());
+        if (key && !m_unicodeByCode.contains(*key))
+            m_unicodeByCode.insert(*key, query.value(1).toString());
+    }
+    return true;
 }
 
 QString Big5CodeTable::unicodeFor(QByteArrayView hexDigits) const

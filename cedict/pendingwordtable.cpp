@@ -1,13 +1,12 @@
 #include "cedict/pendingwordtable.h"
 
 #include "cedict/cedictlog.h"
+#include "cedict/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlRecord>
-#include <QUuid>
 
 #include <filesystem>
 #include <system_error>
@@ -24,17 +23,9 @@ std::filesystem::path nativePath(const QString &file)
 // A file someone put there by hand may be anything; only a word store replaces the table.
 bool isWordStore(const QString &file)
 {
-    const QString connection = u"ordbok-pending-"_s + QUuid::createUuid().toString();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
-        db.setDatabaseName(file);
-        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-        ok = db.open() && db.record(Tables::tableName).contains(u"teckenkoder"_s);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return ok;
+    SqliteConnection connection(file, SqliteConnection::Mode::ReadOnly);
+    return connection.isOpen() &&
+           connection.database().record(Tables::tableName).contains(u"teckenkoder"_s);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 #include "cedict/wordtablewriter.h"
 
 #include "cedict/cedictlog.h"
+#include "cedict/sqliteconnection.h"
 
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 
 using namespace Qt::StringLiterals;
 
@@ -32,13 +31,13 @@ bool WordTableWriter::open(const QString &databaseFile)
     // SQLite would create a missing file; the writer only fills a copy of the template.
     if (!QFileInfo(databaseFile).isFile())
         return false;
-    m_connection = u"ordbok-wordwriter-"_s + QUuid::createUuid().toString();
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
-    db.setDatabaseName(databaseFile);
-    if (!db.open()) {
-        qCDebug(lcCedict) << "cannot open" << databaseFile << db.lastError().text();
+    m_connection =
+        std::make_unique<SqliteConnection>(databaseFile, SqliteConnection::Mode::ReadWrite);
+    if (!m_connection->isOpen()) {
+        qCDebug(lcCedict) << "cannot open" << databaseFile << m_connection->errorText();
         return false;
     }
+    QSqlDatabase &db = m_connection->database();
     // Only a finished file is ever renamed into place, so a crash may lose the staging file
     // but never a table in use: no journal, and a single sync at the commit.
     QSqlQuery pragma(db);
@@ -83,13 +82,9 @@ bool WordTableWriter::commit()
     if (!m_insert)
         return false;
     m_insert.reset();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        ok = db.commit();
-        if (!ok)
-            qCDebug(lcCedict) << "commit failed:" << db.lastError().text();
-    }
+    const bool ok = m_connection->database().commit();
+    if (!ok)
+        qCDebug(lcCedict) << "commit failed:" << m_connection->errorText();
     close();
     return ok;
 }
@@ -97,12 +92,5 @@ bool WordTableWriter::commit()
 void WordTableWriter::close()
 {
     m_insert.reset();
-    if (m_connection.isEmpty())
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-    m_connection.clear();
+    m_connection.reset();
 }

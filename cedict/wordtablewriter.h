@@ -8,6 +8,7 @@
 #include <memory>
 
 class QSqlQuery;
+class SqliteConnection;
 
 // The fields of one word record; a null or empty string is a field not produced, stored NULL.
 struct WordRecord
@@ -37,6 +38,6 @@ public:
 private:
     void close();
 
-    QString m_connection;
+    std::unique_ptr<SqliteConnection> m_connection;
     std::unique_ptr<QSqlQuery> m_insert;
 };

@@ -1,12 +1,12 @@
 #include "tools/data/storewriter.h"
 
 #include "cedict/pendingwordtable.h"
+#include "cedict/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 
 using namespace Qt::StringLiterals;
 
@@ -27,18 +27,18 @@ StoreWriter::~StoreWriter()
 bool StoreWriter::begin()
 {
     QFile::remove(m_stagingFile);
-    m_connection = u"ordbok-datatool-"_s + QUuid::createUuid().toString();
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
-    db.setDatabaseName(m_stagingFile);
-    if (!db.open()) {
-        m_error = db.lastError().text();
+    m_connection =
+        std::make_unique<SqliteConnection>(m_stagingFile, SqliteConnection::Mode::ReadWrite);
+    if (!m_connection->isOpen()) {
+        m_error = m_connection->errorText();
         return false;
     }
+    QSqlDatabase &db = m_connection->database();
     QSqlQuery pragma(db);
     pragma.exec(u"PRAGMA journal_mode=OFF"_s);
     pragma.exec(u"PRAGMA synchronous=NORMAL"_s);
     if (!m_createTable(db) || !db.transaction()) {
-        m_error = u"cannot create the table: "_s + db.lastError().text();
+        m_error = u"cannot create the table: "_s + m_connection->errorText();
         return false;
     }
     QStringList names;
@@ -69,12 +69,9 @@ bool StoreWriter::insert(const QVariantList &values)
 bool StoreWriter::finish()
 {
     m_insert.reset();
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (!db.commit()) {
-            m_error = db.lastError().text();
-            return false;
-        }
+    if (!m_connection->database().commit()) {
+        m_error = m_connection->errorText();
+        return false;
     }
     close();
     if (!replaceFile(m_stagingFile, m_targetFile)) {
@@ -88,12 +85,5 @@ bool StoreWriter::finish()
 void StoreWriter::close()
 {
     m_insert.reset();
-    if (m_connection.isEmpty())
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-    m_connection.clear();
+    m_connection.reset();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QSqlQuery;
+class SqliteConnection;
 
 // Writes a new store in one transaction into a staging file beside the target, and renames it
 // into place only when it is complete, so an interrupted build never leaves a half store
@@ -38,7 +39,7 @@ private:
     QString m_stagingFile;
     TableCreator m_createTable;
     QStringList m_fields;
-    QString m_connection;
+    std::unique_ptr<SqliteConnection> m_connection;
     std::unique_ptr<QSqlQuery> m_insert;
     QString m_error;
     qint64 m_records = 0;

@@ -1,14 +1,13 @@
 #include "tools/data/wordstore.h"
 
 #include "cedict/pendingwordtable.h"
+#include "cedict/sqliteconnection.h"
 #include "dictionary/tables.h"
 #include "tools/data/storewriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QUuid>
 
 using namespace Qt::StringLiterals;
 
@@ -16,18 +15,11 @@ namespace {
 
 bool addSearchIndex(const QString &file, QString &error)
 {
-    const QString connection = u"ordbok-datatool-"_s + QUuid::createUuid().toString();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
-        db.setDatabaseName(file);
-        ok = db.open() && Tables::createWordSearchIndex(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    if (!ok)
-        error = u"cannot add the search index to "_s + file;
-    return ok;
+    SqliteConnection connection(file, SqliteConnection::Mode::ReadWrite);
+    if (connection.isOpen() && Tables::createWordSearchIndex(connection.database()))
+        return true;
+    error = u"cannot add the search index to "_s + file;
+    return false;
 }
 
 } // namespace
