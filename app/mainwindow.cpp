@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -166,6 +167,8 @@ void MainWindow::buildControls()
     columns->addWidget(buildDetails(), 1);
     setCentralWidget(m_surface);
     bindBoxes();
+    // Room for a long word, its radicals and a list, at any screen scale.
+    resize(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 40);
 }
 
 QWidget *MainWindow::buildSearchArea()
@@ -224,10 +227,12 @@ QWidget *MainWindow::buildDisplayArea()
     Image3->setVisible(false);
 
     layout->addWidget(TextBox2);
-    layout->addWidget(TextBox1, 1);
+    // The list takes the room when shown; otherwise the boxes stay together at the top.
+    layout->addWidget(TextBox1, 100);
     layout->addWidget(Text12);
     layout->addWidget(Text11);
     layout->addWidget(Image3);
+    layout->addStretch(1);
 
     auto *options = new QHBoxLayout;
     Check1 = named(new QCheckBox(m_texts.check1, area), u"Check1"_s);
@@ -328,18 +333,18 @@ QWidget *MainWindow::buildDetails()
     Text10 = boxes(u"Text10"_s, 10, word);
     for (QLineEdit *hidden : std::as_const(Text10))
         hidden->setVisible(false);
-    wordForm->addRow(u"teckenkoder"_s, Text2);
-    wordForm->addRow(u"pinyin"_s, Text3);
-    wordForm->addRow(u"translation"_s, Text9);
-    wordForm->addRow(u"Text20"_s, Text20);
+    wordForm->addRow(m_texts.codeString, Text2);
+    wordForm->addRow(m_texts.wordPinyin, Text3);
+    wordForm->addRow(m_texts.translation, Text9);
+    wordForm->addRow(m_texts.shownCodes, Text20);
     layout->addWidget(word);
 
     auto *codes = new QGroupBox(m_texts.codeTable, panel);
     auto *codeForm = new QFormLayout(codes);
     Text4 = box(u"Text4"_s, codes);
     Text5 = box(u"Text5"_s, codes);
-    codeForm->addRow(u"unicode"_s, Text4);
-    codeForm->addRow(u"big5"_s, Text5);
+    codeForm->addRow(m_texts.unicodeCode, Text4);
+    codeForm->addRow(m_texts.big5Code, Text5);
     layout->addWidget(codes);
 
     auto *character = new QGroupBox(m_texts.character, panel);
@@ -359,13 +364,13 @@ QWidget *MainWindow::buildDetails()
     Koreanska = boxes(u"Koreanska"_s, 3, character);
     Text22 = box(u"Text22"_s, character);
     Text23 = box(u"Text23"_s, character);
-    charForm->addRow(u"teckenkod"_s, kinarad);
-    charForm->addRow(u"forenklaform"_s, text1);
-    charForm->addRow(u"kinesisktradikal"_s, radikalnummer);
-    charForm->addRow(u"pinyin1"_s, pinyin);
+    charForm->addRow(m_texts.characterCode, kinarad);
+    charForm->addRow(m_texts.simplifiedForm, text1);
+    charForm->addRow(m_texts.radicalKey, radikalnummer);
+    charForm->addRow(m_texts.reading, pinyin);
     for (int i = 0; i < 10; ++i) {
         if (i < 3)
-            charForm->addRow(u"meaning%1"_s.arg(i + 1), meaning[i]);
+            charForm->addRow(i == 0 ? m_texts.meanings : QString(), meaning[i]);
         else
             meaning[i]->setVisible(false);
     }
@@ -376,16 +381,18 @@ QWidget *MainWindow::buildDetails()
         charForm->addRow(label, line);
     };
     addRow(m_texts.cantonese, kanton);
-    addRow(u"kun"_s, japkun1);
-    addRow(u"on"_s, japon);
+    addRow(m_texts.kun, japkun1);
+    addRow(m_texts.on, japon);
     addRow(m_texts.korean, Koreanska);
     auto *simplifiedCursor = new QHBoxLayout;
     simplifiedCursor->addWidget(Text22);
     simplifiedCursor->addWidget(Text23);
-    charForm->addRow(u"Data1"_s, simplifiedCursor);
+    charForm->addRow(m_texts.simplifiedRecord, simplifiedCursor);
     layout->addWidget(character);
     layout->addStretch();
     scroll->setWidget(panel);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(panel->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
     return scroll;
 }
 

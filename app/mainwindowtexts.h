@@ -15,6 +15,9 @@ struct MainWindowTexts
     QString translateAllTo;
     QString mandarin, cantonese, japaneseKun, japaneseOn, korean;
     QString details, word, character, codeTable;
+    // Labels of the details panel.
+    QString codeString, wordPinyin, translation, shownCodes, unicodeCode, big5Code;
+    QString characterCode, simplifiedForm, radicalKey, reading, meanings, kun, on, simplifiedRecord;
 
     static const MainWindowTexts &english();
     static const MainWindowTexts &swedish();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +66,8 @@ StartWindow::StartWindow(const QString &programFolder, QWidget *parent)
     grid->addWidget(Command1, 3, 1);
     grid->addWidget(Command2, 3, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setContentsMargins(24, 24, 24, 24);
+    grid->setHorizontalSpacing(18);
 
     connect(Command1, &QPushButton::clicked, this, &StartWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &StartWindow::Command2_Click);
@@ -82,8 +85,11 @@ void StartWindow::start()
         choose(2);
     if (english)
         choose(1);
-    if (!swedish && !english)
+    if (!swedish && !english) {
         show();
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void StartWindow::Command1_Click()
