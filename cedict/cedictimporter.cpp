@@ -186,9 +186,7 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
             store(recordFromBig5(Big5Line::parse(line), codes, codec, summary));
             continue;
         }
-        if (summary.linesRead == 1 && line.startsWith("\xEF\xBB\xBF"))
-            line.remove(0, 3);
-        const QString text = QString::fromUtf8(line);
+        const QString text = QString::fromUtf8(line); // drops a byte order mark
         const QStringView trimmed = QStringView(text).trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(u'#')) {
             ++summary.nonEntryLines;

@@ -26,6 +26,9 @@ class TestCedictImporter : public QObject
 private slots:
     void init();
 
+    void detectsFormat_data();
+    void detectsFormat();
+
     void big5_oneRecordPerLineAfterAnEmptyOne();
     void big5_emptyRecordsAreSkippedByPinyinSearch();
     void big5_codeGroups_data();
@@ -62,6 +65,41 @@ CedictImportSummary TestCedictImporter::import(const QByteArray &content)
     if (!ImportFolder::writeFile(inputFile(), content))
         return {};
     return CedictImporter(m_dir->path()).importFile(inputFile());
+}
+
+void TestCedictImporter::detectsFormat_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<bool>("wholeFile");
+    QTest::addColumn<CedictFormat>("format");
+
+    const QByteArray entry = "中國 中国 [Zhong1 guo2] /China/\n";
+    QTest::newRow("UTF-8 entries") << entry.repeated(3) << true << CedictFormat::Utf8;
+    QTest::newRow("UTF-8 header") << QByteArray("#! charset=UTF-8\nAB [a1] /x/\n") << true
+                                  << CedictFormat::Utf8;
+    QTest::newRow("Big5 header wins over the shape")
+        << "#! charset=Big5\n" + entry << true << CedictFormat::Big5;
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF") << true << CedictFormat::Utf8;
+    QTest::newRow("Big5 bytes") << QByteArray("\xA4\xA4 [zhong1] /middle/\r\n") << true
+                                << CedictFormat::Big5;
+    QTest::newRow("ASCII with one headword")
+        << QByteArray("AB [a1 b2] /g1/\r\n") << true << CedictFormat::Big5;
+    QTest::newRow("headwords of different lengths")
+        << QByteArray("中國 国 [Zhong1 guo2] /China/\n") << true << CedictFormat::Big5;
+    QTest::newRow("comments only") << QByteArray("# CC-CEDICT\n#\n") << true << CedictFormat::Big5;
+    QTest::newRow("empty") << QByteArray() << true << CedictFormat::Big5;
+    QTest::newRow("sample cut inside a character")
+        << entry + entry.first(4) << false << CedictFormat::Utf8;
+    QTest::newRow("file cut inside a character")
+        << entry + entry.first(4) << true << CedictFormat::Big5;
+}
+
+void TestCedictImporter::detectsFormat()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(bool, wholeFile);
+    QFETCH(CedictFormat, format);
+    QCOMPARE(detectCedictFormat(head, wholeFile), format);
 }
 
 void TestCedictImporter::big5_oneRecordPerLineAfterAnEmptyOne()
@@ -182,6 +220,10 @@ void TestCedictImporter::utf8_entries_data()
 
     QTest::newRow("traditional headword")
         << QByteArray("中國 中国 [Zhong1 guo2] /China/")
+        << QVariantList{text("A4A4B0EA"), text("&H4E2D&H570B"), text("Zhong1 guo2"), text("China")}
+        << QVariant() << qint64(0) << qint64(0);
+    QTest::newRow("byte order mark before the headword")
+        << QByteArray("\xEF\xBB\xBF中國 中国 [Zhong1 guo2] /China/")
         << QVariantList{text("A4A4B0EA"), text("&H4E2D&H570B"), text("Zhong1 guo2"), text("China")}
         << QVariant() << qint64(0) << qint64(0);
     QTest::newRow("headword without Big5")
