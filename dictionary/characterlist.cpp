@@ -11,19 +11,15 @@ using namespace Qt::StringLiterals;
 namespace CharacterLists {
 namespace {
 
-// FindFirst, then FindNext until nothing more is found; every match counts, listed or not.
+// Every match counts, listed or not. The stroke search marks the record found first.
 void runList(RecordSource &characters, const QString &criteria, bool strokes, CharacterList &list)
 {
     list.ran = true;
-    characters.findFirst(criteria);
-    if (characters.noMatch())
-        return;
-    list.count = 1;
-    list.text += listLine(characters, strokes);
-    for (characters.findNext(criteria); !characters.noMatch(); characters.findNext(criteria)) {
-        ++list.count;
-        list.text += listLine(characters);
-    }
+    bool first = true;
+    list.count = characters.findEach(criteria, [&] {
+        list.text += listLine(characters, strokes && first);
+        first = false;
+    });
 }
 
 QString radicalMessage(int count, const QString &typed)

@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcStore, "ordbok.store")
@@ -89,6 +91,7 @@ void RecordSource::close()
     m_hasPending = false;
     m_searchIndex.clear();
     m_indexedColumns.clear();
+    m_lastRowPhrases.clear();
 }
 
 bool RecordSource::isOpen() const
@@ -134,13 +137,14 @@ QVariant RecordSource::value(const QString &name) const
     return m_current.at(index);
 }
 
-void RecordSource::loadCurrent(QSqlQuery &query)
+void RecordSource::loadCurrent(QSqlQuery &query, bool notify)
 {
     m_currentRowId = query.value(0).toLongLong();
     m_current.resize(m_columns.size());
     for (int i = 0; i < m_columns.size(); ++i)
         m_current[i] = query.value(i + 1);
-    emit currentChanged();
+    if (notify)
+        emit currentChanged();
 }
 
 void RecordSource::moveFirst()
@@ -172,17 +176,48 @@ void RecordSource::findNext(const QString &criteria)
 void RecordSource::find(const QString &criteriaText, qint64 afterRowId)
 {
     m_noMatch = true;
-    if (!isOpen())
+    QSqlQuery *query = startSearch(criteriaText, afterRowId, true);
+    if (!query)
         return;
+    if (query->next()) {
+        m_noMatch = false;
+        loadCurrent(*query);
+    }
+    query->finish();
+}
+
+int RecordSource::findEach(const QString &criteria, const std::function<void()> &visit)
+{
+    m_noMatch = true;
+    QSqlQuery *query = startSearch(criteria, -1, false);
+    if (!query)
+        return 0;
+    int count = 0;
+    while (query->next()) {
+        m_noMatch = false;
+        loadCurrent(*query, false);
+        ++count;
+        visit();
+    }
+    query->finish();
+    if (count > 0)
+        emit currentChanged();
+    return count;
+}
+
+QSqlQuery *RecordSource::startSearch(const QString &criteriaText, qint64 afterRowId, bool firstOnly)
+{
+    if (!isOpen())
+        return nullptr;
     const std::optional<Criteria> criteria = Criteria::parse(criteriaText);
     if (!criteria) {
         qCDebug(lcStore) << "criteria refused:" << criteriaText;
-        return;
+        return nullptr;
     }
     const int column = columnIndex(criteria->field);
     if (column < 0) {
         qCDebug(lcStore) << "no field" << criteria->field << "in" << m_fileName;
-        return;
+        return nullptr;
     }
     const QString field = u"t."_s + quoted(m_columns.at(column));
     QString condition;
@@ -196,38 +231,41 @@ void RecordSource::find(const QString &criteriaText, qint64 afterRowId)
         condition = field + u" = ? COLLATE NOCASE"_s;
     }
 
+    const QString limit = firstOnly ? u" LIMIT 1"_s : QString();
     QString sql;
     QVariantList binds;
-    const QString match = usesSearchIndex() ? trigramQuery(*criteria) : QString();
-    if (!match.isEmpty()) {
+    const TrigramQuery match = usesSearchIndex() ? trigramQuery(*criteria) : TrigramQuery();
+    if (!match.oneColumn.isEmpty()) {
+        // Without the text in any column after this row, it cannot be in this column.
+        if (lastRowWith(match.anyColumn) <= afterRowId)
+            return nullptr;
         // The index yields candidate rows in rowid order; the criteria itself still decides.
         sql = u"SELECT t.rowid, t.* FROM %1 AS i JOIN %2 AS t ON t.rowid = i.rowid "
-              "WHERE i.%3 MATCH ? AND i.rowid > ? AND %4 ORDER BY i.rowid LIMIT 1"_s.arg(
+              "WHERE i.%3 MATCH ? AND i.rowid > ? AND %4 ORDER BY i.rowid%5"_s.arg(
                   quoted(m_searchIndex), quoted(m_table),
-                  quoted(m_indexedColumns.value(criteria->field.toLower())), condition);
-        binds = {match, afterRowId, operand};
+                  quoted(m_indexedColumns.value(criteria->field.toLower())), condition, limit);
+        binds = {match.oneColumn, afterRowId, operand};
     } else {
-        sql =
-            u"SELECT t.rowid, t.* FROM %1 AS t WHERE %2 AND t.rowid > ? ORDER BY t.rowid LIMIT 1"_s
-                .arg(quoted(m_table), condition);
+        sql = u"SELECT t.rowid, t.* FROM %1 AS t WHERE %2 AND t.rowid > ? ORDER BY t.rowid%3"_s.arg(
+            quoted(m_table), condition, limit);
         binds = {operand, afterRowId};
     }
     QSqlQuery *query = prepared(sql);
-    if (!query && !match.isEmpty()) {
+    if (!query && !match.oneColumn.isEmpty()) {
         qCDebug(lcStore) << "search index unusable, scanning" << m_fileName;
         m_indexedColumns.clear();
-        find(criteriaText, afterRowId);
-        return;
+        return startSearch(criteriaText, afterRowId, firstOnly);
     }
     if (!query)
-        return;
+        return nullptr;
     for (int i = 0; i < binds.size(); ++i)
         query->bindValue(i, binds.at(i));
-    if (query->exec() && query->next()) {
-        m_noMatch = false;
-        loadCurrent(*query);
+    if (!query->exec()) {
+        qCDebug(lcStore) << "search failed:" << query->lastError().text();
+        query->finish();
+        return nullptr;
     }
-    query->finish();
+    return query;
 }
 
 QString RecordSource::searchIndexName(const QString &table)
@@ -268,10 +306,12 @@ void RecordSource::findSearchIndex()
         m_searchIndex = name;
 }
 
-// The literal runs of the operand, each at least three characters long, as FTS5 phrases:
-// "*wat*er*" -> "wat"; "café au lait" (equality) -> the whole text. A trigram phrase of
-// fewer than three characters finds nothing, so a search without such a run must scan.
-QString RecordSource::trigramQuery(const Criteria &criteria) const
+// What every row that satisfies the criteria holds: the literal runs of the operand
+// ("*water*er*" -> "water", "er") and so the trigrams of each. A run shorter than three
+// characters has none (a trigram index cannot find it), and then the search scans. Reading
+// overlapping trigrams adds little but costs a lot for common ones, so one column is asked
+// for every third trigram and the last only.
+RecordSource::TrigramQuery RecordSource::trigramQuery(const Criteria &criteria) const
 {
     if (criteria.isNumber() || !m_indexedColumns.contains(criteria.field.toLower()))
         return {};
@@ -283,12 +323,52 @@ QString RecordSource::trigramQuery(const Criteria &criteria) const
     } else {
         runs = {operand};
     }
-    QStringList phrases;
+    const auto phrase = [](QString text) { return u'"' + text.replace(u'"', u"\"\""_s) + u'"'; };
+    QStringList phrases, trigrams;
     for (const QString &run : std::as_const(runs)) {
-        if (run.toUcs4().size() >= 3)
-            phrases << u'"' + QString(run).replace(u'"', u"\"\""_s) + u'"';
+        // A lone surrogate may be stored otherwise than the query spells it.
+        if (!QStringView(run).isValidUtf16())
+            continue;
+        // Where each character starts, counting a surrogate pair as one, then the end.
+        QList<qsizetype> starts;
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            if (!run.at(i).isLowSurrogate())
+                starts << i;
+        }
+        const qsizetype characters = starts.size();
+        starts << run.size();
+        if (characters < 3)
+            continue;
+        phrases << phrase(run);
+        for (qsizetype at = 0;; at += 3) {
+            const qsizetype first = qMin(at, characters - 3);
+            trigrams << phrase(run.sliced(starts[first], starts[first + 3] - starts[first]));
+            if (first + 3 >= characters)
+                break;
+        }
     }
-    return phrases.join(u" AND "_s);
+    trigrams.removeDuplicates();
+    return {phrases.join(u" AND "_s), trigrams.join(u" AND "_s)};
+}
+
+// The last row holding the phrases in any indexed column; remembered for the next search,
+// since the English search asks the same of ten columns in turn.
+qint64 RecordSource::lastRowWith(const QString &phrases)
+{
+    if (phrases == m_lastRowPhrases)
+        return m_lastRowWithPhrases;
+    m_lastRowPhrases = phrases;
+    m_lastRowWithPhrases = std::numeric_limits<qint64>::max(); // unknown: search all the same
+    QSqlQuery *query =
+        prepared(u"SELECT rowid FROM %1 WHERE %1 MATCH ? ORDER BY rowid DESC LIMIT 1"_s.arg(
+            quoted(m_searchIndex)));
+    if (!query)
+        return m_lastRowWithPhrases;
+    query->bindValue(0, phrases);
+    if (query->exec())
+        m_lastRowWithPhrases = query->next() ? query->value(0).toLongLong() : -1;
+    query->finish();
+    return m_lastRowWithPhrases;
 }
 
 bool RecordSource::createSearchIndex(QSqlDatabase &db, const QString &table,
@@ -361,6 +441,7 @@ bool RecordSource::update()
     const bool ok = query->exec();
     if (!ok)
         qCDebug(lcStore) << "record refused:" << query->lastError().text();
+    m_lastRowPhrases.clear();
     query->finish();
     return ok;
 }

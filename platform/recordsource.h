@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
@@ -35,6 +36,10 @@ public:
     void findFirst(const QString &criteria);
     void findNext(const QString &criteria);
     bool noMatch() const { return m_noMatch; }
+    // The records FindFirst and then FindNext would reach, in one pass: each becomes current
+    // in turn and visit() reads it (it must not search this source). The last one stays
+    // current and is signalled once. Returns how many there were.
+    int findEach(const QString &criteria, const std::function<void()> &visit);
 
     void moveFirst();
     bool hasCurrent() const { return m_currentRowId >= 0; }
@@ -77,9 +82,16 @@ private:
     void find(const QString &criteria, qint64 afterRowId);
     QSqlQuery *prepared(const QString &sql);
     int columnIndex(const QString &name) const;
-    void loadCurrent(QSqlQuery &query);
+    void loadCurrent(QSqlQuery &query, bool notify = true);
+    QSqlQuery *startSearch(const QString &criteria, qint64 afterRowId, bool firstOnly);
     void findSearchIndex();
-    QString trigramQuery(const Criteria &criteria) const;
+    struct TrigramQuery
+    {
+        QString anyColumn; // the literal runs as phrases
+        QString oneColumn; // a few of their trigrams, cheaper to read for one column
+    };
+    TrigramQuery trigramQuery(const Criteria &criteria) const;
+    qint64 lastRowWith(const QString &phrases);
 
     QString m_connection;
     QString m_fileName;
@@ -95,4 +107,6 @@ private:
     QString m_searchIndex;
     QHash<QString, QString> m_indexedColumns; // lower-case name -> name in the index
     bool m_searchIndexEnabled = true;
+    QString m_lastRowPhrases;
+    qint64 m_lastRowWithPhrases = -1;
 };

@@ -1,6 +1,7 @@
 #include "platform/recordsource.h"
 #include "tests/common/storebuilder.h"
 
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +44,8 @@ private slots:
     void indexIsFound();
     void sameRecordsWithAndWithoutIndex_data();
     void sameRecordsWithAndWithoutIndex();
+    void findEachWalksAsFindNext_data() { sameRecordsWithAndWithoutIndex_data(); }
+    void findEachWalksAsFindNext();
     void longTextsUseTheIndexShortOnesScan_data();
     void longTextsUseTheIndexShortOnesScan();
     void changedRecordsStayIndexed();
@@ -120,6 +123,11 @@ void TestSearchIndex::sameRecordsWithAndWithoutIndex_data()
     QTest::newRow("one-character wildcard")
         << u"translation1 like'*wa?er*'"_s << rows({2, 3, 4, 13});
     QTest::newRow("blank inside") << u"translation1 like'*r wat*'"_s << rows({3, 13});
+    QTest::newRow("four characters") << u"translation1 like'*ater*'"_s << rows({2, 3, 4, 13});
+    QTest::newRow("five characters") << u"translation1 like'*r wat*'"_s << rows({3, 13});
+    QTest::newRow("eight characters") << u"translation1 like'*iver wat*'"_s << rows({3});
+    QTest::newRow("quote across trigrams") << u"translation1 like'*y \"ch*'"_s << rows({9});
+    QTest::newRow("lone surrogate") << u"translation1 like'*\xD800ter*'"_s << rows({});
     QTest::newRow("two characters") << u"translation1 like'*wa*'"_s << rows({2, 3, 4, 13, 14});
     QTest::newRow("percent literal") << u"translation1 like'*0% p*'"_s << rows({5});
     QTest::newRow("percent is no wildcard") << u"translation1 like'*00%p*'"_s << rows({});
@@ -155,6 +163,25 @@ void TestSearchIndex::sameRecordsWithAndWithoutIndex()
     QCOMPARE(walk(m_plain, criteria, false), rows);
     QCOMPARE(walk(m_indexFirst, criteria, true), rows);
     QCOMPARE(walk(m_indexAfter, criteria, true), rows);
+}
+
+void TestSearchIndex::findEachWalksAsFindNext()
+{
+    QFETCH(QString, criteria);
+    QFETCH(QStringList, rows);
+    for (const QString &file : {m_plain, m_indexAfter}) {
+        RecordSource source;
+        QVERIFY(source.open(file));
+        QSignalSpy moved(&source, &RecordSource::currentChanged);
+        QStringList seen;
+        const int count =
+            source.findEach(criteria, [&] { seen << QString::number(source.currentRowId()); });
+        QCOMPARE(seen, rows);
+        QCOMPARE(count, rows.size());
+        QCOMPARE(source.noMatch(), rows.isEmpty());
+        QCOMPARE(moved.count(), rows.isEmpty() ? 0 : 1);
+        QCOMPARE(QString::number(source.currentRowId()), rows.isEmpty() ? u"1"_s : rows.last());
+    }
 }
 
 // A store whose index wrongly leaves out record 2 shows which searches go through the index:
@@ -204,9 +231,13 @@ void TestSearchIndex::changedRecordsStayIndexed()
         RecordSource source;
         QVERIFY(source.open(file, u"Tabell1"_s, RecordSource::Mode::ReadWrite));
         QVERIFY(source.usesSearchIndex());
+        source.findFirst(u"translation3 like'*storm*'"_s);
+        QVERIFY(source.noMatch());
         source.addNew();
         source.setValue(u"translation3"_s, u"thunderstorm"_s);
         QVERIFY(source.update());
+        source.findFirst(u"translation3 like'*storm*'"_s); // not the answer from before
+        QVERIFY(!source.noMatch());
         QSqlQuery query(source.database());
         QVERIFY(query.exec(u"UPDATE Tabell1 SET translation1 = 'fire' WHERE rowid = 2"_s));
         QVERIFY(query.exec(u"DELETE FROM Tabell1 WHERE rowid = 3"_s));
