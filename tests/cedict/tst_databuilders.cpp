@@ -170,6 +170,12 @@ void TestDataBuilders::big5CedictLine_data()
         << u"看見 看见 [kan4 jian4] /to see/see also 見|见[jian4]/"_s
         << QByteArray("\xAC\xDD\xA8\xA3 [kan4 jian4] /to see/see also \xA8\xA3[jian4]/")
         << qint64(0);
+    QTest::newRow("cross reference in brackets")
+        << u"中 中 [zhong1] /(見，看|见，看)/a|b/"_s
+        << QByteArray("\xA4\xA4 [zhong1] /(\xA8\xA3\xA1\x41\xAC\xDD)/a|b/") << qint64(0);
+    QTest::newRow("cross reference with a letter")
+        << u"中 中 [zhong1] /see 三K黨|三K党[San1 K dang3]/"_s
+        << QByteArray("\xA4\xA4 [zhong1] /see \xA4\x54K\xC4\xD2[San1 K dang3]/") << qint64(0);
     QTest::newRow("accent dropped")
         << u"中 中 [zhong1] /décor/"_s << QByteArray("\xA4\xA4 [zhong1] /decor/") << qint64(1);
     QTest::newRow("no Big5 at all becomes ?")

@@ -11,12 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// "見|见[jian4]": a traditional|simplified pair inside a gloss.
+// "見|见[jian4]" -> "見[jian4]": the simplified half of a traditional|simplified pair, which
+// runs to the next blank or ASCII punctuation (its own full-width punctuation included).
 QString traditionalReferences(const QString &gloss)
 {
-    static const QRegularExpression pair(u"([^\\s|/\\[\\]]+)\\|[^\\s|/\\[\\]]+"_s);
-    QString text = gloss;
-    return text.replace(pair, u"\\1"_s);
+    static const QRegularExpression simplifiedHalf(
+        u"(?<=\\p{Han})\\|[^\\s\\x{00}-\\x{2F}\\x{3A}-\\x{40}\\x{5B}-\\x{60}\\x{7B}-\\x{7F}]+"_s);
+    return QString(gloss).remove(simplifiedHalf);
 }
 
 QByteArray big5Text(const QString &text, Big5Codec &codec, qint64 &replaced)
