@@ -4,12 +4,15 @@
 #include "platform/fontregistration.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QDir>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Skipped steps explain themselves only when asked (QT_LOGGING_RULES="ordbok.*=true").
+    QLoggingCategory::setFilterRules(QStringLiteral("ordbok.*.debug=false"));
     QApplication::setApplicationName(QStringLiteral("Ordbok"));
     QApplication::setApplicationVersion(QStringLiteral("3.4.0"));
     const QString folder = Globals::programFolder();

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +22,8 @@ QString cliProgramFolder(QStringList &args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // Skipped steps explain themselves only when asked (QT_LOGGING_RULES="ordbok.*=true").
+    QLoggingCategory::setFilterRules(QStringLiteral("ordbok.*.debug=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QList<CliCommand> commands = allCliCommands();
