@@ -81,10 +81,10 @@ CharacterList byRadicalNumber(RecordSource &characters, const QString &entry)
     if (entry.isEmpty())
         return list;
     list.pictureFile = Radicals::pictureFile(entry);
-    list.rewrittenEntry = entry;
-    const qsizetype dot = entry.first(qMin<qsizetype>(entry.size(), 6)).indexOf(u'.');
-    if (dot >= 0)
-        list.rewrittenEntry = QString::number(leadingNumber(QStringView(entry).first(dot)));
+    // A key typed here ("12.3") becomes its radical number ("12").
+    const QString number = Radicals::numberText(entry);
+    list.rewrittenEntry =
+        number.size() < entry.size() ? QString::number(leadingNumber(number)) : entry;
     runList(characters, SearchCriteria::radicalNumber(list.rewrittenEntry), false, list);
     list.message = radicalMessage(list.count, entry.trimmed());
     return list;
