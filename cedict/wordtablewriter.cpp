@@ -2,6 +2,7 @@
 
 #include "cedict/cedictlog.h"
 #include "cedict/sqliteconnection.h"
+#include "dictionary/tables.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -82,9 +83,14 @@ bool WordTableWriter::commit()
     if (!m_insert)
         return false;
     m_insert.reset();
-    const bool ok = m_connection->database().commit();
+    bool ok = m_connection->database().commit();
     if (!ok)
         qCDebug(lcCedict) << "commit failed:" << m_connection->errorText();
+    // Built once the words are in: faster than keeping it up to date row by row.
+    if (ok && !Tables::createWordSearchIndex(m_connection->database())) {
+        qCDebug(lcCedict) << "search index failed:" << m_connection->errorText();
+        ok = false;
+    }
     close();
     return ok;
 }

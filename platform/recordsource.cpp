@@ -54,6 +54,11 @@ bool RecordSource::open(const QString &databaseFile, const QString &table, Mode 
         close();
         return false;
     }
+    if (mode == Mode::ReadOnly) {
+        // Nothing writes a store while it is read, so the read lock is taken once and kept
+        // instead of being taken and checked again at every search.
+        QSqlQuery(db).exec(u"PRAGMA locking_mode=EXCLUSIVE"_s);
+    }
     const QSqlRecord record = db.record(table);
     if (record.isEmpty()) {
         qCDebug(lcStore) << "no table" << table << "in" << databaseFile;
