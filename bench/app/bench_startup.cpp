@@ -92,15 +92,3 @@ BENCHMARK(BM_StartSequence)->Unit(benchmark::kMillisecond)->Iterations(1)->Name(
 BENCHMARK(BM_StartSequence)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // Skipped steps explain themselves only when asked (QT_LOGGING_RULES="ordbok.*=true").
-    QLoggingCategory::setFilterRules(QStringLiteral("ordbok.*.debug=false"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -172,12 +172,3 @@ BENCHMARK_CAPTURE(wordDisplay, four_characters_simplified, true)->Unit(benchmark
 BENCHMARK(radicalList)->Unit(benchmark::kMillisecond);
 BENCHMARK(radicalNumberButton)->Unit(benchmark::kMillisecond);
 BENCHMARK(strokesButton)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -60,13 +60,3 @@ void BM_ImportUtf8(benchmark::State &state)
 BENCHMARK(BM_ImportUtf8)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // Qt loads the SQLite driver as a plugin, which needs an application object.
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -128,14 +128,3 @@ void BM_FindSyllableRange_Traditional(benchmark::State &state)
 BENCHMARK(BM_FindSyllableRange_Traditional)->DenseRange(0, int(lookupInputs.size()) - 1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv); // the SQLite driver is a plugin
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -70,13 +70,3 @@ void BM_FindFirstTranslationNotFound(benchmark::State &state)
 BENCHMARK(BM_FindFirstTranslationNotFound)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // Qt loads the SQLite driver as a plugin, which needs an application object.
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
