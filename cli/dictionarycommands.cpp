@@ -53,9 +53,10 @@ private:
     QString m_folder;
 };
 
+// Terminals lack the pinyin font: standard tone-marked letters, spaced as typed.
 QString unicodePinyin(const QString &toneNumbers)
 {
-    return fontPinyinToUnicode(renderToneMarks(toneNumbers));
+    return toneNumbersToUnicode(toneNumbers);
 }
 
 bool openTables(DictionaryTables &tables, const QString &folder, QTextStream &err)
@@ -235,6 +236,6 @@ QList<CliCommand> dictionaryCommands()
          u"readings WORD --mandarin|--cantonese|--kun|--on|--korean [--simplified]   list "
          u"the characters of a word in the word table with their readings"_s,
          runReadings},
-        {u"tones"_s, u"tones TEXT   tone-number pinyin with tone marks: hao3 -> hǎo "_s, runTones},
+        {u"tones"_s, u"tones TEXT   tone-number pinyin with tone marks: hao3 -> hǎo"_s, runTones},
     };
 }

@@ -73,7 +73,7 @@ void TestDictionaryCli::prints_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("lines");
-    const QString zhongGuo = u"zhōng  guó "_s;
+    const QString zhongGuo = u"zhōng guó"_s;
     QTest::newRow("english") << QStringList{u"english"_s, u"china"_s} << 0
                              << QStringList{u"中國"_s, zhongGuo, u"China,   Middle Kingdom"_s,
                                             u"2.3 31.8"_s};
@@ -85,15 +85,15 @@ void TestDictionaryCli::prints_data()
         << QStringList{u"中國"_s, zhongGuo, u"China,   Middle Kingdom"_s, u"2.3 31.8"_s};
     QTest::newRow("english, search more")
         << QStringList{u"english"_s, u"china"_s, u"--more"_s, u"1"_s} << 0
-        << QStringList{u"中"_s, u"zhōng "_s, u"middle,   China (abbr.)"_s, u"2.3"_s};
+        << QStringList{u"中"_s, u"zhōng"_s, u"middle,   China (abbr.)"_s, u"2.3"_s};
     QTest::newRow("english, exact")
         << QStringList{u"english"_s, u"--exact"_s, u"middle"_s} << 0
-        << QStringList{u"中"_s, u"zhōng "_s, u"middle,   China (abbr.)"_s, u"2.3"_s};
+        << QStringList{u"中"_s, u"zhōng"_s, u"middle,   China (abbr.)"_s, u"2.3"_s};
     QTest::newRow("english, not found")
         << QStringList{u"english"_s, u"water"_s} << 1 << QStringList{};
     QTest::newRow("pinyin, exact, one more")
         << QStringList{u"pinyin"_s, u"zhong1"_s, u"--exact"_s, u"--more"_s, u"1"_s} << 0
-        << QStringList{u"中"_s, u"zhōng "_s, u"middle,   China (abbr.)"_s, u"2.3"_s};
+        << QStringList{u"中"_s, u"zhōng"_s, u"middle,   China (abbr.)"_s, u"2.3"_s};
     QTest::newRow("radical key with comma")
         << QStringList{u"radical"_s, u"9,5"_s} << 0
         << QStringList{u"何,  he2,  what, why, "_s, u"佛,  fo2,  Buddha, "_s,
@@ -113,7 +113,7 @@ void TestDictionaryCli::prints_data()
     QTest::newRow("readings, word not in the table")
         << QStringList{u"readings"_s, u"國"_s, u"--korean"_s} << 1 << QStringList{};
     QTest::newRow("tones") << QStringList{u"tones"_s, u"nuu3 hao3"_s} << 0
-                           << QStringList{u"nǚ   hǎo "_s};
+                           << QStringList{u"nǚ hǎo"_s};
 }
 
 void TestDictionaryCli::prints()
