@@ -281,6 +281,8 @@ QWidget *MainWindow::buildListArea()
     Label5 = named(new QLabel(m_texts.label5, area), u"Label5"_s);
     Text21 = box(u"Text21"_s, area, false);
     Text21->setToolTip(m_texts.text21Tip);
+    // Wide enough for the count message written back into it.
+    Text21->setMinimumWidth(Text21->fontMetrics().horizontalAdvance(u"Hittade 0000 tecken med radikal N.r: 000.00"_s));
     Command9 = button(u"Command9"_s, m_texts.command9, area);
     Command9->setToolTip(m_texts.command9Tip);
     Command11 = button(u"Command11"_s, m_texts.command11, area);
@@ -780,6 +782,7 @@ void MainWindow::showWordView(const WordView &view)
     Text12->setText(view.pinyin);
     Timer1->start();
     Text20->setText(view.codeString);
+    emit charactersShown(view.characters);
 }
 
 void MainWindow::showCharacterList(const CharacterList &list)

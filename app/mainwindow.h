@@ -59,6 +59,10 @@ public:
     void RadikalLista();
     const WordSearch &wordSearch() const { return m_search; }
 
+signals:
+    // The characters of each word shown in full, for the print window's text box.
+    void charactersShown(const QString &characters);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -163,7 +164,10 @@ int TestMainWindowSearches::filledSlots() const
 
 void TestMainWindowSearches::enterShowsTheWord()
 {
+    QSignalSpy shown(m_window, &MainWindow::charactersShown);
     type(u"Text6"_s, u"Water"_s);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.at(0).at(0).toString(), u"水"_s);
     QCOMPARE(edit(u"TextBox2"_s)->text(), u"水"_s);
     QCOMPARE(edit(u"Text11"_s)->text(), u"water"_s);
     QCOMPARE(edit(u"radnr_0"_s)->text(), u"85.0"_s);
