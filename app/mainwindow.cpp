@@ -281,8 +281,6 @@ QWidget *MainWindow::buildListArea()
     Label5 = named(new QLabel(m_texts.label5, area), u"Label5"_s);
     Text21 = box(u"Text21"_s, area, false);
     Text21->setToolTip(m_texts.text21Tip);
-    // Wide enough for the count message written back into it.
-    Text21->setMinimumWidth(Text21->fontMetrics().horizontalAdvance(u"Hittade 0000 tecken med radikal N.r: 000.00"_s));
     Command9 = button(u"Command9"_s, m_texts.command9, area);
     Command9->setToolTip(m_texts.command9Tip);
     Command11 = button(u"Command11"_s, m_texts.command11, area);
@@ -290,12 +288,16 @@ QWidget *MainWindow::buildListArea()
     Command17 = button(u"Command17"_s, m_texts.command17, area);
     Command17->setToolTip(m_texts.command17Tip);
     Label5->setBuddy(Text21);
+    // The buttons get a row of their own, so the count message written back into the box fits.
     radicalRow->addWidget(Label5);
     radicalRow->addWidget(Text21, 1);
-    radicalRow->addWidget(Command9);
-    radicalRow->addWidget(Command11);
-    radicalRow->addWidget(Command17);
     layout->addLayout(radicalRow);
+    auto *radicalButtons = new QHBoxLayout;
+    radicalButtons->addWidget(Command9);
+    radicalButtons->addWidget(Command11);
+    radicalButtons->addWidget(Command17);
+    radicalButtons->addStretch();
+    layout->addLayout(radicalButtons);
     Label6 = named(new QLabel(m_texts.label6, area), u"Label6"_s);
     layout->addWidget(Label6);
 
