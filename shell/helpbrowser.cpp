@@ -47,7 +47,7 @@ QString displayAddress(const QUrl &url)
     return text;
 }
 
-struct ToolButtonSpec
+struct ToolButtonLook
 {
     QLatin1StringView key;
     QStyle::StandardPixmap icon;
@@ -160,7 +160,7 @@ HelpBrowser::HelpBrowser(const QString &programFolder, QWidget *parent)
 
 void HelpBrowser::createToolBar()
 {
-    const ToolButtonSpec buttons[] = {
+    const ToolButtonLook buttons[] = {
         {"Back"_L1, QStyle::SP_ArrowBack, QKeySequence::Back},
         {"Forward"_L1, QStyle::SP_ArrowForward, QKeySequence::Forward},
         {"Stop"_L1, QStyle::SP_BrowserStop, QKeySequence(Qt::Key_Escape)},
@@ -168,12 +168,12 @@ void HelpBrowser::createToolBar()
         {"Home"_L1, QStyle::SP_DirHomeIcon, QKeySequence(Qt::ALT | Qt::Key_Home)},
         {"Search"_L1, QStyle::SP_FileDialogContentsView, QKeySequence(Qt::CTRL | Qt::Key_I)},
     };
-    for (const ToolButtonSpec &spec : buttons) {
-        const QString key = spec.key;
-        QAction *action = tbToolBar->addAction(style()->standardIcon(spec.icon), key);
+    for (const ToolButtonLook &look : buttons) {
+        const QString key = look.key;
+        QAction *action = tbToolBar->addAction(style()->standardIcon(look.icon), key);
         action->setObjectName(key);
         action->setToolTip(key);
-        action->setShortcut(spec.shortcut);
+        action->setShortcut(look.shortcut);
         tbToolBar->widgetForAction(action)->setObjectName(key);
         connect(action, &QAction::triggered, this, [this, key] { toolButtonPressed(key); });
         if (key == "Back"_L1) {
