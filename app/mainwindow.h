@@ -117,6 +117,7 @@ private:
     QLineEdit *TextBox2;
     QPlainTextEdit *TextBox1;
     QLineEdit *Text11, *Text12;
+    QLineEdit *Text19 = nullptr; // Swedish window only: a copy of Text11
     QLabel *Image1, *Image3;
     QVector<QLabel *> rad1;
     QVector<QLineEdit *> radnr;

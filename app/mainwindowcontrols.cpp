@@ -95,6 +95,11 @@ QWidget *MainWindow::buildDisplayArea()
         QGuiApplication::clipboard()->setText(fontPinyinToUnicode(text));
     });
     Text11 = box(u"Text11"_s, area);
+    if (m_language == Language::Swedish) {
+        Text19 = box(u"Text19"_s, area);
+        Text19->setVisible(false);
+        connect(Text11, &QLineEdit::textChanged, Text19, &QLineEdit::setText);
+    }
 
     Image1 = named(new QLabel(area), u"Image1"_s); // the blank picture
     Image1->setVisible(false);

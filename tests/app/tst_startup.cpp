@@ -70,6 +70,7 @@ private slots:
     void settingsApplyAtLoad();
     void boundBoxesFollowTheRecords();
     void pendingWordTableTakesEffect();
+    void swedishWindowCopiesTheTranslationsLine();
     void firstStartRunsOnceOnNej_data();
     void firstStartRunsOnceOnNej();
 
@@ -274,6 +275,15 @@ void TestStartup::pendingWordTableTakesEffect()
     QVERIFY(!QFile::exists(folder.path(u"kinesiskBIG5kod1.mdb"_s)));
     main->tables().words.findFirst(u"pinyin ='shui3'"_s);
     QCOMPARE(textOf(main, u"Text2"_s), u"&H6C34"_s);
+}
+
+void TestStartup::swedishWindowCopiesTheTranslationsLine()
+{
+    ProgramFolder folder;
+    MainWindow *swedish = MainWindow::showFor(2, folder.path());
+    swedish->findChild<QLineEdit *>(u"Text11"_s)->setText(u"China,   Middle Kingdom"_s);
+    QCOMPARE(textOf(swedish, u"Text19"_s), u"China,   Middle Kingdom"_s);
+    QVERIFY(!MainWindow::showFor(1, folder.path())->findChild<QLineEdit *>(u"Text19"_s));
 }
 
 void TestStartup::firstStartRunsOnceOnNej_data()
