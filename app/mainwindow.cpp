@@ -224,7 +224,7 @@ bool MainWindow::event(QEvent *event)
 {
     // A copy made while another program had the focus is seen as soon as we get it back.
     if (event->type() == QEvent::WindowActivate && m_watcher->isActive())
-        QTimer::singleShot(0, m_watcher, &ClipboardWatcher::check);
+        QTimer::singleShot(0, m_watcher, &ClipboardWatcher::lookAgain);
     return QMainWindow::event(event);
 }
 

@@ -26,6 +26,10 @@ ClipboardWatcher::ClipboardWatcher(QObject *parent) : QObject(parent), m_timer(n
     m_timer->setObjectName(u"Timer2"_s);
     m_timer->setInterval(50);
     connect(m_timer, &QTimer::timeout, this, &ClipboardWatcher::check);
+    // Asking another program for the clipboard's formats at every tick costs a round trip each
+    // time; a change notice says when looking is worth it.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { m_changed = true; });
 }
 
 ClipboardWatcher::Route ClipboardWatcher::route(const QMimeData *data)
@@ -41,6 +45,7 @@ ClipboardWatcher::Route ClipboardWatcher::route(const QMimeData *data)
 
 void ClipboardWatcher::start()
 {
+    m_changed = true;
     m_timer->start();
 }
 
@@ -54,8 +59,17 @@ bool ClipboardWatcher::isActive() const
     return m_timer->isActive();
 }
 
+void ClipboardWatcher::lookAgain()
+{
+    m_changed = true;
+    check();
+}
+
 void ClipboardWatcher::check()
 {
+    if (!m_changed)
+        return;
+    m_changed = false;
     const Route found = route(QGuiApplication::clipboard()->mimeData());
     if (found == Route::None)
         return;

@@ -27,8 +27,12 @@ public:
     bool isActive() const;
     QTimer *timer() const { return m_timer; } // Timer2
 
-    // Looks once, as a tick does.
+    // A tick: looks at the clipboard when it has changed since the last look (and always at
+    // the first tick after a start).
     void check();
+    // Looks now, changed or not: for copies the system may not have announced, such as those
+    // made while another program had the focus.
+    void lookAgain();
 
 signals:
     void codeSearchWanted();   // rich text over the limit: the code search page
@@ -36,4 +40,5 @@ signals:
 
 private:
     QTimer *m_timer;
+    bool m_changed = true;
 };

@@ -39,6 +39,7 @@ private slots:
     void clipboardRoute();
     void watcherStopsAfterAHit();
     void watcherLeavesTheClipboard();
+    void watcherLooksOnlyAfterAChange();
     void autoLookupItemStartsAndStopsTheWatcher();
     void clockFormat_data();
     void clockFormat();
@@ -201,6 +202,25 @@ void TestMainWindowServices::watcherLeavesTheClipboard()
     watcher.check();
     QCOMPARE(cedict.count(), 1);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"水"_s);
+}
+
+void TestMainWindowServices::watcherLooksOnlyAfterAChange()
+{
+    QGuiApplication::clipboard()->setText(u"water"_s);
+    ClipboardWatcher watcher;
+    QSignalSpy cedict(&watcher, &ClipboardWatcher::cedictSearchWanted);
+    watcher.check();
+    QCOMPARE(cedict.count(), 1);
+    watcher.check(); // nothing copied since: no second look
+    QCOMPARE(cedict.count(), 1);
+    watcher.lookAgain(); // e.g. a window got the focus back
+    QCOMPARE(cedict.count(), 2);
+    watcher.start(); // a restart looks at what is there, as a tick always did
+    QTRY_COMPARE(cedict.count(), 3);
+    QVERIFY(!watcher.isActive());
+    QGuiApplication::clipboard()->setText(u"fire"_s);
+    watcher.check();
+    QCOMPARE(cedict.count(), 4);
 }
 
 void TestMainWindowServices::autoLookupItemStartsAndStopsTheWatcher()
