@@ -1,7 +1,7 @@
 #include "cedict/big5codetable.h"
 
 #include "cedict/cedictlog.h"
-#include "cedict/sqliteconnection.h"
+#include "platform/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "cedict/pendingwordtable.h"
 
 #include "cedict/cedictlog.h"
-#include "cedict/sqliteconnection.h"
+#include "platform/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QFile>

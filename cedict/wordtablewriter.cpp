@@ -1,7 +1,7 @@
 #include "cedict/wordtablewriter.h"
 
 #include "cedict/cedictlog.h"
-#include "cedict/sqliteconnection.h"
+#include "platform/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QFileInfo>

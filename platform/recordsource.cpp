@@ -1,6 +1,7 @@
 #include "platform/recordsource.h"
 
-#include <QAtomicInt>
+#include "platform/sqliteconnection.h"
+
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -15,12 +16,6 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcStore, "ordbok.store")
 
 namespace {
-
-QString nextConnectionName()
-{
-    static QAtomicInt counter;
-    return u"ordbok-store-%1"_s.arg(counter.fetchAndAddRelaxed(1));
-}
 
 QString quoted(const QString &identifier)
 {
@@ -44,16 +39,15 @@ bool RecordSource::open(const QString &databaseFile, const QString &table, Mode 
         qCDebug(lcStore) << "no store at" << databaseFile;
         return false;
     }
-    m_connection = nextConnectionName();
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
-    db.setDatabaseName(databaseFile);
-    if (mode == Mode::ReadOnly)
-        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-    if (!db.open()) {
-        qCDebug(lcStore) << "cannot open" << databaseFile << db.lastError().text();
+    m_connection = std::make_unique<SqliteConnection>(
+        databaseFile, mode == Mode::ReadOnly ? SqliteConnection::Mode::ReadOnly
+                                             : SqliteConnection::Mode::ReadWrite);
+    if (!m_connection->isOpen()) {
+        qCDebug(lcStore) << "cannot open" << databaseFile << m_connection->errorText();
         close();
         return false;
     }
+    QSqlDatabase &db = m_connection->database();
     if (mode == Mode::ReadOnly) {
         // Nothing writes a store while it is read, so the read lock is taken once and kept
         // instead of being taken and checked again at every search.
@@ -78,15 +72,10 @@ bool RecordSource::open(const QString &databaseFile, const QString &table, Mode 
 
 void RecordSource::close()
 {
-    if (m_connection.isEmpty())
+    if (!m_connection)
         return;
-    m_statements.clear();
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-    m_connection.clear();
+    m_statements.clear(); // queries end before their connection
+    m_connection.reset();
     m_fileName.clear();
     m_columns.clear();
     m_columnByLowerName.clear();
@@ -101,12 +90,12 @@ void RecordSource::close()
 
 bool RecordSource::isOpen() const
 {
-    return !m_connection.isEmpty();
+    return m_connection != nullptr;
 }
 
 QSqlDatabase RecordSource::database() const
 {
-    return QSqlDatabase::database(m_connection, false);
+    return m_connection ? m_connection->database() : QSqlDatabase();
 }
 
 QSqlQuery *RecordSource::prepared(const QString &sql)

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QSqlQuery;
+class SqliteConnection;
 
 // One open table of a store with a current record, searched the way the dictionary's
 // windows search: FindFirst / FindNext by a criteria string in rowid order, NoMatch after a
@@ -93,7 +94,7 @@ private:
     TrigramQuery trigramQuery(const Criteria &criteria) const;
     qint64 lastRowWith(const QString &phrases);
 
-    QString m_connection;
+    std::unique_ptr<SqliteConnection> m_connection;
     QString m_fileName;
     QString m_table;
     QStringList m_columns;

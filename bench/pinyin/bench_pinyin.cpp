@@ -2,6 +2,7 @@
 // rendering over a large body of real readings.
 
 #include "dictionary/tables.h"
+#include "platform/sqliteconnection.h"
 #include "pinyin/syllabletables.h"
 #include "pinyin/tonemarks.h"
 
@@ -10,7 +11,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
-#include <QUuid>
 
 #include <benchmark/benchmark.h>
 
@@ -26,18 +26,10 @@ const QStringList &pinyinCorpus()
         const QString store =
             Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
         if (QFile::exists(store)) {
-            const QString connection = QUuid::createUuid().toString();
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
-                db.setDatabaseName(store);
-                db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-                if (db.open()) {
-                    QSqlQuery query(u"SELECT Pinyin FROM Tabell1"_s, db);
-                    while (query.next())
-                        readings << query.value(0).toString();
-                }
-            }
-            QSqlDatabase::removeDatabase(connection);
+            SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
+            QSqlQuery query(u"SELECT Pinyin FROM Tabell1"_s, connection.database());
+            while (query.next())
+                readings << query.value(0).toString();
         }
         if (!readings.isEmpty())
             return readings;

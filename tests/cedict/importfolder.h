@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sqliteconnection.h"
+
 // A program folder for import tests: the empty template and a small code table, in a
 // temporary directory, plus readers for what the import wrote.
 
@@ -10,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QUuid>
 #include <QVariantList>
 
 namespace ImportFolder {
@@ -55,27 +56,22 @@ inline QByteArray readFile(const QString &path)
 inline QList<QVariantList> records(const QString &databaseFile)
 {
     QList<QVariantList> rows;
-    const QString connection = QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(databaseFile);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QSqlQuery query(db);
-        if (db.open() &&
-            query.exec(QStringLiteral("SELECT tecken, teckenkoder, Pinyin, translation1, "
-                                      "translation2, translation3, translation4, translation5, "
-                                      "translation6, translation7, translation8, translation9, "
-                                      "translation10 FROM Tabell1 ORDER BY rowid"))) {
-            while (query.next()) {
-                QVariantList row;
-                // NULL reads back as a null string; compare it as no value at all.
-                for (int i = 0; i < 13; ++i)
-                    row << (query.isNull(i) ? QVariant() : query.value(i));
-                rows << row;
-            }
+    SqliteConnection connection(databaseFile, SqliteConnection::Mode::ReadOnly);
+    QSqlQuery query(connection.database());
+    if (connection.isOpen() &&
+        query.exec(QStringLiteral("SELECT tecken, teckenkoder, Pinyin, translation1, "
+                                  "translation2, translation3, translation4, translation5, "
+                                  "translation6, translation7, translation8, translation9, "
+                                  "translation10 FROM Tabell1 ORDER BY rowid"))) {
+        while (query.next()) {
+            QVariantList row;
+            // NULL reads back as a null string; compare it as no value at all.
+            for (int i = 0; i < 13; ++i)
+                row << (query.isNull(i) ? QVariant() : query.value(i));
+            rows << row;
         }
     }
-    QSqlDatabase::removeDatabase(connection);
+    query.finish();
     return rows;
 }
 

@@ -3,12 +3,12 @@
 // Builds tiny stores for tests: a table created by the real schema, filled with given rows.
 
 #include "dictionary/tables.h"
+#include "platform/sqliteconnection.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QUuid>
 #include <QVariantMap>
 
 #include <functional>
@@ -20,35 +20,29 @@ using Row = QVariantMap; // field name -> value; fields not named stay null
 inline bool build(const QString &file, const std::function<bool(QSqlDatabase &)> &createTable,
                   const QList<Row> &rows)
 {
-    const QString connection = QUuid::createUuid().toString();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(file);
-        ok = db.open() && createTable(db) && db.transaction();
-        for (const Row &row : rows) {
-            if (!ok)
-                break;
-            QStringList names, marks;
-            for (auto it = row.begin(); it != row.end(); ++it) {
-                names << QLatin1Char('"') + it.key() + QLatin1Char('"');
-                marks << QStringLiteral("?");
-            }
-            QSqlQuery query(db);
-            const QString sql = names.isEmpty()
-                ? QStringLiteral("INSERT INTO Tabell1 DEFAULT VALUES")
-                : QStringLiteral("INSERT INTO Tabell1 (%1) VALUES (%2)")
-                      .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-            ok = query.prepare(sql);
-            int i = 0;
-            for (const QVariant &value : row)
-                query.bindValue(i++, value);
-            ok = ok && query.exec();
+    SqliteConnection connection(file, SqliteConnection::Mode::ReadWrite);
+    QSqlDatabase &db = connection.database();
+    bool ok = connection.isOpen() && createTable(db) && db.transaction();
+    for (const Row &row : rows) {
+        if (!ok)
+            break;
+        QStringList names, marks;
+        for (auto it = row.begin(); it != row.end(); ++it) {
+            names << QLatin1Char('"') + it.key() + QLatin1Char('"');
+            marks << QStringLiteral("?");
         }
-        ok = ok && db.commit();
-        db.close();
+        QSqlQuery query(db);
+        const QString sql = names.isEmpty()
+            ? QStringLiteral("INSERT INTO Tabell1 DEFAULT VALUES")
+            : QStringLiteral("INSERT INTO Tabell1 (%1) VALUES (%2)")
+                  .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        ok = query.prepare(sql);
+        int i = 0;
+        for (const QVariant &value : row)
+            query.bindValue(i++, value);
+        ok = ok && query.exec();
     }
-    QSqlDatabase::removeDatabase(connection);
+    ok = ok && db.commit();
     return ok;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/recordsource.h"
+#include "platform/sqliteconnection.h"
 #include "tests/common/storebuilder.h"
 
 #include <QSignalSpy>
@@ -72,14 +73,9 @@ void TestSearchIndex::initTestCase()
         },
         wordRows()));
     QVERIFY(TestStores::words(m_indexAfter, wordRows()));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"after"_s);
-        db.setDatabaseName(m_indexAfter);
-        QVERIFY(db.open());
-        QVERIFY(Tables::createWordSearchIndex(db));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(u"after"_s);
+    SqliteConnection after(m_indexAfter, SqliteConnection::Mode::ReadWrite);
+    QVERIFY(after.isOpen());
+    QVERIFY(Tables::createWordSearchIndex(after.database()));
 }
 
 QStringList TestSearchIndex::walk(const QString &file, const QString &criteria, bool indexed)
@@ -205,16 +201,12 @@ void TestSearchIndex::longTextsUseTheIndexShortOnesScan()
     const QString file = m_dir.filePath(u"stale.mdb"_s);
     if (!QFile::exists(file)) {
         QVERIFY(QFile::copy(m_indexAfter, file));
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"stale"_s);
-        db.setDatabaseName(file);
-        QVERIFY(db.open());
-        QSqlQuery query(db);
+        SqliteConnection stale(file, SqliteConnection::Mode::ReadWrite);
+        QVERIFY(stale.isOpen());
+        QSqlQuery query(stale.database());
         QVERIFY(query.exec(u"INSERT INTO Tabell1_trigram (Tabell1_trigram, rowid, Pinyin, "
                            "translation1) VALUES ('delete', 2, 'shui3', 'water')"_s));
         query.finish();
-        db.close();
-        db = {};
-        QSqlDatabase::removeDatabase(u"stale"_s);
     }
     RecordSource source;
     QVERIFY(source.open(file));

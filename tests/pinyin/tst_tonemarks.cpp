@@ -1,4 +1,5 @@
 #include "dictionary/tables.h"
+#include "platform/sqliteconnection.h"
 #include "pinyin/tonemarks.h"
 
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
-#include <QUuid>
 
 #include <set>
 
@@ -233,22 +233,17 @@ void TestToneMarks::render_wordTablePinyin()
     const QString store = Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
     if (!QFile::exists(store))
         QSKIP("the word table has not been built");
-    const QString connection = QUuid::createUuid().toString();
     int checked = 0;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
-        db.setDatabaseName(store);
-        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-        QVERIFY(db.open());
-        QSqlQuery query(u"SELECT Pinyin FROM Tabell1"_s, db);
-        while (query.next()) {
-            const QString pinyin = query.value(0).toString();
-            const QString fault = checkRenderProperties(pinyin);
-            QVERIFY2(fault.isNull(), qPrintable(pinyin + u": "_s + fault));
-            ++checked;
-        }
+    SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
+    QVERIFY(connection.isOpen());
+    QSqlQuery query(u"SELECT Pinyin FROM Tabell1"_s, connection.database());
+    while (query.next()) {
+        const QString pinyin = query.value(0).toString();
+        const QString fault = checkRenderProperties(pinyin);
+        QVERIFY2(fault.isNull(), qPrintable(pinyin + u": "_s + fault));
+        ++checked;
     }
-    QSqlDatabase::removeDatabase(connection);
+    query.finish();
     QVERIFY(checked > 1000);
 }
 

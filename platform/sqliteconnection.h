@@ -18,6 +18,7 @@ public:
 
     bool isOpen() const { return m_database.isOpen(); }
     QSqlDatabase &database() { return m_database; }
+    QSqlDatabase database() const { return m_database; }
     QString errorText() const;
 
 private:

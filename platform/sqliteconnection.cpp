@@ -1,4 +1,4 @@
-#include "cedict/sqliteconnection.h"
+#include "platform/sqliteconnection.h"
 
 #include <QSqlError>
 #include <QUuid>
