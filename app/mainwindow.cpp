@@ -471,10 +471,10 @@ void MainWindow::showWordView(const WordView &view)
     emit charactersShown(view.characters);
 }
 
-void MainWindow::showCharacterList(const CharacterList &list)
+void MainWindow::showList(const QString &lines)
 {
     Image3->setVisible(false);
-    TextBox1->setPlainText(list.text);
+    TextBox1->setPlainText(lines);
     TextBox1->setVisible(true);
     TextBox2->setVisible(false);
     Text11->setVisible(false);
@@ -489,13 +489,13 @@ void MainWindow::radicalSearch(CharacterList (*search)(RecordSource &, const QSt
         return;
     if (!list.pictureFile.isEmpty())
         setRadicalPicture(0, list.pictureFile);
-    showCharacterList(list);
+    showList(list.text);
     Text21->setText(list.message);
 }
 
 void MainWindow::RadikalLista()
 {
-    showCharacterList(CharacterLists::radikalLista(m_tables.characters, Globals::selectedRadical));
+    showList(CharacterLists::radikalLista(m_tables.characters, Globals::selectedRadical).text);
 }
 
 void MainWindow::showReadingList(Reading reading)
@@ -508,9 +508,7 @@ void MainWindow::showReadingList(Reading reading)
     m_search.keyTyped(); // the next exact search starts from the top
     clearRadicalSlots();
     TextBox2->setText(list.characters);
-    CharacterList shown;
-    shown.text = list.text;
-    showCharacterList(shown);
+    showList(list.text);
     if (list.pinyin)
         Text12->setText(*list.pinyin);
     Timer1->start();

@@ -93,7 +93,7 @@ private:
     void showWordView(const WordView &view);
     void clearRadicalSlots();
     void setRadicalPicture(int slot, const QString &pictureFile);
-    void showCharacterList(const CharacterList &list);
+    void showList(const QString &lines);
     void radicalSearch(CharacterList (*search)(RecordSource &, const QString &));
     void showReadingList(Reading reading);
 

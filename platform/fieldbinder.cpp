@@ -24,15 +24,6 @@ void FieldBinder::rebind(QLineEdit *box, const QString &field)
     }
 }
 
-QString FieldBinder::field(const QLineEdit *box) const
-{
-    for (const Binding &binding : m_bindings) {
-        if (binding.box == box)
-            return binding.field;
-    }
-    return {};
-}
-
 void FieldBinder::refresh(RecordSource *source)
 {
     for (const Binding &binding : std::as_const(m_bindings)) {

@@ -19,7 +19,6 @@ public:
     void bind(QLineEdit *box, RecordSource *source, const QString &field);
     // Shows another field of the same record source from now on.
     void rebind(QLineEdit *box, const QString &field);
-    QString field(const QLineEdit *box) const;
 
 private:
     struct Binding

@@ -32,7 +32,6 @@ public:
     void remove(); // at close
     bool isShown() const;
     QMenu *mnuTray() const { return m_menu; }
-    Qt::WindowStates lastState() const { return m_lastState; }
 
     // What a left click on the icon does.
     void restoreWindow();

@@ -1,7 +1,7 @@
 #include "tools/data/storewriter.h"
 
 #include "cedict/pendingwordtable.h"
-#include "cedict/sqliteconnection.h"
+#include "platform/sqliteconnection.h"
 #include "dictionary/tables.h"
 
 #include <QFile>
