@@ -1,4 +1,5 @@
 #include "app/fontinstaller.h"
+#include "tests/common/files.h"
 #include "platform/fontregistration.h"
 
 #include <QDir>
@@ -24,18 +25,6 @@ const QString programDir = QStringLiteral(ORDBOK_PROGRAM_DIR);
 const QString dejaVuSerif = u"/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf"_s;
 const QString chineseFamily = u"AR PL UMing TW"_s;
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Stand-ins for the two font files: the installer copies bytes and never looks inside.
 const QByteArray pinyinBytes = QByteArray("pinyin font ").repeated(1000);
 const QByteArray chineseBytes = QByteArray("chinese font\0", 13).repeated(200000); // > 1 copy block
@@ -43,9 +32,9 @@ const QByteArray chineseBytes = QByteArray("chinese font\0", 13).repeated(200000
 void putProgramFonts(const QString &folder, bool pinyin = true, bool chinese = true)
 {
     if (pinyin)
-        QVERIFY(writeFile(QDir(folder).filePath(ProgramFonts::pinyinFile), pinyinBytes));
+        QVERIFY(TestFiles::write(QDir(folder).filePath(ProgramFonts::pinyinFile), pinyinBytes));
     if (chinese)
-        QVERIFY(writeFile(QDir(folder).filePath(ProgramFonts::chineseFile), chineseBytes));
+        QVERIFY(TestFiles::write(QDir(folder).filePath(ProgramFonts::chineseFile), chineseBytes));
 }
 
 QString builtFile(const QString &name)
@@ -130,11 +119,11 @@ void TestFontInstaller::flagProtocol()
     QFETCH(bool, pending);
 
     QTemporaryDir dir;
-    QVERIFY(writeFile(QDir(dir.path()).filePath(FontFlagFile::fileName), content));
+    QVERIFY(TestFiles::write(QDir(dir.path()).filePath(FontFlagFile::fileName), content));
     const FontFlagFile flag(dir.path());
     QCOMPARE(flag.item(), std::optional<QString>(item));
     QCOMPARE(flag.fontsPending(), pending);
-    QCOMPARE(readFile(flag.path()), content); // reading never touches the file
+    QCOMPARE(TestFiles::read(flag.path()), content); // reading never touches the file
 }
 
 void TestFontInstaller::missingFlagIsNoFirstStart()
@@ -166,9 +155,9 @@ void TestFontInstaller::markInstalledWritesQuotedJa()
     QTemporaryDir dir;
     const FontFlagFile flag(dir.path());
     if (exists)
-        QVERIFY(writeFile(flag.path(), before));
+        QVERIFY(TestFiles::write(flag.path(), before));
     QVERIFY(flag.markInstalled());
-    QCOMPARE(readFile(flag.path()), "\"Ja\"\r\n"_ba);
+    QCOMPARE(TestFiles::read(flag.path()), "\"Ja\"\r\n"_ba);
     QCOMPARE(flag.item(), std::optional<QString>(u"Ja"_s));
     QVERIFY(!flag.fontsPending());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -204,8 +193,8 @@ void TestFontInstaller::installCopiesBothFonts()
     if (userFolder == u"fonts"_s)
         QVERIFY(QDir(home.path()).mkdir(userFolder));
     if (olderCopies) {
-        QVERIFY(writeFile(user.filePath(ProgramFonts::pinyinFile), "old and longer than nothing"));
-        QVERIFY(writeFile(user.filePath(ProgramFonts::chineseFile), "old"));
+        QVERIFY(TestFiles::write(user.filePath(ProgramFonts::pinyinFile), "old and longer than nothing"));
+        QVERIFY(TestFiles::write(user.filePath(ProgramFonts::chineseFile), "old"));
     }
 
     const FontInstaller installer(program.path(), user.path());
@@ -213,11 +202,11 @@ void TestFontInstaller::installCopiesBothFonts()
 
     QCOMPARE(installed, (QStringList{user.filePath(ProgramFonts::pinyinFile),
                                      user.filePath(ProgramFonts::chineseFile)}));
-    QCOMPARE(readFile(user.filePath(ProgramFonts::pinyinFile)), pinyinBytes);
-    QCOMPARE(readFile(user.filePath(ProgramFonts::chineseFile)), chineseBytes);
+    QCOMPARE(TestFiles::read(user.filePath(ProgramFonts::pinyinFile)), pinyinBytes);
+    QCOMPARE(TestFiles::read(user.filePath(ProgramFonts::chineseFile)), chineseBytes);
     QCOMPARE(user.entryList(QDir::Files | QDir::Hidden).size(), 2);
     // The program folder keeps its fonts.
-    QCOMPARE(readFile(QDir(program.path()).filePath(ProgramFonts::chineseFile)), chineseBytes);
+    QCOMPARE(TestFiles::read(QDir(program.path()).filePath(ProgramFonts::chineseFile)), chineseBytes);
 }
 
 void TestFontInstaller::installIntoAFileKeepsTheFile()
@@ -226,10 +215,10 @@ void TestFontInstaller::installIntoAFileKeepsTheFile()
     QTemporaryDir home;
     putProgramFonts(program.path(), true, false);
     const QString blocker = QDir(home.path()).filePath(u"fonts"_s);
-    QVERIFY(writeFile(blocker, "the user's own file"));
+    QVERIFY(TestFiles::write(blocker, "the user's own file"));
 
     QVERIFY(FontInstaller(program.path(), blocker).install().isEmpty());
-    QCOMPARE(readFile(blocker), "the user's own file"_ba);
+    QCOMPARE(TestFiles::read(blocker), "the user's own file"_ba);
 
     // With the user folder fine, a font missing from the program folder is skipped alone.
     const QString user = QDir(home.path()).filePath(u"real"_s);
@@ -262,10 +251,10 @@ void TestFontInstaller::firstStartRunsOnlyForNej()
     putProgramFonts(program.path());
     const FontFlagFile flagFile(program.path());
     if (flagExists)
-        QVERIFY(writeFile(flagFile.path(), flag));
+        QVERIFY(TestFiles::write(flagFile.path(), flag));
     const QString user = QDir(home.path()).filePath(u"fonts"_s);
     if (!userFolderWritable)
-        QVERIFY(writeFile(user, "blocked"));
+        QVERIFY(TestFiles::write(user, "blocked"));
 
     QCOMPARE(FontInstaller(program.path(), user).installOnFirstStart(), runs);
 
@@ -275,9 +264,9 @@ void TestFontInstaller::firstStartRunsOnlyForNej()
     // A failed copy still ends the first start: the fonts are registered from the program
     // folder at every start anyway.
     if (runs)
-        QCOMPARE(readFile(flagFile.path()), "\"Ja\"\r\n"_ba);
+        QCOMPARE(TestFiles::read(flagFile.path()), "\"Ja\"\r\n"_ba);
     else if (flagExists)
-        QCOMPARE(readFile(flagFile.path()), flag);
+        QCOMPARE(TestFiles::read(flagFile.path()), flag);
     else
         QVERIFY(!QFileInfo::exists(flagFile.path()));
 }
@@ -520,7 +509,7 @@ void TestFontInstaller::buildWritesPendingFlag()
         QSKIP("font.log not built");
     // A program folder that has been started once holds "Ja"; either way the file is one
     // quoted item on one line.
-    const QByteArray bytes = readFile(flag.path());
+    const QByteArray bytes = TestFiles::read(flag.path());
     QVERIFY2(bytes == "\"nej\"\r\n"_ba || bytes == "\"Ja\"\r\n"_ba, bytes.constData());
 }
 

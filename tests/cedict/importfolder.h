@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/sqliteconnection.h"
+#include "tests/common/files.h"
 
 // A program folder for import tests: the empty template and a small code table, in a
 // temporary directory, plus readers for what the import wrote.
@@ -38,18 +39,6 @@ inline bool create(const QTemporaryDir &dir, bool withCodeTable = true)
            TestStores::words(folder.filePath(QStringLiteral("empty/kinesiskBIG5kod1.mdb")), {}) &&
            (!withCodeTable ||
             TestStores::codes(folder.filePath(QStringLiteral("big5.mdb")), codeRows()));
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Every record of Tabell1 in table order, fields in the order of the word table.

@@ -62,7 +62,7 @@ void TestCedictImporter::init()
 
 CedictImportSummary TestCedictImporter::import(const QByteArray &content)
 {
-    if (!ImportFolder::writeFile(inputFile(), content))
+    if (!TestFiles::write(inputFile(), content))
         return {};
     return CedictImporter(m_dir->path()).importFile(inputFile());
 }
@@ -339,26 +339,26 @@ void TestCedictImporter::refusals_leaveEverythingAsItWas()
     QFETCH(QString, removed);
     QFETCH(int, outcome);
 
-    QVERIFY(ImportFolder::writeFile(inputFile(), "\xA4\xA4 [zhong1] /middle/\r\n"));
-    QVERIFY(ImportFolder::writeFile(pendingFile(), "an earlier import"));
+    QVERIFY(TestFiles::write(inputFile(), "\xA4\xA4 [zhong1] /middle/\r\n"));
+    QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
     if (!removed.isEmpty())
         QVERIFY(QFile::remove(m_dir->filePath(removed)));
 
     const QString file = cedictFile.isEmpty() ? QString() : m_dir->filePath(cedictFile);
     const CedictImportSummary summary = CedictImporter(m_dir->path()).importFile(file);
     QCOMPARE(int(summary.outcome), outcome);
-    QCOMPARE(ImportFolder::readFile(pendingFile()), QByteArray("an earlier import"));
+    QCOMPARE(TestFiles::read(pendingFile()), QByteArray("an earlier import"));
     QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
 }
 
 void TestCedictImporter::brokenTemplate_keepsEarlierPendingTable()
 {
-    QVERIFY(ImportFolder::writeFile(m_dir->filePath(u"empty/kinesiskBIG5kod1.mdb"_s),
+    QVERIFY(TestFiles::write(m_dir->filePath(u"empty/kinesiskBIG5kod1.mdb"_s),
                                     "not a database at all"));
-    QVERIFY(ImportFolder::writeFile(pendingFile(), "an earlier import"));
+    QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
     const CedictImportSummary summary = import("\xA4\xA4 [zhong1] /middle/\r\n");
     QCOMPARE(summary.outcome, CedictImportSummary::Outcome::WriteFailed);
-    QCOMPARE(ImportFolder::readFile(pendingFile()), QByteArray("an earlier import"));
+    QCOMPARE(TestFiles::read(pendingFile()), QByteArray("an earlier import"));
     QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
 }
 

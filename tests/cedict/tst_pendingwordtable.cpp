@@ -74,14 +74,14 @@ void TestPendingWordTable::install()
     if (pending == u"store")
         QVERIFY(wordStore(waiting, u"new"_s));
     else if (pending == u"garbage")
-        QVERIFY(ImportFolder::writeFile(path(waiting), QByteArray(5000, '\x5A')));
+        QVERIFY(TestFiles::write(path(waiting), QByteArray(5000, '\x5A')));
     else if (pending == u"empty")
-        QVERIFY(ImportFolder::writeFile(path(waiting), QByteArray()));
+        QVERIFY(TestFiles::write(path(waiting), QByteArray()));
     // A staging file cut off in the middle: a valid start of a store, then nothing.
     if (staging) {
         QVERIFY(wordStore(u"half.mdb"_s, u"half"_s));
-        QVERIFY(ImportFolder::writeFile(stagingFileFor(path(waiting)),
-                                        ImportFolder::readFile(path(u"half.mdb"_s)).left(1024)));
+        QVERIFY(TestFiles::write(stagingFileFor(path(waiting)),
+                                        TestFiles::read(path(u"half.mdb"_s)).left(1024)));
     }
 
     QCOMPARE(installPendingWordTable(m_dir->path()), installed);

@@ -1,4 +1,5 @@
 #include "shell/helpbrowser.h"
+#include "tests/common/files.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -41,10 +42,7 @@ QString page(const QString &title, const QString &body)
 
 bool writeFile(const QString &path, const QString &text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(text.toUtf8()) >= 0;
+    return TestFiles::write(path, text.toUtf8());
 }
 
 QString readHtml(const QString &path)

@@ -1,0 +1,23 @@
+#pragma once
+
+// Whole-file reads and writes for tests that set up or check files byte for byte.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace TestFiles {
+
+inline bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace TestFiles
