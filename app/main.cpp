@@ -1,12 +1,9 @@
-#include "app/globals.h"
-#include "app/startwindow.h"
-#include "pinyin/syllabletables.h"
-#include "platform/fontregistration.h"
+#include "app/application.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QDir>
 #include <QIcon>
+#include <QLoggingCategory>
 
 int main(int argc, char *argv[])
 {
@@ -15,14 +12,10 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("ordbok.*.debug=false"));
     QApplication::setApplicationName(QStringLiteral("Ordbok"));
     QApplication::setApplicationVersion(QStringLiteral("3.4.0"));
-    const QString folder = Globals::programFolder();
+    const QString folder = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(QIcon(QDir(folder).filePath(QStringLiteral("ordbok.png"))));
 
-    loadSimplifiedTable();
-    // The program draws with its own fonts whether or not they are installed for the user.
-    registerProgramFonts(folder);
-
-    auto *start = new StartWindow(folder);
-    start->start();
+    Application ordbok(folder);
+    ordbok.start();
     return app.exec();
 }

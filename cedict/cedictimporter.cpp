@@ -1,119 +1,120 @@
 #include "cedict/cedictimporter.h"
 
-#include "cedict/big5codec.h"
 #include "cedict/big5codetable.h"
-#include "cedict/big5line.h"
+#include "cedict/cedictlineparser.h"
 #include "cedict/cedictlog.h"
 #include "cedict/pendingwordtable.h"
-#include "cedict/utf8line.h"
 #include "cedict/wordtablewriter.h"
-#include "dictionary/charactercode.h"
 #include "dictionary/tables.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A CEDICT line is a few hundred bytes; anything longer is not text worth keeping whole.
-constexpr qint64 maxLineLength = 64 * 1024;
-constexpr qint64 formatSampleLength = 64 * 1024;
+constexpr int recordsPerBatch = 1024;
+constexpr qint64 progressSteps = 200;
 
 using Outcome = CedictImportSummary::Outcome;
 
-// Lines of a file without their LF or CR LF. An overlong line keeps its first maxLineLength
-// bytes; the Big5 scans never reach that far.
-class LineReader
+// The file's bytes: mapped where the system allows, read otherwise.
+class FileContent
 {
 public:
-    explicit LineReader(QIODevice &device) : m_device(device), m_buffer(maxLineLength + 1, '\0') {}
-
-    bool next(QByteArray &line)
+    bool open(const QString &fileName)
     {
-        qint64 length = m_device.readLine(m_buffer.data(), m_buffer.size());
-        if (length <= 0)
+        m_file.setFileName(fileName);
+        if (!m_file.open(QIODevice::ReadOnly))
             return false;
-        line = QByteArray(m_buffer.constData(), length);
-        m_cut = false;
-        while (!line.endsWith('\n')) {
-            length = m_device.readLine(m_buffer.data(), m_buffer.size());
-            if (length <= 0)
-                break;
-            const QByteArrayView rest(m_buffer.constData(), length);
-            m_cut = m_cut || rest.trimmed().size() > 0;
-            if (rest.endsWith('\n'))
-                break;
+        const qint64 size = m_file.size();
+        if (size > 0) {
+            if (uchar *mapped = m_file.map(0, size))
+                m_bytes = QByteArrayView(mapped, size);
         }
-        if (line.endsWith('\n'))
-            line.chop(1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        return true;
+        if (m_bytes.isEmpty()) {
+            m_read = m_file.readAll();
+            m_bytes = m_read;
+        }
+        return m_file.error() == QFileDevice::NoError;
     }
-    bool lastLineCut() const { return m_cut; }
+    QByteArrayView bytes() const { return m_bytes; }
+    QString errorString() const { return m_file.errorString(); }
 
 private:
-    QIODevice &m_device;
-    QByteArray m_buffer;
-    bool m_cut = false;
+    QFile m_file;
+    QByteArray m_read;
+    QByteArrayView m_bytes;
 };
 
-WordRecord recordFromBig5(const Big5Line &line, const Big5CodeTable &codes, Big5Codec &codec,
-                          CedictImportSummary &summary)
+// Lines become records on a second thread while the importing thread writes them, so that on
+// two cores the parse costs no time. A few batches of records go round between the two; each
+// record keeps its buffers from one round to the next.
+class RecordPipeline
 {
-    WordRecord record;
-    summary.linesWithoutHeadword += line.noHeadword;
-    summary.unclosedReadings += line.unclosedReading;
-    summary.glossScansCut += line.glossesCut;
-    summary.linesWithExtraGlosses += line.extraGlosses;
+public:
+    struct Batch
+    {
+        std::vector<WordRecord> records = std::vector<WordRecord>(recordsPerBatch);
+        qsizetype size = 0;
+        qint64 position = 0; // bytes of the file read once this batch was filled
+    };
 
-    if (!line.tecken.isEmpty()) {
-        record.tecken = QString::fromLatin1(line.tecken);
-        for (qsizetype k = 0; k < line.tecken.size(); k += 4) {
-            const QString unicode =
-                codes.unicodeFor(QByteArrayView(line.tecken)
-                                     .sliced(k)
-                                     .first(std::min<qsizetype>(4, line.tecken.size() - k)));
-            if (unicode.isNull())
-                ++summary.unknownCodes;
-            record.teckenkoder += unicode;
-        }
+    RecordPipeline()
+    {
+        for (Batch &batch : m_batches)
+            m_free.append(&batch);
     }
-    if (!line.reading.isEmpty())
-        record.pinyin = codec.decode(line.reading);
-    for (size_t i = 0; i < line.glosses.size(); ++i) {
-        if (!line.glosses[i].isEmpty())
-            record.translations[i] = codec.decode(line.glosses[i]);
-    }
-    return record;
-}
 
-WordRecord recordFromUtf8(const Utf8Line &entry, Big5Codec &codec, CedictImportSummary &summary)
-{
-    WordRecord record;
-    if (const std::optional<QByteArray> big5 = codec.encode(entry.traditional))
-        record.tecken = QString::fromLatin1(upperHex(*big5));
-    else
-        ++summary.headwordsWithoutBig5;
-    for (const char32_t codePoint : entry.traditional.toUcs4()) {
-        if (codePoint > 0xFFFF)
-            ++summary.charactersOutsideBmp;
-        else
-            record.teckenkoder += CharacterCode::fromCharacter(QChar(char16_t(codePoint)));
-    }
-    record.pinyin = entry.reading;
+    // Parser side: an empty batch, or nullptr once the writer has stopped.
+    Batch *takeFree() { return take(m_free); }
+    void putFull(Batch *batch) { put(m_full, batch); }
+    void finish() { close(m_finished); }
 
-    const qsizetype last = record.translations.size() - 1;
-    for (qsizetype i = 0; i < entry.glosses.size() && i < last; ++i)
-        record.translations[size_t(i)] = entry.glosses.at(i);
-    // The tenth field takes every gloss from the tenth on, so nothing is dropped.
-    if (entry.glosses.size() > last)
-        record.translations[size_t(last)] = entry.glosses.sliced(last).join(u" / "_s);
-    return record;
-}
+    // Writer side: the next full batch, or nullptr once the parser has finished.
+    Batch *takeFull() { return take(m_full); }
+    void putFree(Batch *batch) { put(m_free, batch); }
+    void stop() { close(m_stopped); }
+
+private:
+    Batch *take(QList<Batch *> &from)
+    {
+        QMutexLocker lock(&m_mutex);
+        while (from.isEmpty() && !m_stopped && !(&from == &m_full && m_finished))
+            m_changed.wait(&m_mutex);
+        return from.isEmpty() || m_stopped ? nullptr : from.takeFirst();
+    }
+    void put(QList<Batch *> &to, Batch *batch)
+    {
+        QMutexLocker lock(&m_mutex);
+        to.append(batch);
+        m_changed.wakeAll();
+    }
+    void close(bool &flag)
+    {
+        QMutexLocker lock(&m_mutex);
+        flag = true;
+        m_changed.wakeAll();
+    }
+
+    std::array<Batch, 4> m_batches;
+    QMutex m_mutex;
+    QWaitCondition m_changed;
+    QList<Batch *> m_free;
+    QList<Batch *> m_full;
+    bool m_finished = false;
+    bool m_stopped = false;
+};
 
 } // namespace
 
@@ -137,74 +138,109 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
 
     if (cedictFile.isEmpty())
         return finished(Outcome::Cancelled);
-    QFile input(cedictFile);
-    if (!input.open(QIODevice::ReadOnly)) {
+    FileContent input;
+    if (!input.open(cedictFile)) {
         qCDebug(lcCedict) << "cannot read" << cedictFile << input.errorString();
         return finished(Outcome::InputUnreadable);
     }
-    summary.format =
-        detectCedictFormat(input.peek(formatSampleLength), input.size() <= formatSampleLength);
+    const QByteArrayView content = input.bytes();
+    summary.check = CedictFileCheck::inspect(content, m_cancel);
+    if (summary.check.verdict == CedictFileCheck::Verdict::Stopped)
+        return finished(Outcome::Cancelled);
+    summary.format = summary.check.format;
+    if (!summary.check.accepted()) {
+        qCDebug(lcCedict) << cedictFile << summary.check.reason();
+        return finished(Outcome::NotCedict);
+    }
 
-    Big5Codec codec;
-    if (!codec.isValid())
-        return finished(Outcome::CodecMissing);
     Big5CodeTable codes;
+    CedictLineParser parser(summary.format, codes, summary);
+    if (!parser.isValid())
+        return finished(Outcome::CodecMissing);
     if (summary.format == CedictFormat::Big5 && !codes.load(Big5CodeTable::findIn(m_programFolder)))
         return finished(Outcome::CodeTableMissing);
     const QString emptyTemplate = Tables::storePath(m_programFolder, Tables::emptyWordTemplate);
     if (!QFileInfo(emptyTemplate).isFile())
         return finished(Outcome::TemplateMissing);
 
+    // From here on only the staging file is written; every way out but success removes it.
     const QString staging = stagingFileFor(m_targetFile);
-    const auto failed = [&] {
+    WordTableWriter writer;
+    const auto abandon = [&](Outcome outcome) {
+        writer.close();
         QFile::remove(staging);
-        return finished(Outcome::WriteFailed);
+        return finished(outcome);
     };
     QFile::remove(staging);
     if (!QFile::copy(emptyTemplate, staging)) {
         qCDebug(lcCedict) << "cannot copy" << emptyTemplate << "to" << staging;
-        return failed();
+        return abandon(Outcome::WriteFailed);
     }
     QFile::setPermissions(staging, QFile::permissions(staging) | QFile::WriteOwner);
-
-    WordTableWriter writer;
     if (!writer.open(staging))
-        return failed();
+        return abandon(Outcome::WriteFailed);
+
+    // The parser thread counts lines and what the parse leaves out, this thread the records:
+    // different fields of the summary, read once the parser is done.
     const auto store = [&](const WordRecord &record) {
         if (writer.write(record))
             ++summary.recordsWritten;
         else
             ++summary.recordsRefused;
     };
-    store(WordRecord{});
+    store(WordRecord{}); // the table begins with one empty record
 
-    LineReader lines(input);
-    QByteArray line;
-    while (lines.next(line)) {
-        ++summary.linesRead;
-        if (summary.format == CedictFormat::Big5) {
-            store(recordFromBig5(Big5Line::parse(line), codes, codec, summary));
-            continue;
+    RecordPipeline pipeline;
+    const std::unique_ptr<QThread> parsing(QThread::create([&] {
+        ContentLines lines(content);
+        QByteArrayView line;
+        for (bool more = true; more;) {
+            RecordPipeline::Batch *batch = pipeline.takeFree();
+            if (!batch)
+                break;
+            batch->size = 0;
+            while (batch->size < recordsPerBatch && (more = lines.next(line))) {
+                ++summary.linesRead;
+                batch->size += parser.parse(line, batch->records[size_t(batch->size)]);
+            }
+            batch->position = lines.position();
+            pipeline.putFull(batch);
         }
-        const QString text = QString::fromUtf8(line); // drops a byte order mark
-        const QStringView trimmed = QStringView(text).trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u'#')) {
-            ++summary.nonEntryLines;
-            continue;
+        pipeline.finish();
+    }));
+    parsing->start();
+
+    CedictImportProgress progress{CedictImportProgress::Stage::Reading, 0, content.size()};
+    const qint64 progressStep = content.size() / progressSteps;
+    qint64 nextProgress = 0;
+    while (RecordPipeline::Batch *batch = pipeline.takeFull()) {
+        if (cancelled())
+            break;
+        for (qsizetype i = 0; i < batch->size; ++i)
+            store(batch->records[size_t(i)]);
+        if (m_progress && batch->position >= nextProgress) {
+            progress.bytesRead = batch->position;
+            m_progress(progress);
+            nextProgress = batch->position + progressStep;
         }
-        const std::optional<Utf8Line> entry = Utf8Line::parse(text);
-        if (!entry || lines.lastLineCut()) {
-            ++summary.malformedLines;
-            continue;
-        }
-        store(recordFromUtf8(*entry, codec, summary));
+        pipeline.putFree(batch);
     }
-    if (input.error() != QFileDevice::NoError) {
-        qCDebug(lcCedict) << "read error in" << cedictFile << input.errorString();
-        writer.commit();
-        return failed();
+    pipeline.stop();
+    parsing->wait();
+    if (cancelled())
+        return abandon(Outcome::Cancelled);
+
+    if (m_progress) {
+        progress.stage = CedictImportProgress::Stage::Indexing;
+        progress.bytesRead = content.size();
+        m_progress(progress);
     }
-    if (!writer.commit() || !replaceFile(staging, m_targetFile))
-        return failed();
+    if (!writer.finish(m_cancel))
+        return abandon(cancelled() ? Outcome::Cancelled : Outcome::WriteFailed);
+    // The last look: a cancel raised while the indexes were built still keeps the old table.
+    if (cancelled())
+        return abandon(Outcome::Cancelled);
+    if (!replaceFile(staging, m_targetFile))
+        return abandon(Outcome::WriteFailed);
     return finished(Outcome::Imported);
 }

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "cedict/cedictfilecheck.h"
 #include "cedict/cedictformat.h"
 
 #include <QString>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
 
 // What one import did, for the window's and the command line's report.
 struct CedictImportSummary
 {
     enum class Outcome {
         Imported,
-        Cancelled,        // no file name: nothing was touched
+        Cancelled,        // no file name, or the cancel flag raised: nothing was touched
         InputUnreadable,  // the CEDICT file could not be opened
+        NotCedict,        // refused by CedictFileCheck (see check.reason()): nothing was touched
         TemplateMissing,  // empty/kinesiskBIG5kod1.mdb is missing
         CodeTableMissing, // big5.mdb is missing or unreadable (Big5 edition only)
         CodecMissing,     // this Qt has no Big5 codec
@@ -19,6 +25,7 @@ struct CedictImportSummary
 
     Outcome outcome = Outcome::Cancelled;
     CedictFormat format = CedictFormat::Big5;
+    CedictFileCheck check;
     QString targetFile;
 
     qint64 linesRead = 0;
@@ -41,25 +48,58 @@ struct CedictImportSummary
     qint64 milliseconds = 0;
 
     bool succeeded() const { return outcome == Outcome::Imported; }
+    // The dictionary entries the new table holds. A Big5 file gives a record for each of its
+    // lines, comments included; only those the check took for entries count.
+    qint64 entriesImported() const
+    {
+        return format == CedictFormat::Big5 ? check.entryLines
+                                            : std::max<qint64>(0, recordsWritten - 1);
+    }
 };
 
-// Rebuilds the word table from a CEDICT file, in either edition (see CedictFormat). The new
-// table starts as a copy of the program folder's empty template and is written into a staging
-// file beside the target, all in one transaction; only a finished, closed file is renamed to
-// the target. The table begins with one empty record, then holds one record per line of a Big5
-// file, or one per entry of a UTF-8 file.
+// Where an import is, for a progress display.
+struct CedictImportProgress
+{
+    enum class Stage {
+        Reading,  // records written for the lines read so far
+        Indexing, // every line read; the indexes are being built
+    };
+    Stage stage = Stage::Reading;
+    qint64 bytesRead = 0;
+    qint64 fileSize = 0;
+};
+
+// Rebuilds the word table from a CEDICT file, in either edition (see CedictFormat). A file that
+// CedictFileCheck refuses is left alone before anything is written. The new table starts as a
+// copy of the program folder's empty template and is written into a staging file beside the
+// target; only a finished, closed file is renamed to the target, so a failure, a crash or a
+// cancel leaves the word table and any earlier pending table exactly as they were. The table
+// begins with one empty record, then holds one record per line of a Big5 file, or one per
+// entry of a UTF-8 file.
 class CedictImporter
 {
 public:
+    using ProgressHandler = std::function<void(const CedictImportProgress &)>;
+
     explicit CedictImporter(const QString &programFolder);
 
     // kinesiskBIG5kod1.mdb in the program folder unless set.
     void setTargetFile(const QString &file) { m_targetFile = file; }
     QString targetFile() const { return m_targetFile; }
 
+    // Called on the importing thread, a few hundred times per file at most.
+    void setProgressHandler(ProgressHandler handler) { m_progress = std::move(handler); }
+    // Another thread may raise the flag at any time; the import then ends as Cancelled. The
+    // flag must outlive importFile().
+    void setCancelFlag(const std::atomic<bool> *cancel) { m_cancel = cancel; }
+
     CedictImportSummary importFile(const QString &cedictFile);
 
 private:
+    bool cancelled() const { return m_cancel && m_cancel->load(std::memory_order_relaxed); }
+
     QString m_programFolder;
     QString m_targetFile;
+    ProgressHandler m_progress;
+    const std::atomic<bool> *m_cancel = nullptr;
 };

@@ -2,25 +2,33 @@
 
 #include "dictionary/tables.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
-#include <memory>
+#include <atomic>
 
-class QSqlQuery;
-class SqliteConnection;
+struct sqlite3;
+struct sqlite3_stmt;
 
-// The fields of one word record; a null or empty string is a field not produced, stored NULL.
+// The fields of one word record as UTF-8 text; an empty field is one not produced, stored NULL.
 struct WordRecord
 {
-    QString tecken;
-    QString teckenkoder;
-    QString pinyin;
-    std::array<QString, Tables::translationCount> translations;
+    QByteArray tecken;
+    QByteArray teckenkoder;
+    QByteArray pinyin;
+    std::array<QByteArray, Tables::translationCount> translations;
+
+    // Empties every field but keeps its buffer, so that one record serves a whole import.
+    void clear();
 };
 
-// Appends word records to Tabell1 of a fresh file with one prepared INSERT, all in one
-// transaction. Meant for staging files only: it turns the journal off for speed.
+// Fills Tabell1 of a fresh copy of the word template. Meant for staging files only: nothing
+// is journalled and nothing synced before finish(), because a file that never finishes is
+// never used. The template's indexes are dropped while the rows go in and built again after
+// them, with the trigram search index; that is several times faster than keeping them up to
+// date row by row.
 class WordTableWriter
 {
 public:
@@ -32,12 +40,18 @@ public:
     bool open(const QString &databaseFile);
     // False when the database refuses the record; the writer stays usable.
     bool write(const WordRecord &record);
-    // Commits and closes; the file is complete only when this returns true.
-    bool commit();
-
-private:
+    // Commits, builds the indexes and closes; the file is complete only when this returns true.
+    // A raised cancel flag stops the work at the next step and returns false.
+    bool finish(const std::atomic<bool> *cancel = nullptr);
+    // Lets go of the file unfinished, so that it can be removed.
     void close();
 
-    std::unique_ptr<SqliteConnection> m_connection;
-    std::unique_ptr<QSqlQuery> m_insert;
+private:
+    bool exec(const QByteArray &sql);
+    QString errorText() const;
+
+    QString m_file;
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_insert = nullptr;
+    QList<QByteArray> m_indexes; // the template's CREATE INDEX statements
 };

@@ -1,14 +1,18 @@
 #pragma once
 
-#include "cli/command.h"
+#include "command.h"
 
 #include <QList>
 
 // Each area adds its subcommands in its own file and lists them here.
 QList<CliCommand> importCommands();     // cli/importcommands.cpp
 QList<CliCommand> dictionaryCommands(); // cli/dictionarycommands.cpp
+QList<CliCommand> codeCommands();       // cli/codecommands.cpp
+QList<CliCommand> cedictCommands();     // cli/cedictcommands.cpp
+QList<CliCommand> pinyinCommands();     // cli/pinyincommands.cpp
 
 inline QList<CliCommand> allCliCommands()
 {
-    return importCommands() + dictionaryCommands();
+    return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands()
+           + pinyinCommands();
 }

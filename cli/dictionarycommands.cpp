@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "commands.h"
 #include "dictionary/charactercode.h"
 #include "dictionary/characterlist.h"
 #include "dictionary/readinglist.h"
@@ -147,8 +147,8 @@ int runList(ListKind kind, const QStringList &arguments, QTextStream &out, QText
                                    ? CharacterLists::byRadicalNumber(tables.characters, *entry)
                                    : CharacterLists::byStrokes(tables.characters, *entry);
     printLines(list.text, out);
-    if (!list.message.isEmpty())
-        out << list.message << '\n';
+    if (list.search != CharacterList::Search::Chart)
+        out << list.count << (list.count == 1 ? " character" : " characters") << '\n';
     return 0;
 }
 

@@ -1,5 +1,5 @@
 #include "cedict/cedictimporter.h"
-#include "cli/commands.h"
+#include "commands.h"
 
 #include <QLocale>
 
@@ -17,6 +17,8 @@ QString outcomeText(const CedictImportSummary &summary)
         return u"no file given"_s;
     case Outcome::InputUnreadable:
         return u"cannot read the CEDICT file"_s;
+    case Outcome::NotCedict:
+        return summary.check.reason();
     case Outcome::TemplateMissing:
         return u"the folder has no empty/kinesiskBIG5kod1.mdb"_s;
     case Outcome::CodeTableMissing:

@@ -1,5 +1,5 @@
-#include "cli/command.h"
-#include "cli/commands.h"
+#include "command.h"
+#include "commands.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

@@ -12,7 +12,8 @@ namespace CharacterLists {
 namespace {
 
 // Every match counts, listed or not. The stroke search marks the record found first.
-void runList(RecordSource &characters, const QString &criteria, bool strokes, CharacterList &list)
+void runList(RecordSource &characters, const std::optional<Criteria> &criteria, bool strokes,
+             CharacterList &list)
 {
     list.ran = true;
     bool first = true;
@@ -20,11 +21,6 @@ void runList(RecordSource &characters, const QString &criteria, bool strokes, Ch
         list.text += listLine(characters, strokes && first);
         first = false;
     });
-}
-
-QString radicalMessage(int count, const QString &typed)
-{
-    return u"Hittade %1 tecken med radikal N.r: "_s.arg(count) + typed;
 }
 
 // The leading whole number of a text, 0 when there is none: " 12.3" -> 12, ".5" -> 0.
@@ -71,7 +67,8 @@ CharacterList byRadicalKey(RecordSource &characters, const QString &entry)
     if (key.isEmpty())
         return list;
     runList(characters, SearchCriteria::radicalKey(key), false, list);
-    list.message = radicalMessage(list.count, entry.trimmed());
+    list.search = CharacterList::Search::Radical;
+    list.typed = entry.trimmed();
     return list;
 }
 
@@ -86,7 +83,8 @@ CharacterList byRadicalNumber(RecordSource &characters, const QString &entry)
     list.rewrittenEntry =
         number.size() < entry.size() ? QString::number(leadingNumber(number)) : entry;
     runList(characters, SearchCriteria::radicalNumber(list.rewrittenEntry), false, list);
-    list.message = radicalMessage(list.count, entry.trimmed());
+    list.search = CharacterList::Search::Radical;
+    list.typed = entry.trimmed();
     return list;
 }
 
@@ -96,7 +94,8 @@ CharacterList byStrokes(RecordSource &characters, const QString &entry)
     if (entry.isEmpty())
         return list;
     runList(characters, SearchCriteria::strokes(entry), true, list);
-    list.message = u"Hittade %1 tecken med "_s.arg(list.count) + entry.trimmed() + u" streck"_s;
+    list.search = CharacterList::Search::Strokes;
+    list.typed = entry.trimmed();
     return list;
 }
 

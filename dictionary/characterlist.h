@@ -7,7 +7,8 @@
 //                                                                 Text21->text());
 //     clear the ten radical slots (all three buttons do, even when nothing ran);
 //     if (list.ran) { TextBox1 <- list.text, shown, caret at 0; hide TextBox2 and Text11;
-//                     slot 0 <- list.pictureFile when given; Text21 <- list.message; }
+//                     slot 0 <- list.pictureFile when given; Text21 <- the count message
+//                     the window's texts make of list.search, list.count and list.typed }
 
 #include "platform/recordsource.h"
 
@@ -18,7 +19,9 @@ struct CharacterList
     bool ran = false;       // false: Text21 was empty and nothing else happens
     QString text;           // one line per listed character, each ending in CR LF
     int count = 0;          // matching records, listed or not
-    QString message;        // the count message for Text21; empty for a chart's list
+    enum class Search { Chart, Radical, Strokes };
+    Search search = Search::Chart; // which count message Text21 gets; none for a chart's list
+    QString typed;          // the entry as typed, blanks trimmed, for the count message
     QString pictureFile;    // radical number search: the picture for radical slot 0
     QString rewrittenEntry; // radical number search: Text21 after "12.3" became "12"
 };

@@ -2,51 +2,69 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+std::optional<Criteria> text(const QString &field, Criteria::Operator op, const QString &operand)
+{
+    // The quote ended the text where the criteria was once built by concatenation.
+    if (operand.contains(u'\''))
+        return std::nullopt;
+    return Criteria{field, op, operand};
+}
+
+} // namespace
+
 namespace SearchCriteria {
 
-QString characterCode(const QString &code)
+using Op = Criteria::Operator;
+
+std::optional<Criteria> characterCode(const QString &code)
 {
-    return u"teckenkod ='"_s + code + u'\'';
+    return text(u"teckenkod"_s, Op::Equals, code);
 }
 
-QString wordCodes(const QString &codeString)
+std::optional<Criteria> wordCodes(const QString &codeString)
 {
-    return u"teckenkoder ='"_s + codeString + u'\'';
+    return text(u"teckenkoder"_s, Op::Equals, codeString);
 }
 
-QString translationContains(int field, const QString &text)
+std::optional<Criteria> translationContains(int field, const QString &typed)
 {
-    return (u"translation%1 like'*"_s.arg(field) + text + u"*'"_s).toLower();
+    return text(u"translation%1"_s.arg(field), Op::Like, u'*' + typed.toLower() + u'*');
 }
 
-QString translationEquals(int field, const QString &text)
+std::optional<Criteria> translationEquals(int field, const QString &typed)
 {
-    return (u"translation%1 ='"_s.arg(field) + text + u'\'').toLower();
+    return text(u"translation%1"_s.arg(field), Op::Equals, typed.toLower());
 }
 
-QString pinyinContains(const QString &text)
+std::optional<Criteria> pinyinContains(const QString &typed)
 {
-    return (u"pinyin like'*"_s + text + u"*'"_s).toLower();
+    return text(u"pinyin"_s, Op::Like, u'*' + typed.toLower() + u'*');
 }
 
-QString pinyinEquals(const QString &text)
+std::optional<Criteria> pinyinEquals(const QString &typed)
 {
-    return (u"pinyin ='"_s + text + u'\'').toLower();
+    return text(u"pinyin"_s, Op::Equals, typed.toLower());
 }
 
-QString radicalKey(const QString &key)
+std::optional<Criteria> radicalKey(const QString &key)
 {
-    return u"kinesisktradikal ='"_s + key + u'\'';
+    return text(u"kinesisktradikal"_s, Op::Equals, key);
 }
 
-QString radicalNumber(const QString &number)
+std::optional<Criteria> radicalNumber(const QString &number)
 {
-    return u"kinesisktradikal like'"_s + number + u".*'"_s;
+    return text(u"kinesisktradikal"_s, Op::Like, number + u".*"_s);
 }
 
-QString strokes(const QString &total)
+std::optional<Criteria> strokes(const QString &total)
 {
-    return u"summa ="_s + total;
+    bool ok = false;
+    const qlonglong number = total.trimmed().toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return Criteria{u"summa"_s, Op::Equals, number};
 }
 
 } // namespace SearchCriteria

@@ -1,27 +1,31 @@
 #pragma once
 
-// The criteria strings of the dictionary's searches, built by plain concatenation: the typed
-// text goes in unchanged, so a quote in it makes a criteria that is refused (found nothing).
+// The criteria of the dictionary's searches. The typed text goes in unchanged; a quote in it
+// gives no criteria at all (the search finds nothing), as the program has always done.
+
+#include "platform/criteria.h"
 
 #include <QString>
 
+#include <optional>
+
 namespace SearchCriteria {
 
-// "teckenkod ='&H4E2D'"
-QString characterCode(const QString &code);
-// "teckenkoder ='&H4E2D&H570B'"
-QString wordCodes(const QString &codeString);
-// Lower-cased as a whole: "translation3 like'*water*'", "translation3 ='water'" (field 1..10)
-QString translationContains(int field, const QString &text);
-QString translationEquals(int field, const QString &text);
-// Lower-cased as a whole: "pinyin like'*shui*'", "pinyin ='shui3'"
-QString pinyinContains(const QString &text);
-QString pinyinEquals(const QString &text);
-// "kinesisktradikal ='9.5'"
-QString radicalKey(const QString &key);
-// "kinesisktradikal like'9.*'": every key of radical 9, not 90.1
-QString radicalNumber(const QString &number);
-// "summa =12": a number, no quotes
-QString strokes(const QString &total);
+// teckenkod = '&H4E2D'
+std::optional<Criteria> characterCode(const QString &code);
+// teckenkoder = '&H4E2D&H570B'
+std::optional<Criteria> wordCodes(const QString &codeString);
+// Lower-cased: translation3 like '*water*', translation3 = 'water' (field 1..10)
+std::optional<Criteria> translationContains(int field, const QString &text);
+std::optional<Criteria> translationEquals(int field, const QString &text);
+// Lower-cased: pinyin like '*shui*', pinyin = 'shui3'
+std::optional<Criteria> pinyinContains(const QString &text);
+std::optional<Criteria> pinyinEquals(const QString &text);
+// kinesisktradikal = '9.5'
+std::optional<Criteria> radicalKey(const QString &key);
+// kinesisktradikal like '9.*': every key of radical 9, not 90.1
+std::optional<Criteria> radicalNumber(const QString &number);
+// summa = 12: a whole number, blanks around it allowed; anything else gives no criteria
+std::optional<Criteria> strokes(const QString &total);
 
 } // namespace SearchCriteria

@@ -99,6 +99,13 @@ bool isPinyinSyllable(const QString &lower)
     return false;
 }
 
+// A syllable that may carry the neutral tone: any pinyin syllable, and the "r" of erhua.
+bool isNeutralSyllable(QStringView word)
+{
+    const QString lower = withUmlauts(word).toLower();
+    return lower == u"r" || isPinyinSyllable(lower);
+}
+
 // Index of the letter that carries the mark, -1 when there is none.
 qsizetype markPosition(const QString &lower)
 {
@@ -144,6 +151,14 @@ QString renderToneMarks(const QString &text)
     QChar *units = result.data();
     for (qsizetype p = 0; p < length; ++p) {
         const char16_t first = units[p].unicode();
+        // CC-CEDICT spells ü "u:"; it takes its mark like "uu", in the same three places.
+        if (first == u'u' && p + 2 < length && units[p + 1] == u':' && units[p + 2] >= u'1'
+            && units[p + 2] <= u'4') {
+            units[p] = toneGlyph(QChar(u'\u00FC'), units[p + 2].unicode() - u'0');
+            units[p + 1] = units[p + 2] = QChar(u' ');
+            p += 2;
+            continue;
+        }
         if (first >= rowsByFirstLetter.count.size())
             continue;
         const QStringView rest(units + p, length - p);
@@ -185,6 +200,12 @@ QString toneNumbersToUnicode(const QString &toneNumberPinyin)
         while (end < text.size() && isSyllableLetter(text[end]))
             ++end;
         const QStringView word = text.sliced(i, end - i);
+        // The neutral tone has no mark and, in standard pinyin, no digit either.
+        if (end < text.size() && text[end] == u'5' && isNeutralSyllable(word)) {
+            result += withUmlauts(word);
+            i = end + 1;
+            continue;
+        }
         if (end < text.size() && text[end] >= u'1' && text[end] <= u'4') {
             const QString marked = markedSyllable(word, text[end].unicode() - u'0');
             if (!marked.isNull()) {

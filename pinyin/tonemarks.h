@@ -104,8 +104,9 @@ constexpr std::array<ToneFinal, 76> build()
 inline constexpr std::array<ToneFinal, 76> ToneFinalTable = ToneFinalOrder::build();
 
 // Replaces every final followed by a tone digit 1-4 with the pinyin font's marked form:
-// "zhong1guo2" -> "zh" U+00EE "ng gu" U+00EF " ". Same length as the input; case-sensitive
-// (upper-case vowels and tones 0 and 5 stay); converting twice changes nothing.
+// "zhong1guo2" -> "zh" U+00EE "ng gu" U+00EF " ". "u:" followed by a digit is ü, as "uu" is.
+// Same length as the input; case-sensitive (upper-case vowels and tones 0 and 5 stay);
+// converting twice changes nothing.
 QString renderToneMarks(const QString &text);
 
 // Pinyin-font text to standard Unicode pinyin, one character for one: U+00E1 -> "ā",
@@ -114,6 +115,6 @@ QString fontPinyinToUnicode(const QString &text);
 
 // Tone-number pinyin to standard Unicode pinyin: "Zhong1 guo2" -> "Zhōng guó",
 // "nuu3" / "nu:3" / "nü3" -> "nǚ". The mark goes on a or e, else on the o of "ou", else on the
-// last vowel. Spacing and capitals are kept; a syllable with tone 5 or one that is not pinyin
-// is left as it is, digit included.
+// last vowel. Spacing and capitals are kept; a syllable with tone 5 loses its digit ("ma5" ->
+// "ma"); one that is not pinyin is left as it is, digit included.
 QString toneNumbersToUnicode(const QString &toneNumberPinyin);

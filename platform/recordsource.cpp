@@ -157,20 +157,42 @@ void RecordSource::moveFirst()
         query->finish();
 }
 
+namespace {
+
+std::optional<Criteria> parsed(const QString &criteriaText)
+{
+    std::optional<Criteria> criteria = Criteria::parse(criteriaText);
+    if (!criteria)
+        qCDebug(lcStore) << "criteria refused:" << criteriaText;
+    return criteria;
+}
+
+} // namespace
+
 void RecordSource::findFirst(const QString &criteria)
 {
-    find(criteria, -1);
+    find(parsed(criteria), -1);
 }
 
 void RecordSource::findNext(const QString &criteria)
 {
+    find(parsed(criteria), m_currentRowId);
+}
+
+void RecordSource::findFirst(const std::optional<Criteria> &criteria)
+{
+    find(criteria, -1);
+}
+
+void RecordSource::findNext(const std::optional<Criteria> &criteria)
+{
     find(criteria, m_currentRowId);
 }
 
-void RecordSource::find(const QString &criteriaText, qint64 afterRowId)
+void RecordSource::find(const std::optional<Criteria> &criteria, qint64 afterRowId)
 {
     m_noMatch = true;
-    QSqlQuery *query = startSearch(criteriaText, afterRowId, true);
+    QSqlQuery *query = criteria ? startSearch(*criteria, afterRowId, 1) : nullptr;
     if (!query)
         return;
     if (query->next()) {
@@ -180,10 +202,11 @@ void RecordSource::find(const QString &criteriaText, qint64 afterRowId)
     query->finish();
 }
 
-int RecordSource::findEach(const QString &criteria, const std::function<void()> &visit)
+int RecordSource::findEach(const std::optional<Criteria> &criteria,
+                           const std::function<void()> &visit)
 {
     m_noMatch = true;
-    QSqlQuery *query = startSearch(criteria, -1, false);
+    QSqlQuery *query = criteria ? startSearch(*criteria, -1, -1) : nullptr;
     if (!query)
         return 0;
     int count = 0;
@@ -199,36 +222,55 @@ int RecordSource::findEach(const QString &criteria, const std::function<void()> 
     return count;
 }
 
-QSqlQuery *RecordSource::startSearch(const QString &criteriaText, qint64 afterRowId, bool firstOnly)
+QList<RecordSource::Record> RecordSource::records(const Criteria &criteria, qint64 afterRowId,
+                                                 int limit)
+{
+    QList<Record> found;
+    QSqlQuery *query = limit > 0 ? startSearch(criteria, afterRowId, limit) : nullptr;
+    if (!query)
+        return found;
+    while (query->next()) {
+        Record record;
+        record.rowId = query->value(0).toLongLong();
+        record.values.reserve(m_columns.size());
+        for (int i = 0; i < m_columns.size(); ++i)
+            record.values.append(query->value(i + 1));
+        found.append(std::move(record));
+    }
+    query->finish();
+    return found;
+}
+
+int RecordSource::fieldIndex(const QString &name) const
+{
+    return columnIndex(name);
+}
+
+QSqlQuery *RecordSource::startSearch(const Criteria &criteria, qint64 afterRowId, int limitCount)
 {
     if (!isOpen())
         return nullptr;
-    const std::optional<Criteria> criteria = Criteria::parse(criteriaText);
-    if (!criteria) {
-        qCDebug(lcStore) << "criteria refused:" << criteriaText;
-        return nullptr;
-    }
-    const int column = columnIndex(criteria->field);
+    const int column = columnIndex(criteria.field);
     if (column < 0) {
-        qCDebug(lcStore) << "no field" << criteria->field << "in" << m_fileName;
+        qCDebug(lcStore) << "no field" << criteria.field << "in" << m_fileName;
         return nullptr;
     }
     const QString field = u"t."_s + quoted(m_columns.at(column));
     QString condition;
-    QVariant operand = criteria->operand;
-    if (criteria->op == Criteria::Operator::Like) {
+    QVariant operand = criteria.operand;
+    if (criteria.op == Criteria::Operator::Like) {
         condition = field + u" LIKE ? ESCAPE '\\'"_s;
-        operand = criteria->sqlLikePattern();
-    } else if (criteria->isNumber()) {
+        operand = criteria.sqlLikePattern();
+    } else if (criteria.isNumber()) {
         condition = field + u" = ?"_s;
     } else {
         condition = field + u" = ? COLLATE NOCASE"_s;
     }
 
-    const QString limit = firstOnly ? u" LIMIT 1"_s : QString();
+    const QString limit = limitCount > 0 ? u" LIMIT %1"_s.arg(limitCount) : QString();
     QString sql;
     QVariantList binds;
-    const TrigramQuery match = usesSearchIndex() ? trigramQuery(*criteria) : TrigramQuery();
+    const TrigramQuery match = usesSearchIndex() ? trigramQuery(criteria) : TrigramQuery();
     if (!match.oneColumn.isEmpty()) {
         // Without the text in any column after this row, it cannot be in this column.
         if (lastRowWith(match.anyColumn) <= afterRowId)
@@ -237,7 +279,7 @@ QSqlQuery *RecordSource::startSearch(const QString &criteriaText, qint64 afterRo
         sql = u"SELECT t.rowid, t.* FROM %1 AS i JOIN %2 AS t ON t.rowid = i.rowid "
               "WHERE i.%3 MATCH ? AND i.rowid > ? AND %4 ORDER BY i.rowid%5"_s.arg(
                   quoted(m_searchIndex), quoted(m_table),
-                  quoted(m_indexedColumns.value(criteria->field.toLower())), condition, limit);
+                  quoted(m_indexedColumns.value(criteria.field.toLower())), condition, limit);
         binds = {match.oneColumn, afterRowId, operand};
     } else {
         sql = u"SELECT t.rowid, t.* FROM %1 AS t WHERE %2 AND t.rowid > ? ORDER BY t.rowid%3"_s.arg(
@@ -248,7 +290,7 @@ QSqlQuery *RecordSource::startSearch(const QString &criteriaText, qint64 afterRo
     if (!query && !match.oneColumn.isEmpty()) {
         qCDebug(lcStore) << "search index unusable, scanning" << m_fileName;
         m_indexedColumns.clear();
-        return startSearch(criteriaText, afterRowId, firstOnly);
+        return startSearch(criteria, afterRowId, limitCount);
     }
     if (!query)
         return nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/criteria.h"
+#include "platform/criteria.h"
 
 #include <QHash>
 #include <QObject>
@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 class QSqlQuery;
@@ -34,13 +35,29 @@ public:
     bool isOpen() const;
     QString fileName() const { return m_fileName; }
 
+    // No criteria (one the caller refused to build) finds nothing, as does criteria text that
+    // does not parse.
+    void findFirst(const std::optional<Criteria> &criteria);
+    void findNext(const std::optional<Criteria> &criteria);
     void findFirst(const QString &criteria);
     void findNext(const QString &criteria);
     bool noMatch() const { return m_noMatch; }
     // The records FindFirst and then FindNext would reach, in one pass: each becomes current
     // in turn and visit() reads it (it must not search this source). The last one stays
     // current and is signalled once. Returns how many there were.
-    int findEach(const QString &criteria, const std::function<void()> &visit);
+    int findEach(const std::optional<Criteria> &criteria, const std::function<void()> &visit);
+
+    // Up to limit records after afterRowId (-1: from the start) that meet the criteria, in
+    // rowid order, by value: the current record does not move.
+    struct Record
+    {
+        qint64 rowId = -1;
+        QVector<QVariant> values; // in the order of fieldNames()
+    };
+    QList<Record> records(const Criteria &criteria, qint64 afterRowId, int limit);
+    // The position of a field in fieldNames() and Record::values, compared without case; -1
+    // when there is none.
+    int fieldIndex(const QString &name) const;
 
     void moveFirst();
     bool hasCurrent() const { return m_currentRowId >= 0; }
@@ -80,11 +97,12 @@ signals:
     void currentChanged();
 
 private:
-    void find(const QString &criteria, qint64 afterRowId);
+    void find(const std::optional<Criteria> &criteria, qint64 afterRowId);
     QSqlQuery *prepared(const QString &sql);
     int columnIndex(const QString &name) const;
     void loadCurrent(QSqlQuery &query, bool notify = true);
-    QSqlQuery *startSearch(const QString &criteria, qint64 afterRowId, bool firstOnly);
+    // limit 0 or less: every record.
+    QSqlQuery *startSearch(const Criteria &criteria, qint64 afterRowId, int limit);
     void findSearchIndex();
     struct TrigramQuery
     {

@@ -1,17 +1,15 @@
 // Start-up to a shown main window with the real stores, offscreen.
 
-#include "app/globals.h"
-#include "app/mainwindow.h"
-#include "app/settingsrecord.h"
-#include "app/startwindow.h"
-#include "pinyin/syllabletables.h"
-#include "platform/fontregistration.h"
+#include "app/application.h"
+#include "settings/settingsrecord.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -39,34 +37,9 @@ private:
     QTemporaryDir m_dir;
 };
 
-void closeAll()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void BM_MainWindowShown(benchmark::State &state)
-{
-    ScratchProgramFolder folder;
-    if (!folder.hasStores()) {
-        state.SkipWithError("no stores in the program folder: build the data first");
-        return;
-    }
-    registerProgramFonts(folder.path());
-    for (auto _ : state) {
-        MainWindow *window = MainWindow::showFor(1, folder.path());
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window);
-        state.PauseTiming();
-        closeAll();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond)->Iterations(20);
-
-// What the program does from its entry on: syllable table, fonts, start window, auto-started
-// English main window. Fonts register once per process, so only the first round pays for them.
+// What the program does from its entry on: pending table, stores, syllable table, fonts and
+// the auto-started English main window. Fonts register once per process, so only the first
+// round pays for them.
 void BM_StartSequence(benchmark::State &state)
 {
     ScratchProgramFolder folder;
@@ -78,13 +51,12 @@ void BM_StartSequence(benchmark::State &state)
     settings.setValue(SettingsRecord::autoStartEnglish, u"1"_s);
     settings.write(folder.path());
     for (auto _ : state) {
-        loadSimplifiedTable();
-        registerProgramFonts(folder.path());
-        auto *start = new StartWindow(folder.path());
-        start->start();
+        auto app = std::make_unique<Application>(folder.path());
+        app->start();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        closeAll();
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
 }

@@ -2,6 +2,7 @@
 // (with the trigram index and, for comparison, by scanning), the word display and the
 // radical lists.
 
+#include "bench/common/benchtables.h"
 #include "dictionary/characterlist.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/wordsearch.h"
@@ -17,13 +18,7 @@ namespace {
 // One set of record sources for all benchmarks, as a main window holds them.
 DictionaryTables *openTables(benchmark::State &state)
 {
-    static DictionaryTables tables;
-    static const bool opened = tables.open(QStringLiteral(ORDBOK_PROGRAM_DIR));
-    if (!opened) {
-        state.SkipWithError("stores missing in the program folder; build ordbok_data");
-        return nullptr;
-    }
-    return &tables;
+    return BenchTables::open(state);
 }
 
 struct IndexUse

@@ -1,66 +1,51 @@
 #pragma once
 
+// A program folder for import tests: the empty template and a small code table, in a
+// temporary directory, plus a reader for what the import wrote.
+
 #include "platform/sqliteconnection.h"
 #include "tests/common/files.h"
-
-// A program folder for import tests: the empty template and a small code table, in a
-// temporary directory, plus readers for what the import wrote.
-
-#include "../common/storebuilder.h"
+#include "tests/common/storebuilder.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QVariantList>
 
 namespace ImportFolder {
 
 // Big5 codes of the test code table: 中 文 國, and 中 a second time, which must not win.
-inline QList<TestStores::Row> codeRows()
+inline bool create(const QTemporaryDir &dir)
 {
-    return {
-        {{QStringLiteral("bigfive"), QStringLiteral("A4A4")},
-         {QStringLiteral("unicode"), QStringLiteral("&H4E2D")}},
-        {{QStringLiteral("bigfive"), QStringLiteral("A4E5")},
-         {QStringLiteral("unicode"), QStringLiteral("&H6587")}},
-        {{QStringLiteral("bigfive"), QStringLiteral("B0EA")},
-         {QStringLiteral("unicode"), QStringLiteral("&H570B")}},
-        {{QStringLiteral("bigfive"), QStringLiteral("a4a4")},
-         {QStringLiteral("unicode"), QStringLiteral("&HFFFF")}},
-    };
-}
-
-inline bool create(const QTemporaryDir &dir, bool withCodeTable = true)
-{
+    QList<TestStores::Row> codes;
+    for (const auto &[big5, unicode] :
+         {std::pair{"A4A4", "&H4E2D"}, {"A4E5", "&H6587"}, {"B0EA", "&H570B"}, {"a4a4", "&HFFFF"}})
+        codes << TestStores::Row{{QStringLiteral("bigfive"), QString::fromLatin1(big5)},
+                                 {QStringLiteral("unicode"), QString::fromLatin1(unicode)}};
     const QDir folder(dir.path());
     return folder.mkpath(QStringLiteral("empty")) &&
            TestStores::words(folder.filePath(QStringLiteral("empty/kinesiskBIG5kod1.mdb")), {}) &&
-           (!withCodeTable ||
-            TestStores::codes(folder.filePath(QStringLiteral("big5.mdb")), codeRows()));
+           TestStores::codes(folder.filePath(QStringLiteral("big5.mdb")), codes);
 }
 
-// Every record of Tabell1 in table order, fields in the order of the word table.
-inline QList<QVariantList> records(const QString &databaseFile)
+// Every record of the word table in table order: tecken|teckenkoder|Pinyin|translation1|..
+// up to the last field that is not NULL, a NULL field in between as "~".
+inline QStringList records(const QString &databaseFile)
 {
-    QList<QVariantList> rows;
+    QStringList rows;
     SqliteConnection connection(databaseFile, SqliteConnection::Mode::ReadOnly);
     QSqlQuery query(connection.database());
-    if (connection.isOpen() &&
-        query.exec(QStringLiteral("SELECT tecken, teckenkoder, Pinyin, translation1, "
-                                  "translation2, translation3, translation4, translation5, "
-                                  "translation6, translation7, translation8, translation9, "
-                                  "translation10 FROM Tabell1 ORDER BY rowid"))) {
-        while (query.next()) {
-            QVariantList row;
-            // NULL reads back as a null string; compare it as no value at all.
-            for (int i = 0; i < 13; ++i)
-                row << (query.isNull(i) ? QVariant() : query.value(i));
-            rows << row;
-        }
+    query.exec(QStringLiteral("SELECT tecken, teckenkoder, Pinyin, translation1, translation2, "
+                              "translation3, translation4, translation5, translation6, "
+                              "translation7, translation8, translation9, translation10 "
+                              "FROM Tabell1 ORDER BY rowid"));
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < 13; ++i)
+            fields << (query.isNull(i) ? QStringLiteral("~") : query.value(i).toString());
+        while (!fields.isEmpty() && fields.last() == QStringLiteral("~"))
+            fields.removeLast();
+        rows << fields.join(QLatin1Char('|'));
     }
-    query.finish();
     return rows;
 }
 

@@ -1,366 +1,254 @@
 #include "cedict/cedictimporter.h"
 #include "cedict/pendingwordtable.h"
-#include "importfolder.h"
 #include "platform/recordsource.h"
+#include "tests/cedict/importfolder.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Fields of a word record as the import stores them, by position.
-enum Field { Tecken, Teckenkoder, Pinyin, Translation1, Translation2, Translation10 = 12 };
-
-QVariant text(const char *utf8)
-{
-    return QVariant(QString::fromUtf8(utf8));
-}
-
-} // namespace
-
 class TestCedictImporter : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-
-    void detectsFormat_data();
-    void detectsFormat();
-
-    void big5_oneRecordPerLineAfterAnEmptyOne();
-    void big5_emptyRecordsAreSkippedByPinyinSearch();
-    void big5_codeGroups_data();
-    void big5_codeGroups();
-    void big5_glossesAreDecoded();
-    void big5_binaryFileGivesRecordsPerLine();
-
-    void utf8_entries_data();
-    void utf8_entries();
-    void utf8_commentsAndBlankLinesAreNoWords();
-    void utf8_needsNoCodeTable();
-
-    void importTwice_givesIdenticalTables();
-    void refusals_leaveEverythingAsItWas_data();
-    void refusals_leaveEverythingAsItWas();
-    void brokenTemplate_keepsEarlierPendingTable();
-
-private:
-    CedictImportSummary import(const QByteArray &content);
-    QString pendingFile() const { return m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s); }
-    QString inputFile() const { return m_dir->filePath(u"cedict.txt"_s); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-};
 
-void TestCedictImporter::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(ImportFolder::create(*m_dir));
-}
-
-CedictImportSummary TestCedictImporter::import(const QByteArray &content)
-{
-    if (!TestFiles::write(inputFile(), content))
-        return {};
-    return CedictImporter(m_dir->path()).importFile(inputFile());
-}
-
-void TestCedictImporter::detectsFormat_data()
-{
-    QTest::addColumn<QByteArray>("head");
-    QTest::addColumn<bool>("wholeFile");
-    QTest::addColumn<CedictFormat>("format");
-
-    const QByteArray entry = "中國 中国 [Zhong1 guo2] /China/\n";
-    QTest::newRow("UTF-8 entries") << entry.repeated(3) << true << CedictFormat::Utf8;
-    QTest::newRow("UTF-8 header") << QByteArray("#! charset=UTF-8\nAB [a1] /x/\n") << true
-                                  << CedictFormat::Utf8;
-    QTest::newRow("Big5 header wins over the shape")
-        << "#! charset=Big5\n" + entry << true << CedictFormat::Big5;
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF") << true << CedictFormat::Utf8;
-    QTest::newRow("Big5 bytes") << QByteArray("\xA4\xA4 [zhong1] /middle/\r\n") << true
-                                << CedictFormat::Big5;
-    QTest::newRow("ASCII with one headword")
-        << QByteArray("AB [a1 b2] /g1/\r\n") << true << CedictFormat::Big5;
-    QTest::newRow("headwords of different lengths")
-        << QByteArray("中國 国 [Zhong1 guo2] /China/\n") << true << CedictFormat::Big5;
-    QTest::newRow("comments only") << QByteArray("# CC-CEDICT\n#\n") << true << CedictFormat::Big5;
-    QTest::newRow("empty") << QByteArray() << true << CedictFormat::Big5;
-    QTest::newRow("sample cut inside a character")
-        << entry + entry.first(4) << false << CedictFormat::Utf8;
-    QTest::newRow("file cut inside a character")
-        << entry + entry.first(4) << true << CedictFormat::Big5;
-}
-
-void TestCedictImporter::detectsFormat()
-{
-    QFETCH(QByteArray, head);
-    QFETCH(bool, wholeFile);
-    QFETCH(CedictFormat, format);
-    QCOMPARE(detectCedictFormat(head, wholeFile), format);
-}
-
-void TestCedictImporter::big5_oneRecordPerLineAfterAnEmptyOne()
-{
-    const CedictImportSummary summary =
-        import("\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/written language/\r\n"
-               "\r\n"
-               "# a comment\r\n"
-               "\xB0\xEA [guo2] /country/");
-    QVERIFY(summary.succeeded());
-    QCOMPARE(summary.format, CedictFormat::Big5);
-    QCOMPARE(summary.linesRead, 4);
-    QCOMPARE(summary.recordsWritten, 5);
-    QCOMPARE(summary.linesWithoutHeadword, 2);
-
-    const QList<QVariantList> rows = ImportFolder::records(pendingFile());
-    QCOMPARE(rows.size(), 5);
-    for (const int empty : {0, 2, 3}) {
-        for (const QVariant &field : rows.at(empty))
-            QVERIFY2(field.isNull(), qPrintable(u"record %1 has a value"_s.arg(empty)));
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString pendingFile() const { return path(u"kinesiskBIG5kod1.mdb"_s); }
+    CedictImportSummary import(const QByteArray &content)
+    {
+        if (!TestFiles::write(path(u"cedict.txt"_s), content))
+            return {};
+        return CedictImporter(m_dir->path()).importFile(path(u"cedict.txt"_s));
     }
-    const QVariantList &word = rows.at(1);
-    QCOMPARE(word.at(Tecken), text("A4A4A4E5"));
-    QCOMPARE(word.at(Teckenkoder), text("&H4E2D&H6587"));
-    QCOMPARE(word.at(Pinyin), text("zhong1 wen2"));
-    QCOMPARE(word.at(Translation1), text("Chinese"));
-    QCOMPARE(word.at(Translation2), text("written language"));
-    QVERIFY(word.at(Translation2 + 1).isNull());
-    QCOMPARE(rows.at(4).at(Teckenkoder), text("&H570B"));
-    QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
-}
 
-void TestCedictImporter::big5_emptyRecordsAreSkippedByPinyinSearch()
-{
-    QVERIFY(import("\r\n# comment\r\n\xA4\xA4 [zhong1] /middle/\r\n").succeeded());
-    RecordSource words;
-    QVERIFY(words.open(pendingFile()));
-    words.findFirst(u"pinyin like'**'"_s);
-    QVERIFY(!words.noMatch());
-    QCOMPARE(words.text(u"translation1"_s), u"middle"_s);
-    words.findFirst(u"translation1 like'**'"_s);
-    QCOMPARE(words.text(u"Pinyin"_s), u"zhong1"_s);
-}
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(ImportFolder::create(*m_dir));
+    }
 
-void TestCedictImporter::big5_codeGroups_data()
-{
-    QTest::addColumn<QByteArray>("headword");
-    QTest::addColumn<QVariant>("tecken");
-    QTest::addColumn<QVariant>("teckenkoder");
-    QTest::addColumn<qint64>("unknownCodes");
+    void detectsFormat_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("wholeFile");
+        QTest::addColumn<CedictFormat>("format");
+        const QByteArray entry = "中國 中国 [Zhong1 guo2] /China/\n";
+        QTest::newRow("UTF-8 entries") << entry.repeated(3) << true << CedictFormat::Utf8;
+        QTest::newRow("Big5 header wins")
+            << "#! charset=Big5\n" + entry << true << CedictFormat::Big5;
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF"_ba << true << CedictFormat::Utf8;
+        QTest::newRow("headwords of different lengths")
+            << "中國 国 [Zhong1 guo2] /China/\n"_ba << true << CedictFormat::Big5;
+        QTest::newRow("sample cut inside a character")
+            << entry + entry.first(4) << false << CedictFormat::Utf8;
+        QTest::newRow("file cut inside a character")
+            << entry + entry.first(4) << true << CedictFormat::Big5;
+    }
 
-    QTest::newRow("known codes") << QByteArray("\xA4\xA4\xB0\xEA") << text("A4A4B0EA")
-                                 << text("&H4E2D&H570B") << qint64(0);
-    QTest::newRow("first record of a code wins")
-        << QByteArray("\xA4\xA4") << text("A4A4") << text("&H4E2D") << qint64(0);
-    QTest::newRow("unknown code adds nothing")
-        << QByteArray("\xA4\xA4\xC9\x40\xA4\xE5") << text("A4A4C940A4E5") << text("&H4E2D&H6587")
-        << qint64(1);
-    QTest::newRow("no known code: no code string")
-        << QByteArray("\xC9\x40") << text("C940") << QVariant() << qint64(1);
-    QTest::newRow("a letter shifts the groups")
-        << QByteArray("A\xA4\xA4") << text("41A4A4") << QVariant() << qint64(2);
-    QTest::newRow("digits only: no headword fields")
-        << QByteArray("88") << QVariant() << QVariant() << qint64(0);
-}
+    void detectsFormat()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, wholeFile);
+        QFETCH(CedictFormat, format);
+        QCOMPARE(detectCedictFormat(head, wholeFile), format);
+    }
 
-void TestCedictImporter::big5_codeGroups()
-{
-    QFETCH(QByteArray, headword);
-    QFETCH(QVariant, tecken);
-    QFETCH(QVariant, teckenkoder);
-    QFETCH(qint64, unknownCodes);
+    void big5OneRecordPerLineAfterAnEmptyOne()
+    {
+        const CedictImportSummary summary =
+            import("\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/written language/\r\n\r\n"
+                   "# a comment\r\n\xB0\xEA [guo2] /country/");
+        QVERIFY(summary.succeeded());
+        QCOMPARE(summary.format, CedictFormat::Big5);
+        QCOMPARE(summary.linesRead, 4);
+        QCOMPARE(summary.recordsWritten, 5);
+        QCOMPARE(summary.linesWithoutHeadword, 2);
+        QCOMPARE(
+            ImportFolder::records(pendingFile()),
+            (QStringList{QString(), u"A4A4A4E5|&H4E2D&H6587|zhong1 wen2|Chinese|written language"_s,
+                         QString(), QString(), u"B0EA|&H570B|guo2|country"_s}));
+        QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
+        // The searches pass the empty records by.
+        RecordSource words;
+        QVERIFY(words.open(pendingFile()));
+        words.findFirst(u"pinyin like'**'"_s);
+        QCOMPARE(words.currentRowId(), 2);
+    }
 
-    const CedictImportSummary summary = import(headword + " [ab1] /gloss/\r\n");
-    QVERIFY(summary.succeeded());
-    QCOMPARE(summary.unknownCodes, unknownCodes);
-    const QList<QVariantList> rows = ImportFolder::records(pendingFile());
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(1).at(Tecken), tecken);
-    QCOMPARE(rows.at(1).at(Teckenkoder), teckenkoder);
-    QCOMPARE(rows.at(1).at(Pinyin), text("ab1"));
-}
+    void entries_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("counts"); // unknown codes, without Big5, outside the BMP
+        const auto big5 = [](const char *tag, const QByteArray &line, const QString &record,
+                             const QString &counts) {
+            // With a second entry: a file must look like a word list to be imported.
+            QTest::newRow(tag) << line + "\r\n\xB0\xEA [guo2] /country/\r\n" << record << counts;
+        };
+        big5("unknown code adds nothing", "\xA4\xA4\xC9\x40\xA4\xE5 [ab1] /gloss/",
+             u"A4A4C940A4E5|&H4E2D&H6587|ab1|gloss"_s, u"1 0 0"_s);
+        big5("no known code", "\xC9\x40 [ab1] /gloss/", u"C940|~|ab1|gloss"_s, u"1 0 0"_s);
+        big5("a letter shifts the groups", "A\xA4\xA4 [ab1] /gloss/", u"41A4A4|~|ab1|gloss"_s,
+             u"2 0 0"_s);
+        big5("digits only", "88 [ab1] /gloss/", u"~|~|ab1|gloss"_s, u"0 0 0"_s);
+        big5("glosses decoded", "\xA4\xA4 [zhong1] /see \xA4\xA4\xA4\xE5[Zhong1 wen2]/",
+             u"A4A4|&H4E2D|zhong1|see 中文[Zhong1 wen2]"_s, u"0 0 0"_s);
+        const auto utf8 = [](const char *tag, const QByteArray &line, const QString &record,
+                             const QString &counts) {
+            QTest::newRow(tag) << "#! charset=UTF-8\n" + line + "\n" << record << counts;
+        };
+        utf8("UTF-8, traditional headword", "中國 中国 [Zhong1 guo2] /China/",
+             u"A4A4B0EA|&H4E2D&H570B|Zhong1 guo2|China"_s, u"0 0 0"_s);
+        utf8("UTF-8, no Big5", "这 这 [zhe4] /this/", u"~|&H8FD9|zhe4|this"_s, u"0 1 0"_s);
+        utf8("UTF-8, outside the BMP", "𠀀中 𠀀中 [ha1 zhong1] /test/",
+             u"~|&H4E2D|ha1 zhong1|test"_s, u"0 1 1"_s);
+        utf8("UTF-8, ascii keeps its digits", "3C 3C [san1 C] /computers/",
+             u"3343|&H0033&H0043|san1 C|computers"_s, u"0 0 0"_s);
+        utf8("UTF-8, past the tenth gloss", "中 中 [zhong1] /1/2/3/4/5/6/7/8/9/10/11/12/",
+             u"A4A4|&H4E2D|zhong1|1|2|3|4|5|6|7|8|9|10 / 11 / 12"_s, u"0 0 0"_s);
+        utf8("UTF-8, long gloss not cut", "中 中 [zhong1] /" + QByteArray(400, 'g') + "/",
+             u"A4A4|&H4E2D|zhong1|"_s + QString(400, u'g'), u"0 0 0"_s);
+    }
 
-void TestCedictImporter::big5_glossesAreDecoded()
-{
-    QVERIFY(import("\xA4\xA4 [zhong1] /see \xA4\xA4\xA4\xE5[Zhong1 wen2]/bad \xFF\xFF end/\r\n")
-                .succeeded());
-    const QList<QVariantList> rows = ImportFolder::records(pendingFile());
-    QCOMPARE(rows.at(1).at(Translation1), text("see 中文[Zhong1 wen2]"));
-    const QString bad = rows.at(1).at(Translation2).toString();
-    QVERIFY(bad.startsWith(u"bad "_s) && bad.endsWith(u" end"_s));
-}
+    void entries()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, record);
+        QFETCH(QString, counts);
+        const CedictImportSummary summary = import(line);
+        QVERIFY(summary.succeeded());
+        QCOMPARE(u"%1 %2 %3"_s.arg(summary.unknownCodes)
+                     .arg(summary.headwordsWithoutBig5)
+                     .arg(summary.charactersOutsideBmp),
+                 counts);
+        QCOMPARE(ImportFolder::records(pendingFile()).value(1), record);
+    }
 
-void TestCedictImporter::big5_binaryFileGivesRecordsPerLine()
-{
-    QRandomGenerator random(7);
-    QByteArray garbage(300000, '\0');
-    for (char &c : garbage)
-        c = char(random.bounded(256));
-    garbage += QByteArray(100000, '\0'); // one long line without a break
-    const qint64 lines = garbage.count('\n') + 1;
+    void utf8CommentsAndBlankLinesAreNoWords()
+    {
+        // No charset header: the two headwords tell the edition.
+        const CedictImportSummary summary =
+            import("# CC-CEDICT\n#\n\n中國 中国 [Zhong1 guo2] /China/\nnot an entry\n   \n"
+                   "\xEF\xBB\xBF\n中文 中文 [Zhong1 wen2] /Chinese/");
+        QVERIFY(summary.succeeded());
+        QCOMPARE(summary.format, CedictFormat::Utf8);
+        QCOMPARE(summary.linesRead, 8);
+        QCOMPARE(summary.nonEntryLines, 5); // a byte order mark alone is a blank line
+        QCOMPARE(summary.malformedLines, 1);
+        QCOMPARE(ImportFolder::records(pendingFile()).value(2),
+                 u"A4A4A4E5|&H4E2D&H6587|Zhong1 wen2|Chinese"_s);
+    }
 
-    const CedictImportSummary summary = import(garbage);
-    QVERIFY(summary.succeeded());
-    QCOMPARE(summary.format, CedictFormat::Big5);
-    QCOMPARE(summary.linesRead, lines);
-    QCOMPARE(summary.recordsWritten, lines + 1);
-    QCOMPARE(ImportFolder::records(pendingFile()).size(), lines + 1);
-}
+    void refusalsLeaveEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("input");   // empty: no file chosen
+        QTest::addColumn<QString>("spoiled"); // "-file": taken away, "!file": garbage
+        QTest::addColumn<CedictImportSummary::Outcome>("outcome");
+        using Outcome = CedictImportSummary::Outcome;
+        const QString input = u"cedict.txt"_s;
+        QTest::newRow("no file chosen") << QString() << QString() << Outcome::Cancelled;
+        QTest::newRow("file missing") << u"none.b5"_s << QString() << Outcome::InputUnreadable;
+        QTest::newRow("binary file") << u"binary"_s << QString() << Outcome::NotCedict;
+        QTest::newRow("no entries") << u"text"_s << QString() << Outcome::NotCedict;
+        QTest::newRow("template missing")
+            << input << u"-empty/kinesiskBIG5kod1.mdb"_s << Outcome::TemplateMissing;
+        QTest::newRow("template broken")
+            << input << u"!empty/kinesiskBIG5kod1.mdb"_s << Outcome::WriteFailed;
+        QTest::newRow("code table missing") << input << u"-big5.mdb"_s << Outcome::CodeTableMissing;
+    }
 
-void TestCedictImporter::utf8_entries_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QVariantList>("expected"); // tecken, teckenkoder, Pinyin, translation1
-    QTest::addColumn<QVariant>("translation10");
-    QTest::addColumn<qint64>("withoutBig5");
-    QTest::addColumn<qint64>("outsideBmp");
+    void refusalsLeaveEverythingAsItWas()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, spoiled);
+        QFETCH(CedictImportSummary::Outcome, outcome);
+        QByteArray binary(300000, '\0');
+        QRandomGenerator random(7);
+        for (char &c : binary)
+            c = char(random.bounded(256));
+        QVERIFY(TestFiles::write(path(u"binary"_s), binary));
+        QVERIFY(TestFiles::write(path(u"text"_s), "# a comment\nnot [an entry\nnor] this\n"));
+        QVERIFY(TestFiles::write(path(u"cedict.txt"_s), "\xA4\xA4 [zhong1] /middle/\r\n"));
+        QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
+        if (!spoiled.isEmpty())
+            QVERIFY(spoiled[0] == u'!' ? TestFiles::write(path(spoiled.mid(1)), "not a database")
+                                       : QFile::remove(path(spoiled.mid(1))));
+        const QString file = input.isEmpty() ? QString() : path(input);
+        QCOMPARE(CedictImporter(m_dir->path()).importFile(file).outcome, outcome);
+        QCOMPARE(TestFiles::read(pendingFile()), "an earlier import"_ba);
+        QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
+        if (outcome == CedictImportSummary::Outcome::CodeTableMissing) // UTF-8 needs none
+            QVERIFY(import("中國 中国 [Zhong1 guo2] /China/\n").succeeded());
+    }
 
-    QTest::newRow("traditional headword")
-        << QByteArray("中國 中国 [Zhong1 guo2] /China/")
-        << QVariantList{text("A4A4B0EA"), text("&H4E2D&H570B"), text("Zhong1 guo2"), text("China")}
-        << QVariant() << qint64(0) << qint64(0);
-    QTest::newRow("byte order mark before the headword")
-        << QByteArray("\xEF\xBB\xBF中國 中国 [Zhong1 guo2] /China/")
-        << QVariantList{text("A4A4B0EA"), text("&H4E2D&H570B"), text("Zhong1 guo2"), text("China")}
-        << QVariant() << qint64(0) << qint64(0);
-    QTest::newRow("headword without Big5")
-        << QByteArray("这 这 [zhe4] /this/")
-        << QVariantList{QVariant(), text("&H8FD9"), text("zhe4"), text("this")} << QVariant()
-        << qint64(1) << qint64(0);
-    QTest::newRow("character outside the BMP")
-        << QByteArray("𠀀中 𠀀中 [ha1 zhong1] /test/")
-        << QVariantList{QVariant(), text("&H4E2D"), text("ha1 zhong1"), text("test")} << QVariant()
-        << qint64(1) << qint64(1);
-    QTest::newRow("ascii headword keeps its digits")
-        << QByteArray("3C 3C [san1 C] /computers/")
-        << QVariantList{text("3343"), text("&H0033&H0043"), text("san1 C"), text("computers")}
-        << QVariant() << qint64(0) << qint64(0);
-    QTest::newRow("ten glosses") << QByteArray("中 中 [zhong1] /1/2/3/4/5/6/7/8/9/10/")
-                                 << QVariantList{text("A4A4"), text("&H4E2D"), text("zhong1"),
-                                                 text("1")}
-                                 << text("10") << qint64(0) << qint64(0);
-    QTest::newRow("glosses past the tenth join the tenth")
-        << QByteArray("中 中 [zhong1] /1/2/3/4/5/6/7/8/9/10/11/12/")
-        << QVariantList{text("A4A4"), text("&H4E2D"), text("zhong1"), text("1")}
-        << text("10 / 11 / 12") << qint64(0) << qint64(0);
-    QTest::newRow("one-character gloss stays itself")
-        << QByteArray("中 中 [zhong1] /x/y/")
-        << QVariantList{text("A4A4"), text("&H4E2D"), text("zhong1"), text("x")} << QVariant()
-        << qint64(0) << qint64(0);
-    QTest::newRow("long gloss is not cut")
-        << QByteArray("中 中 [zhong1] /") + QByteArray(400, 'g') + "/"
-        << QVariantList{text("A4A4"), text("&H4E2D"), text("zhong1"), QVariant(QString(400, u'g'))}
-        << QVariant() << qint64(0) << qint64(0);
-}
+    // The word table waiting beside the program replaces the old one at the next start.
+    void pendingTableInstall_data()
+    {
+        QTest::addColumn<QString>("before"); // word: the word table holds "old"; pending: a
+        QTest::addColumn<QString>("after");  // store holding "new" waits; garbage, empty: a file
+        QTest::newRow("pending replaces the word table") << u"word pending"_s << u"new"_s;
+        QTest::newRow("nothing waiting") << u"word"_s << u"old"_s;
+        QTest::newRow("interrupted import not installed") << u"word staging"_s << u"old"_s;
+        QTest::newRow("installed, staging removed") << u"word pending staging"_s << u"new"_s;
+        QTest::newRow("first word table") << u"pending"_s << u"new"_s;
+        QTest::newRow("no word store stays aside") << u"word garbage"_s << u"old"_s;
+        QTest::newRow("empty file stays aside") << u"word empty"_s << u"old"_s;
+    }
 
-void TestCedictImporter::utf8_entries()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QVariantList, expected);
-    QFETCH(QVariant, translation10);
-    QFETCH(qint64, withoutBig5);
-    QFETCH(qint64, outsideBmp);
+    void pendingTableInstall()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const QString word = path(u"kinesiskBIG5kod.mdb"_s);
+        const auto store = [](const QString &file, const QString &text) {
+            return TestStores::words(file, {{{u"translation1"_s, text}}});
+        };
+        QVERIFY(!before.contains(u"word") || store(word, u"old"_s));
+        QVERIFY(!before.contains(u"pending") || store(pendingFile(), u"new"_s));
+        QVERIFY(!before.contains(u"garbage") ||
+                TestFiles::write(pendingFile(), QByteArray(5000, 'Z')));
+        QVERIFY(!before.contains(u"empty") || TestFiles::write(pendingFile(), {}));
+        if (before.contains(u"staging")) { // a valid start of a store, then nothing
+            QVERIFY(store(path(u"half.mdb"_s), u"half"_s));
+            QVERIFY(TestFiles::write(stagingFileFor(pendingFile()),
+                                     TestFiles::read(path(u"half.mdb"_s)).left(1024)));
+        }
+        QCOMPARE(installPendingWordTable(m_dir->path()), after == u"new");
+        QCOMPARE(ImportFolder::records(word), QStringList{u"~|~|~|"_s + after});
+        // Installed means renamed: nothing waits any more. What was refused stays aside.
+        QCOMPARE(QFile::exists(pendingFile()),
+                 before.contains(u"garbage") || before.contains(u"empty"));
+        QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
+        QVERIFY(!installPendingWordTable(m_dir->path()));
+        QCOMPARE(ImportFolder::records(word), QStringList{u"~|~|~|"_s + after});
+    }
 
-    const CedictImportSummary summary = import("#! charset=UTF-8\n" + line + "\n");
-    QVERIFY(summary.succeeded());
-    QCOMPARE(summary.format, CedictFormat::Utf8);
-    QCOMPARE(summary.headwordsWithoutBig5, withoutBig5);
-    QCOMPARE(summary.charactersOutsideBmp, outsideBmp);
-    const QList<QVariantList> rows = ImportFolder::records(pendingFile());
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(1).mid(0, 4), expected);
-    QCOMPARE(rows.at(1).at(Translation10), translation10);
-}
-
-void TestCedictImporter::utf8_commentsAndBlankLinesAreNoWords()
-{
-    // No charset header: the two headwords tell the edition.
-    const CedictImportSummary summary = import("# CC-CEDICT\n"
-                                               "#\n"
-                                               "\n"
-                                               "中國 中国 [Zhong1 guo2] /China/\n"
-                                               "not an entry\n"
-                                               "   \n"
-                                               "\xEF\xBB\xBF\n"
-                                               "中文 中文 [Zhong1 wen2] /Chinese/");
-    QVERIFY(summary.succeeded());
-    QCOMPARE(summary.format, CedictFormat::Utf8);
-    QCOMPARE(summary.linesRead, 8);
-    QCOMPARE(summary.nonEntryLines, 5); // a byte order mark alone is a blank line
-    QCOMPARE(summary.malformedLines, 1);
-    QCOMPARE(summary.recordsWritten, 3);
-    const QList<QVariantList> rows = ImportFolder::records(pendingFile());
-    QCOMPARE(rows.size(), 3);
-    QVERIFY(rows.at(0).at(Teckenkoder).isNull());
-    QCOMPARE(rows.at(2).at(Teckenkoder), text("&H4E2D&H6587"));
-}
-
-void TestCedictImporter::utf8_needsNoCodeTable()
-{
-    QVERIFY(QFile::remove(m_dir->filePath(u"big5.mdb"_s)));
-    const CedictImportSummary summary = import("中國 中国 [Zhong1 guo2] /China/\n");
-    QVERIFY(summary.succeeded());
-    QCOMPARE(ImportFolder::records(pendingFile()).size(), 2);
-}
-
-void TestCedictImporter::importTwice_givesIdenticalTables()
-{
-    const QByteArray content = "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/\r\n"
-                               "\xB0\xEA [guo2] /country/state/\r\n\r\n";
-    QVERIFY(import(content).succeeded());
-    const QList<QVariantList> first = ImportFolder::records(pendingFile());
-    QVERIFY(import(content).succeeded());
-    QCOMPARE(ImportFolder::records(pendingFile()), first);
-    QCOMPARE(first.size(), 4);
-}
-
-void TestCedictImporter::refusals_leaveEverythingAsItWas_data()
-{
-    QTest::addColumn<QString>("cedictFile"); // relative to the folder; empty: no file chosen
-    QTest::addColumn<QString>("removed");    // a file of the folder taken away first
-    QTest::addColumn<int>("outcome");
-
-    QTest::newRow("no file chosen")
-        << QString() << QString() << int(CedictImportSummary::Outcome::Cancelled);
-    QTest::newRow("file missing") << u"nothing.b5"_s << QString()
-                                  << int(CedictImportSummary::Outcome::InputUnreadable);
-    QTest::newRow("template missing") << u"cedict.txt"_s << u"empty/kinesiskBIG5kod1.mdb"_s
-                                      << int(CedictImportSummary::Outcome::TemplateMissing);
-    QTest::newRow("code table missing")
-        << u"cedict.txt"_s << u"big5.mdb"_s << int(CedictImportSummary::Outcome::CodeTableMissing);
-}
-
-void TestCedictImporter::refusals_leaveEverythingAsItWas()
-{
-    QFETCH(QString, cedictFile);
-    QFETCH(QString, removed);
-    QFETCH(int, outcome);
-
-    QVERIFY(TestFiles::write(inputFile(), "\xA4\xA4 [zhong1] /middle/\r\n"));
-    QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
-    if (!removed.isEmpty())
-        QVERIFY(QFile::remove(m_dir->filePath(removed)));
-
-    const QString file = cedictFile.isEmpty() ? QString() : m_dir->filePath(cedictFile);
-    const CedictImportSummary summary = CedictImporter(m_dir->path()).importFile(file);
-    QCOMPARE(int(summary.outcome), outcome);
-    QCOMPARE(TestFiles::read(pendingFile()), QByteArray("an earlier import"));
-    QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
-}
-
-void TestCedictImporter::brokenTemplate_keepsEarlierPendingTable()
-{
-    QVERIFY(TestFiles::write(m_dir->filePath(u"empty/kinesiskBIG5kod1.mdb"_s),
-                                    "not a database at all"));
-    QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
-    const CedictImportSummary summary = import("\xA4\xA4 [zhong1] /middle/\r\n");
-    QCOMPARE(summary.outcome, CedictImportSummary::Outcome::WriteFailed);
-    QCOMPARE(TestFiles::read(pendingFile()), QByteArray("an earlier import"));
-    QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
-}
+    void realBig5CedictImportsThroughTheCodeTable()
+    {
+        const QDir program(QStringLiteral(ORDBOK_PROGRAM_DIR));
+        if (!program.exists(u"cedict.b5"_s) || !program.exists(Tables::codeStore) ||
+            !program.exists(Tables::emptyWordTemplate))
+            QSKIP("the program folder has no stores yet (build ordbok_data)");
+        QVERIFY(QFile::remove(path(u"big5.mdb"_s)));
+        QVERIFY(QFile::copy(program.filePath(Tables::codeStore), path(u"big5.mdb"_s)));
+        QVERIFY(QFile::remove(path(Tables::emptyWordTemplate)));
+        QVERIFY(QFile::copy(program.filePath(Tables::emptyWordTemplate),
+                            path(Tables::emptyWordTemplate)));
+        const CedictImportSummary summary =
+            CedictImporter(m_dir->path()).importFile(program.filePath(u"cedict.b5"_s));
+        QVERIFY(summary.succeeded());
+        QCOMPARE(summary.format, CedictFormat::Big5);
+        QCOMPARE(summary.recordsWritten, summary.linesRead + 1);
+        QVERIFY(summary.linesRead > 110000);
+        RecordSource words;
+        QVERIFY(words.open(summary.targetFile));
+        words.findFirst(u"teckenkoder ='&H4E2D&H570B'"_s);
+        QCOMPARE(words.text(u"Pinyin"_s) + words.text(u"translation1"_s), u"Zhong1 guo2China"_s);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCedictImporter)
 #include "tst_cedictimporter.moc"

@@ -1,212 +1,331 @@
+#include "dictionary/searchcriteria.h"
 #include "platform/recordsource.h"
+#include "platform/sqliteconnection.h"
 #include "tests/common/storebuilder.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-// Row order is rowid order: the order a search walks.
-static const QList<TestStores::Row> kWords = {
-    {},                                                                     // 1: empty
-    {{u"Pinyin"_s, u"shui3"_s}, {u"translation1"_s, u"water"_s}},           // 2
-    {{u"Pinyin"_s, u"he2 shui3"_s}, {u"translation1"_s, u"river water"_s}}, // 3
-    {{u"Pinyin"_s, u"shui3 ni2"_s}, {u"translation1"_s, u"Water"_s}},       // 4
-    {{u"Pinyin"_s, u"bai3 fen1"_s}, {u"translation1"_s, u"100% pure"_s}},   // 5
-    {{u"Pinyin"_s, u"xia4 hua2"_s}, {u"translation1"_s, u"under_score"_s}}, // 6
-    {{u"Pinyin"_s, u"fan3"_s}, {u"translation1"_s, u"back\\slash"_s}},      // 7
-    {{u"Pinyin"_s, u"ka1 fei1"_s}, {u"translation1"_s, u"café"_s}},         // 8
-    {{u"Pinyin"_s, u"bu4"_s}, {u"translation1"_s, u"it's"_s}},              // 9
-};
+using Rows = QList<qint64>;
+
+// Rowid order is search order. Chosen so that trigram folding (which knows É/é) and LIKE (which
+// folds ASCII only) disagree, and so that % _ \ " ' and wildcards meet text that holds them.
+static QList<TestStores::Row> wordRows()
+{
+    QList<TestStores::Row> rows{{}}; // 1: all null
+    for (const QString &line :
+         {u"shui3|water"_s, u"he2 shui3|river water|stream"_s, u"shui3 ni2|WATER"_s,
+          u"bai3 fen1|100% pure"_s, u"xia4 hua2|under_score"_s, u"fan3|back\\slash"_s,
+          u"ka1 fei1|café|CAFÉ au lait"_s, u"xiao4|say \"cheese\""_s, u"zhong1 wen2|ÉCOLE|école"_s,
+          u"gu3|𠀀𠀁 old"_s, u"|"_s, u"shui3 shui3|water water"_s, u"Shui3|wa ter|1000%"_s,
+          u"bu4|it's"_s}) {
+        const QStringList fields = line.split(u'|'); // rows 2..15; row 12 empty, not null
+        rows << TestStores::Row{{u"Pinyin"_s, fields[0]}, {u"translation1"_s, fields[1]}};
+        if (fields.size() > 2)
+            rows.last().insert(u"translation2"_s, fields[2]);
+    }
+    return rows;
+}
+
+// "field like operand", "field = operand", "summa = #12" for a number; empty for no criteria.
+static QString describe(const std::optional<Criteria> &criteria)
+{
+    if (!criteria)
+        return {};
+    return u"%1 %2 %3%4"_s.arg(
+        criteria->field, criteria->op == Criteria::Operator::Like ? u"like"_s : u"="_s,
+        criteria->isNumber() ? u"#"_s : QString(), criteria->operand.toString());
+}
 
 class TestRecordSource : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void opensAtFirstRecord();
-    void missingFileIsNotCreated();
-    void findFirstThenNext_data();
-    void findFirstThenNext();
-    void missLeavesCurrentRecord_data();
-    void missLeavesCurrentRecord();
-    void numberCriteria();
-    void fieldNamesIgnoreCase();
-    void movesAreSignalled();
-    void addNewAndUpdate();
 
-private:
-    QStringList walk(const QString &criteria);
     QTemporaryDir m_dir;
-    QString m_words;
-};
+    const QString m_plain = m_dir.filePath(u"plain.mdb"_s);      // no index
+    const QString m_indexFirst = m_dir.filePath(u"first.mdb"_s); // index filled by its triggers
+    const QString m_indexAfter = m_dir.filePath(u"after.mdb"_s); // index over the rows there
 
-void TestRecordSource::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_words = m_dir.filePath(u"words.mdb"_s);
-    QVERIFY(TestStores::words(m_words, kWords));
-}
-
-QStringList TestRecordSource::walk(const QString &criteria)
-{
-    RecordSource source;
-    if (!source.open(m_words))
-        return {u"not opened"_s};
-    QStringList found;
-    source.findFirst(criteria);
-    while (!source.noMatch()) {
-        found << QString::number(source.currentRowId());
-        source.findNext(criteria);
+    Rows walk(const QString &file, const QString &criteria, bool indexed)
+    {
+        RecordSource source;
+        source.setSearchIndexEnabled(indexed);
+        if (!source.open(file) || source.usesSearchIndex() != (indexed && file != m_plain))
+            return {-1};
+        Rows found;
+        for (source.findFirst(criteria); !source.noMatch(); source.findNext(criteria))
+            found << source.currentRowId();
+        return found;
     }
-    return found;
-}
 
-void TestRecordSource::opensAtFirstRecord()
-{
-    RecordSource source;
-    QVERIFY(source.open(m_words));
-    QCOMPARE(source.currentRowId(), 1);
-    QVERIFY(source.value(u"translation1"_s).isNull());
-    QCOMPARE(source.recordCount(), kWords.size());
-}
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(TestStores::words(m_plain, wordRows()));
+        QVERIFY(TestStores::build(
+            m_indexFirst,
+            [](QSqlDatabase &db) {
+                return Tables::createWordTable(db) && Tables::createWordSearchIndex(db);
+            },
+            wordRows()));
+        QVERIFY(TestStores::words(m_indexAfter, wordRows()));
+        SqliteConnection after(m_indexAfter, SqliteConnection::Mode::ReadWrite);
+        QVERIFY(after.isOpen() && Tables::createWordSearchIndex(after.database()));
+    }
 
-void TestRecordSource::missingFileIsNotCreated()
-{
-    RecordSource source;
-    const QString missing = m_dir.filePath(u"none.mdb"_s);
-    QVERIFY(!source.open(missing));
-    QVERIFY(!QFile::exists(missing));
-    source.findFirst(u"pinyin ='a'"_s);
-    QVERIFY(source.noMatch());
-}
+    // Criteria text parsed, LIKE patterns, and the criteria the searches build from typed text.
+    void criteria_data()
+    {
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        const auto parse = [](const char *tag, const QString &text, const QString &expected) {
+            QTest::addRow("parse %s", tag) << describe(Criteria::parse(text)) << expected;
+        };
+        parse("code", u"teckenkod ='&H4E2D'"_s, u"teckenkod = &H4E2D"_s);
+        parse("LIKE, blanks", u" pinyin  LIKE '*zh*' "_s, u"pinyin like *zh*"_s);
+        parse("like, no blank, empty", u"t1 like''"_s, u"t1 like "_s);
+        parse("number", u"summa =-12"_s, u"summa = #-12"_s);
+        parse("non-ascii, double quotes", u"t1 ='smörgås \"中\"'"_s, u"t1 = smörgås \"中\""_s);
+        parse("quote inside", u"t1 like'*don't*'"_s, {});
+        parse("doubled quote", u"t1 ='it''s'"_s, {});
+        parse("no closing quote", u"pinyin ='hao3"_s, {});
+        parse("trailing words", u"pinyin ='a' OR 1=1"_s, {});
+        parse("decimal", u"summa =1.5"_s, {});
+        parse("number with like", u"summa like 12"_s, {});
+        parse("other operator", u"summa >12"_s, {});
+        parse("field with blank", u"trans lation1 ='a'"_s, {});
+        parse("too large", u"summa =99999999999999999999"_s, {});
+        parse("empty", {}, {});
+        const auto like = [](const char *tag, const QString &operand, const QString &pattern) {
+            QTest::addRow("like %s", tag)
+                << Criteria{u"f"_s, Criteria::Operator::Like, operand}.sqlLikePattern() << pattern;
+        };
+        like("star and question mark", u"*h?o*"_s, u"%h_o%"_s);
+        like("percent is literal", u"*100%*"_s, u"%100\\%%"_s);
+        like("underscore is literal", u"a_b"_s, u"a\\_b"_s);
+        like("backslash is literal", u"a\\b"_s, u"a\\\\b"_s);
+        const auto typed = [](const char *tag, const std::optional<Criteria> &criteria,
+                              const QString &expected) {
+            QTest::addRow("typed %s", tag) << describe(criteria) << expected;
+        };
+        using namespace SearchCriteria;
+        typed("word codes", wordCodes(u"&H4E2D&H570B"_s), u"teckenkoder = &H4E2D&H570B"_s);
+        typed("translation contains", translationContains(3, u"Wa"_s), u"translation3 like *wa*"_s);
+        typed("translation equals", translationEquals(10, u"A B"_s), u"translation10 = a b"_s);
+        typed("pinyin contains", pinyinContains(u"SHUI"_s), u"pinyin like *shui*"_s);
+        typed("pinyin equals", pinyinEquals(u"Shui3"_s), u"pinyin = shui3"_s);
+        typed("radical key", radicalKey(u"9.5"_s), u"kinesisktradikal = 9.5"_s);
+        typed("radical number", radicalNumber(u"9"_s), u"kinesisktradikal like 9.*"_s);
+        typed("strokes", strokes(u"12"_s), u"summa = #12"_s);
+        typed("strokes, blanks", strokes(u" 12 "_s), u"summa = #12"_s);
+        typed("strokes, no number", strokes(u"x"_s), {});
+        typed("strokes, fraction", strokes(u"1.0"_s), {});
+        // A quote in typed text finds nothing.
+        typed("quote, translation", translationContains(1, u"it's"_s), {});
+        typed("quote, pinyin", pinyinEquals(u"'"_s), {});
+        typed("quote, code", characterCode(u"&H'"_s), {});
+    }
 
-void TestRecordSource::findFirstThenNext_data()
-{
-    QTest::addColumn<QString>("criteria");
-    QTest::addColumn<QStringList>("rows");
-    QTest::newRow("contains, any case")
-        << u"translation1 like'*water*'"_s << QStringList{u"2"_s, u"3"_s, u"4"_s};
-    QTest::newRow("equals ignores case")
-        << u"translation1 ='WATER'"_s << QStringList{u"2"_s, u"4"_s};
-    QTest::newRow("equals is not a wildcard") << u"translation1 ='wat*'"_s << QStringList{};
-    QTest::newRow("question mark") << u"pinyin like'shui?'"_s << QStringList{u"2"_s};
-    QTest::newRow("percent literal") << u"translation1 like'*0%*'"_s << QStringList{u"5"_s};
-    QTest::newRow("percent does not match any") << u"translation1 like'w%'"_s << QStringList{};
-    QTest::newRow("underscore literal") << u"translation1 like'*r_s*'"_s << QStringList{u"6"_s};
-    QTest::newRow("underscore is not one char") << u"translation1 like'wat_r'"_s << QStringList{};
-    QTest::newRow("backslash literal") << u"translation1 like'*k\\s*'"_s << QStringList{u"7"_s};
-    QTest::newRow("non-ascii") << u"translation1 like'*fé*'"_s << QStringList{u"8"_s};
-    QTest::newRow("stars skip nulls")
-        << u"pinyin like'**'"_s
-        << QStringList{u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s};
-    QTest::newRow("field of other case") << u"PINYIN ='shui3'"_s << QStringList{u"2"_s};
-    QTest::newRow("unknown field") << u"nofield ='x'"_s << QStringList{};
-    QTest::newRow("quote in text") << u"translation1 ='it's'"_s << QStringList{};
-}
+    void criteria()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, expected);
+        QCOMPARE(actual, expected);
+    }
 
-void TestRecordSource::findFirstThenNext()
-{
-    QFETCH(QString, criteria);
-    QFETCH(QStringList, rows);
-    QCOMPARE(walk(criteria), rows);
-}
+    void opensAtFirstRecord()
+    {
+        RecordSource source;
+        QVERIFY(source.open(m_plain));
+        QCOMPARE(source.currentRowId(), 1);
+        QCOMPARE(source.recordCount(), wordRows().size());
+        QVERIFY(source.hasField(u"PINYIN"_s) && !source.hasField(u"meaning1"_s));
+        const QString missing = m_dir.filePath(u"none.mdb"_s);
+        QVERIFY(!source.open(missing));
+        QVERIFY(!QFile::exists(missing));
+        source.findFirst(u"pinyin ='a'"_s);
+        QVERIFY(source.noMatch());
+    }
 
-void TestRecordSource::missLeavesCurrentRecord_data()
-{
-    QTest::addColumn<QString>("criteria");
-    QTest::newRow("nothing matches") << u"translation1 ='fire'"_s;
-    QTest::newRow("refused criteria") << u"translation1 like'*it's*'"_s;
-    QTest::newRow("unknown field") << u"meaning1 ='water'"_s;
-    QTest::newRow("trailing words") << u"pinyin ='a' or 1=1"_s;
-}
+    void searchesFindWhatAScanFinds_data()
+    {
+        QTest::addColumn<QString>("criteria");
+        QTest::addColumn<Rows>("rows");
+        const auto row = [](const char *tag, const QString &criteria, const Rows &rows) {
+            QTest::newRow(tag) << criteria << rows;
+        };
+        const auto like = [&](const char *tag, const QString &pattern, const Rows &rows) {
+            row(tag, u"translation1 like'"_s + pattern + u"'"_s, rows);
+        };
+        like("contains, any case", u"*WaTeR*"_s, {2, 3, 4, 13});
+        like("from the start", u"water*"_s, {2, 4, 13});
+        like("wildcard inside", u"*wa*er*"_s, {2, 3, 4, 13, 14});
+        like("one-character wildcard", u"*wa?er*"_s, {2, 3, 4, 13});
+        like("eight characters", u"*iver wat*"_s, {3});
+        like("percent literal", u"*0% p*"_s, {5});
+        like("percent is no wildcard", u"*00%p*"_s, {});
+        like("underscore literal", u"*r_sc*"_s, {6});
+        like("underscore is no wildcard", u"wat_r"_s, {});
+        like("backslash", u"*k\\sl*"_s, {7});
+        like("double quote", u"*y \"ch*"_s, {9});
+        like("lone surrogate", u"*\xD800ter*"_s, {});
+        like("outside the BMP", u"*𠀁 *"_s, {11});
+        // LIKE folds ASCII letters only: the index finds CAFÉ and école, the criteria refuses them.
+        row("accented, other case", u"translation2 like'*café*'"_s, {});
+        row("accented, ascii case only", u"translation2 like'*cafÉ*'"_s, {8});
+        row("percent, other field", u"translation2 like'*00%*'"_s, {14});
+        row("stars skip nulls", u"pinyin like'**'"_s,
+            {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        row("equals, any case", u"translation1 ='wAtEr'"_s, {2, 4});
+        row("equals, star literal", u"translation1 ='wat*'"_s, {});
+        row("equals, field of other case", u"PINYIN ='SHUI3'"_s, {2, 14});
+        row("equals, empty", u"translation1 =''"_s, {12});
+        row("unknown field", u"nofield ='x'"_s, {});
+        row("quote in text", u"translation1 ='it's'"_s, {});
+    }
 
-void TestRecordSource::missLeavesCurrentRecord()
-{
-    QFETCH(QString, criteria);
-    RecordSource source;
-    QVERIFY(source.open(m_words));
-    source.findFirst(u"translation1 ='river water'"_s);
-    QCOMPARE(source.currentRowId(), 3);
-    source.findFirst(criteria);
-    QVERIFY(source.noMatch());
-    QCOMPARE(source.currentRowId(), 3);
-    QCOMPARE(source.text(u"translation1"_s), u"river water"_s);
-    source.findNext(criteria);
-    QVERIFY(source.noMatch());
-    QCOMPARE(source.currentRowId(), 3);
-}
+    void searchesFindWhatAScanFinds()
+    {
+        QFETCH(QString, criteria);
+        QFETCH(Rows, rows);
+        QCOMPARE(walk(m_plain, criteria, false), rows);
+        QCOMPARE(walk(m_indexFirst, criteria, true), rows);
+        QCOMPARE(walk(m_indexAfter, criteria, true), rows);
+        // findEach reaches the same records in one pass and signals the last one once.
+        for (const QString &file : {m_plain, m_indexAfter}) {
+            RecordSource source;
+            QVERIFY(source.open(file));
+            QSignalSpy moved(&source, &RecordSource::currentChanged);
+            Rows seen;
+            const int count =
+                source.findEach(Criteria::parse(criteria), [&] { seen << source.currentRowId(); });
+            QCOMPARE(seen, rows);
+            QCOMPARE(count, rows.size());
+            QCOMPARE(moved.count(), rows.isEmpty() ? 0 : 1);
+            QCOMPARE(source.currentRowId(), rows.isEmpty() ? 1 : rows.last());
+        }
+    }
 
-void TestRecordSource::numberCriteria()
-{
-    const QString file = m_dir.filePath(u"chars.mdb"_s);
-    QVERIFY(TestStores::characters(file, {{{u"summa"_s, 4}, {u"teckenkod"_s, u"&H4E2D"_s}},
-                                          {{u"summa"_s, 14}, {u"teckenkod"_s, u"&H6F22"_s}},
-                                          {{u"summa"_s, 4}, {u"teckenkod"_s, u"&H6C34"_s}}}));
-    RecordSource source;
-    QVERIFY(source.open(file));
-    source.findFirst(u"summa =4"_s);
-    QCOMPARE(source.text(u"teckenkod"_s), u"&H4E2D"_s);
-    source.findNext(u"summa =4"_s);
-    QCOMPARE(source.text(u"teckenkod"_s), u"&H6C34"_s);
-    source.findNext(u"summa =4"_s);
-    QVERIFY(source.noMatch());
-    source.findFirst(u"summa =1"_s); // 14 must not match 1
-    QVERIFY(source.noMatch());
-    source.findFirst(u"teckenkod ='&h6f22'"_s);
-    QCOMPARE(source.value(u"summa"_s).toInt(), 14);
-}
+    void missLeavesCurrentRecord()
+    {
+        RecordSource source;
+        QVERIFY(source.open(m_indexAfter));
+        source.findFirst(u"translation1 ='river water'"_s);
+        QSignalSpy moved(&source, &RecordSource::currentChanged);
+        for (const QString &criteria : {u"translation1 ='fire'"_s, u"pinyin ='a' or 1=1"_s,
+                                        u"translation1 like'*it's*'"_s, u"meaning1 ='a'"_s}) {
+            source.findFirst(criteria);
+            QVERIFY(source.noMatch());
+            source.findNext(criteria);
+            QVERIFY(source.noMatch());
+        }
+        source.findFirst(std::nullopt);
+        QVERIFY(source.noMatch());
+        QCOMPARE(source.text(u"translation1"_s), u"river water"_s);
+        QCOMPARE(moved.count(), 0);
+    }
 
-void TestRecordSource::fieldNamesIgnoreCase()
-{
-    RecordSource source;
-    QVERIFY(source.open(m_words));
-    source.findFirst(u"translation1 ='water'"_s);
-    QCOMPARE(source.text(u"pinyin"_s), u"shui3"_s);
-    QCOMPARE(source.text(u"PINYIN"_s), u"shui3"_s);
-    QVERIFY(source.hasField(u"pinyin"_s));
-    QVERIFY(!source.hasField(u"meaning1"_s));
-    QVERIFY(source.value(u"meaning1"_s).isNull());
-}
+    void records_data()
+    {
+        QTest::addColumn<qint64>("after");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<Rows>("rows");
+        QTest::newRow("from the start") << qint64(-1) << 10 << Rows{2, 3, 4, 13};
+        QTest::newRow("limit") << qint64(-1) << 2 << Rows{2, 3};
+        QTest::newRow("after a match") << qint64(3) << 10 << Rows{4, 13};
+        QTest::newRow("after a non-match") << qint64(5) << 1 << Rows{13};
+        QTest::newRow("after the last") << qint64(13) << 10 << Rows{};
+        QTest::newRow("no limit, no records") << qint64(-1) << 0 << Rows{};
+    }
 
-void TestRecordSource::movesAreSignalled()
-{
-    RecordSource source;
-    QVERIFY(source.open(m_words));
-    QSignalSpy moved(&source, &RecordSource::currentChanged);
-    source.findFirst(u"translation1 ='water'"_s);
-    QCOMPARE(moved.count(), 1);
-    source.findFirst(u"translation1 ='none'"_s);
-    QCOMPARE(moved.count(), 1);
-}
+    void records()
+    {
+        QFETCH(qint64, after);
+        QFETCH(int, limit);
+        QFETCH(Rows, rows);
+        const Criteria criteria = *Criteria::parse(u"translation1 like'*water*'"_s);
+        for (const QString &file : {m_plain, m_indexAfter}) {
+            RecordSource source;
+            QVERIFY(source.open(file));
+            source.findFirst(u"translation1 ='café'"_s);
+            QSignalSpy moved(&source, &RecordSource::currentChanged);
+            Rows found;
+            for (const RecordSource::Record &record : source.records(criteria, after, limit)) {
+                found << record.rowId;
+                QCOMPARE(record.values.size(), source.fieldNames().size());
+                const QVariant t1 = record.values.at(source.fieldIndex(u"TRANSLATION1"_s));
+                QVERIFY(t1.toString().contains(u"water"_s, Qt::CaseInsensitive));
+            }
+            QCOMPARE(found, rows);
+            QCOMPARE(source.currentRowId(), 8); // the current record does not move
+            QCOMPARE(moved.count(), 0);
+        }
+    }
 
-void TestRecordSource::addNewAndUpdate()
-{
-    const QString file = m_dir.filePath(u"new.mdb"_s);
-    QVERIFY(TestStores::words(file, {}));
-    RecordSource source;
-    QVERIFY(source.open(file, u"Tabell1"_s, RecordSource::Mode::ReadWrite));
-    QVERIFY(source.beginTransaction());
-    source.addNew();
-    QVERIFY(source.update()); // an empty record
-    source.addNew();
-    source.setValue(u"pinyin"_s, u"zhong1 wen2"_s);
-    source.setValue(u"translation1"_s, u"Chinese"_s);
-    source.setValue(u"nosuchfield"_s, u"ignored"_s);
-    QVERIFY(source.update());
-    QVERIFY(!source.update()); // nothing pending
-    QVERIFY(source.commit());
-    QCOMPARE(source.recordCount(), 2);
-    source.findFirst(u"pinyin like'*wen*'"_s);
-    QCOMPARE(source.currentRowId(), 2);
-    QCOMPARE(source.text(u"translation1"_s), u"Chinese"_s);
+    void numberCriteria()
+    {
+        const QString file = m_dir.filePath(u"chars.mdb"_s);
+        QVERIFY(TestStores::characters(file,
+                                       {{{u"summa"_s, 4}}, {{u"summa"_s, 14}}, {{u"summa"_s, 4}}}));
+        QCOMPARE(walk(file, u"summa =4"_s, false), (Rows{1, 3}));
+        QCOMPARE(walk(file, u"summa =1"_s, false), Rows{}); // 14 is not 1
+    }
 
-    RecordSource readOnly;
-    QVERIFY(readOnly.open(file));
-    readOnly.addNew();
-    QVERIFY(!readOnly.update());
-}
+    // A store whose index wrongly leaves out record 2 shows which searches go through the
+    // index: those with a literal run of three or more characters miss it, the others scan.
+    void longTextsUseTheIndex()
+    {
+        const QString file = m_dir.filePath(u"stale.mdb"_s);
+        QVERIFY(QFile::copy(m_indexAfter, file));
+        {
+            SqliteConnection stale(file, SqliteConnection::Mode::ReadWrite);
+            QSqlQuery query(stale.database());
+            QVERIFY(query.exec(u"INSERT INTO Tabell1_trigram (Tabell1_trigram, rowid, Pinyin, "
+                               "translation1) VALUES ('delete', 2, 'shui3', 'water')"_s));
+        }
+        QCOMPARE(walk(file, u"translation1 like'*wat*'"_s, true).value(0), 3);
+        QCOMPARE(walk(file, u"translation1 ='water'"_s, true).value(0), 4);
+        QCOMPARE(walk(file, u"translation1 like'*wa*'"_s, true).value(0), 2);
+        QCOMPARE(walk(file, u"translation1 like'*wa?er*'"_s, true).value(0), 2);
+    }
+
+    void changedRecordsStayIndexed()
+    {
+        const QString file = m_dir.filePath(u"grow.mdb"_s);
+        QVERIFY(QFile::copy(m_indexFirst, file));
+        {
+            RecordSource source;
+            QVERIFY(source.open(file, u"Tabell1"_s, RecordSource::Mode::ReadWrite));
+            source.findFirst(u"translation3 like'*storm*'"_s);
+            QVERIFY(source.noMatch());
+            QVERIFY(source.beginTransaction());
+            source.addNew();
+            source.setValue(u"translation3"_s, u"thunderstorm"_s);
+            source.setValue(u"nosuchfield"_s, u"ignored"_s);
+            QVERIFY(source.update());
+            QVERIFY(!source.update()); // nothing pending
+            QVERIFY(source.commit());
+            source.findFirst(u"translation3 like'*storm*'"_s); // not the answer from before
+            QVERIFY(!source.noMatch());
+            QSqlQuery query(source.database());
+            QVERIFY(query.exec(u"UPDATE Tabell1 SET translation1 = 'fire' WHERE rowid = 2"_s));
+            QVERIFY(query.exec(u"DELETE FROM Tabell1 WHERE rowid = 3"_s));
+        }
+        QCOMPARE(walk(file, u"translation3 like'*storm*'"_s, true), Rows{16});
+        QCOMPARE(walk(file, u"translation1 like'*fire*'"_s, true), Rows{2});
+        QCOMPARE(walk(file, u"translation1 like'*water*'"_s, true), (Rows{4, 13}));
+        QCOMPARE(walk(file, u"translation2 like'*stream*'"_s, true), Rows{});
+
+        RecordSource readOnly;
+        QVERIFY(readOnly.open(file));
+        readOnly.addNew();
+        QVERIFY(!readOnly.update());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRecordSource)
 #include "tst_recordsource.moc"

@@ -1,3 +1,4 @@
+#include "dictionary/readinglist.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/wordview.h"
 #include "tests/dictionary/dictionaryfixture.h"
@@ -9,179 +10,204 @@ using DictionaryFixture::character;
 
 namespace {
 
-// Record 1 (中) is the character record current when the stores open.
-const QList<TestStores::Row> kCharacters = {
-    character(u"&H4E2D"_s, u"2.3"_s),
-    character(u"&H570B"_s, u"31.8"_s, {}, {}, {{u"forenklaform"_s, u"&H56FD"_s}}),
-    character(u"&H56FD"_s, u"31.5"_s),
-    character(u"&H6C34"_s, u"85.0"_s),
-    character(u"&H8A9E"_s, u"149.7"_s, {}, {}, {{u"forenklaform"_s, u"&H8BED"_s}}),
-    character(u"&H8BED"_s, u"149.7"_s),
-    character(u"&H4E00"_s, u".1"_s),   // no radical number before the dot
-    character(u"&H4E01"_s, u""_s),     // no radical key at all
-    character(u"&H4E59"_s, u"215.1"_s) // no such radical
-};
-
 const QString kZhong = u"&H4E2D"_s;
 const QString kGuo = u"&H570B"_s;
 const QString kShui = u"&H6C34"_s;
 const QString kYu = u"&H8A9E"_s;
 const QString kNoRecord = u"&H5B57"_s; // 字
 
-struct DisplayCase
+struct Case
 {
-    QString tag;
+    const char *tag;
     QString codes;
-    bool simplified = false;
-    bool radicals = true;
+    bool simplified;
+    bool radicals;
     QString characters;
-    QStringList keys;
-    QStringList pictures;
-    bool completed = true;
+    QString keys;     // of the radical slots, blank-separated
+    QString pictures; // r002 for r002.gif
+    bool completed;
 };
 
-// Each case's word is in the word table under its tag (field tecken).
-const QList<DisplayCase> &displayCases()
-{
-    const QString zhongGuo = kZhong + kGuo;
-    static const QList<DisplayCase> cases = {
-        {u"traditional"_s, zhongGuo, false, true, u"中國"_s, QStringList{u"2.3"_s, u"31.8"_s},
-         QStringList{u"r002.gif"_s, u"r031.gif"_s}, true},
-        {u"simplified keeps the looked-up radical"_s, zhongGuo, true, true, u"中国"_s,
-         QStringList{u"2.3"_s, u"31.8"_s}, QStringList{u"r002.gif"_s, u"r031.gif"_s}, true},
-        {u"149.7 traditional"_s, kYu, false, true, u"語"_s, QStringList{u"149.7"_s},
-         QStringList{u"r149.gif"_s}, true},
-        {u"149.7 simplified"_s, kYu, true, true, u"语"_s, QStringList{u"149.7"_s},
-         QStringList{u"rs149.gif"_s}, true},
-        {u"no simplified form, traditional"_s, kShui, false, true, u"水"_s, QStringList{u"85.0"_s},
-         QStringList{u"r085.gif"_s}, true},
-        {u"no simplified form, simplified"_s, kShui, true, true, u"水"_s, QStringList{u"85.0"_s},
-         QStringList{u"r085.gif"_s}, true},
-        {u"no radicals"_s, zhongGuo + kShui, false, false, u"中國水"_s, QStringList{},
-         QStringList{}, true},
-        {u"no radicals, keys not read"_s, kZhong + u"&H4E00&H4E01&H4E59"_s, true, false,
-         u"中一丁乙"_s, QStringList{}, QStringList{}, true},
-        {u"eleventh character shown without a slot"_s, kZhong.repeated(10) + kShui, false, true,
-         u"中中中中中中中中中中水"_s, QStringList(10, u"2.3"_s), QStringList(10, u"r002.gif"_s),
-         true},
-        {u"eleventh character, its key not read"_s, kZhong.repeated(10) + u"&H4E00"_s, false, true,
-         u"中中中中中中中中中中一"_s, QStringList(10, u"2.3"_s), QStringList(10, u"r002.gif"_s),
-         true},
-        {u"key without radical number ends the display"_s, kZhong + u"&H4E00"_s + kShui, false,
-         true, u"中一"_s, QStringList{u"2.3"_s}, QStringList{u"r002.gif"_s}, false},
-        {u"empty key ends the display"_s, kZhong + u"&H4E01"_s + kShui, true, true, u"中丁"_s,
-         QStringList{u"2.3"_s}, QStringList{u"r002.gif"_s}, false},
-        {u"radical 215 ends the display"_s, u"&H4E59"_s, false, true, u"乙"_s, QStringList{},
-         QStringList{}, false},
-        {u"code without record takes the current radical"_s, kShui + kNoRecord, false, true,
-         u"水字"_s, QStringList{u"85.0"_s, u"85.0"_s}, QStringList{u"r085.gif"_s, u"r085.gif"_s},
-         true},
-        {u"code without record first"_s, kNoRecord, false, true, u"字"_s, QStringList{u"2.3"_s},
-         QStringList{u"r002.gif"_s}, true},
-        {u"code without record is not simplified"_s, kGuo + kNoRecord, true, true, u"国字"_s,
-         QStringList{u"31.8"_s, u"31.8"_s}, QStringList{u"r031.gif"_s, u"r031.gif"_s}, true},
-        {u"short final piece skipped"_s, kZhong + u"&H57"_s, false, true, u"中"_s,
-         QStringList{u"2.3"_s}, QStringList{u"r002.gif"_s}, true},
-        {u"piece that is no code skipped"_s, u"&HZZZZ"_s + kShui, false, true, u"水"_s,
-         QStringList{u"85.0"_s}, QStringList{u"r085.gif"_s}, true},
-        {u"lower-case code"_s, u"&h6c34"_s, false, true, u"水"_s, QStringList{u"85.0"_s},
-         QStringList{u"r085.gif"_s}, true},
-        {u"blanks around the code string"_s, u"  "_s + kShui + u" "_s, false, true, u"水"_s,
-         QStringList{u"85.0"_s}, QStringList{u"r085.gif"_s}, true},
-        {u"empty code string"_s, u""_s, false, true, u""_s, QStringList{}, QStringList{}, true},
-        {u"no code string"_s, QString(), true, true, u""_s, QStringList{}, QStringList{}, true},
-    };
-    return cases;
-}
+// Each case's word is in the word table, in this order.
+const QList<Case> kCases = {
+    {"traditional", kZhong + kGuo, false, true, u"中國"_s, u"2.3 31.8"_s, u"r002 r031"_s, true},
+    {"simplified keeps the looked-up radical", kZhong + kGuo, true, true, u"中国"_s, u"2.3 31.8"_s,
+     u"r002 r031"_s, true},
+    {"149.7 traditional", kYu, false, true, u"語"_s, u"149.7"_s, u"r149"_s, true},
+    {"149.7 simplified", kYu, true, true, u"语"_s, u"149.7"_s, u"rs149"_s, true},
+    {"no radicals, keys not read",
+     kZhong + u"&H4E00&H4E01&H4E59"_s,
+     true,
+     false,
+     u"中一丁乙"_s,
+     {},
+     {},
+     true},
+    {"eleventh character shown without a slot", kZhong.repeated(10) + u"&H4E00"_s, false, true,
+     u"中中中中中中中中中中一"_s, u"2.3 "_s.repeated(10).trimmed(),
+     u"r002 "_s.repeated(10).trimmed(), true},
+    {"key without radical number ends the display", kZhong + u"&H4E00"_s + kShui, false, true,
+     u"中一"_s, u"2.3"_s, u"r002"_s, false},
+    {"radical 215 ends the display", u"&H4E59"_s, false, true, u"乙"_s, {}, {}, false},
+    {"code without record takes the current radical", kShui + kNoRecord, false, true, u"水字"_s,
+     u"85.0 85.0"_s, u"r085 r085"_s, true},
+    {"code without record is not simplified", kGuo + kNoRecord, true, true, u"国字"_s,
+     u"31.8 31.8"_s, u"r031 r031"_s, true},
+    {"pieces that are no code skipped", u"&HZZZZ"_s + kShui + u"&H57"_s, false, true, u"水"_s,
+     u"85.0"_s, u"r085"_s, true},
+    {"lower case, blanks around", u" &h6c34 "_s, false, true, u"水"_s, u"85.0"_s, u"r085"_s, true},
+    {"empty code string", u""_s, false, true, u""_s, {}, {}, true},
+};
 
 } // namespace
-
-Q_DECLARE_METATYPE(DisplayCase)
 
 class TestWordView : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void display_data();
-    void display();
-    void simplifiedDisplayMovesSecondCursor();
-    void characterTableEndsOnLastCharacter();
 
-private:
     DictionaryFixture::ProgramFolder m_folder;
     std::unique_ptr<DictionaryTables> m_tables;
+
+private slots:
+    void initTestCase()
+    {
+        QList<TestStores::Row> words;
+        for (const Case &c : kCases)
+            words << DictionaryFixture::word(c.codes, u"zhong1 guo2"_s);
+        words << DictionaryFixture::word(kGuo, u"guo2"_s)
+              << DictionaryFixture::word(kYu + kShui + u"&H4E"_s, u""_s);
+        // Record 1 (中) is the character record current when the stores open.
+        QVERIFY(m_folder.build(
+            words, {character(kZhong, u"2.3"_s, u"zhong1"_s, {u"middle"_s, u"centre"_s},
+                              {{u"kantonesiska1"_s, u"zung1"_s},
+                               {u"japanskkun1"_s, u"naka"_s},
+                               {u"japanskkun2"_s, u"uchi"_s},
+                               {u"japanskkun3"_s, u"ataru"_s},
+                               {u"Koreanska1"_s, u"중"_s},
+                               {u"Koreanska3"_s, u"jung"_s}}),
+                    character(kGuo, u"31.8"_s, u"guo2"_s, {u"country"_s},
+                              {{u"forenklaform"_s, u"&H56FD"_s},
+                               {u"kantonesiska1"_s, u"gwok3"_s},
+                               {u"kantonesiska2"_s, u"gwok8"_s},
+                               {u"kantonesiska3"_s, u"gok3"_s}}),
+                    character(u"&H56FD"_s, u"31.5"_s), character(kShui, u"85.0"_s),
+                    character(kYu, u"149.7"_s, {}, {}, {{u"forenklaform"_s, u"&H8BED"_s}}),
+                    character(u"&H8BED"_s, u"149.7"_s),
+                    character(u"&H4E00"_s, u".1"_s),       // no radical number before the dot
+                    character(u"&H4E01"_s, u""_s),         // no radical key at all
+                    character(u"&H4E59"_s, u"215.1"_s)})); // no such radical
+    }
+
+    void init()
+    {
+        m_tables = std::make_unique<DictionaryTables>();
+        QVERIFY(m_tables->open(m_folder.path()));
+    }
+
+    void display_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < kCases.size(); ++i)
+            QTest::newRow(kCases[i].tag) << i;
+    }
+
+    void display()
+    {
+        QFETCH(int, index);
+        const Case &expected = kCases[index];
+        DictionaryTables &tables = *m_tables;
+        tables.words.findFirst(u"pinyin ='zhong1 guo2'"_s);
+        for (int i = 0; i < index; ++i)
+            tables.words.findNext(u"pinyin ='zhong1 guo2'"_s);
+        const WordView view = showWord(tables, {expected.simplified, expected.radicals});
+        QCOMPARE(view.characters, expected.characters);
+        QStringList keys, pictures;
+        for (const RadicalSlot &slot : view.radicalSlots) {
+            keys << slot.key;
+            pictures << slot.pictureFile.chopped(4);
+            QCOMPARE(slot.radical, slot.key.section(u'.', 0, 0).toInt());
+            QCOMPARE(slot.traditionalForm, !expected.simplified && slot.radical == 149 ? 3 : 0);
+        }
+        QCOMPARE(keys.join(u' '), expected.keys);
+        QCOMPARE(pictures.join(u' '), expected.pictures);
+        QCOMPARE(view.completed, expected.completed);
+        QCOMPARE(view.codeString, expected.completed ? expected.codes : QString());
+        QCOMPARE(view.pinyin, expected.completed ? u"zhong1 guo2"_s : QString());
+    }
+
+    void cursorsAfterTheDisplay()
+    {
+        DictionaryTables &tables = *m_tables;
+        tables.words.findFirst(u"pinyin ='guo2'"_s);
+        showWordTraditional(tables);
+        QCOMPARE(tables.characters2.currentRowId(), 1);
+        showWordSimplified(tables);
+        QCOMPARE(tables.characters2.text(u"teckenkod"_s), u"&H56FD"_s);
+        // The character table ends on the last character looked up.
+        tables.words.findFirst(SearchCriteria::wordCodes(kYu + kShui + u"&H4E"_s));
+        showWordSimplified(tables, false);
+        QCOMPARE(tables.characters.text(u"teckenkod"_s), kShui);
+    }
+
+    // "Translate all to:" lists the word of Text20, here 中國 unless said otherwise.
+    void readings_data()
+    {
+        QTest::addColumn<int>("reading");
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<bool>("simplified");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("characters");
+        const int mandarin = int(Reading::Mandarin);
+        const int cantonese = int(Reading::Cantonese);
+        const QString zhongGuo = u"中,  zhong1, middle, centre, \r\n国,  guo2, country, \r\n"_s;
+        QTest::newRow("Mandarin lists the simplified form")
+            << mandarin << kZhong + kGuo << false << zhongGuo << u"中國"_s;
+        QTest::newRow("Mandarin, simplified characters")
+            << mandarin << kZhong + kGuo << true << zhongGuo << u"中国"_s;
+        QTest::newRow("Cantonese, one reading and three")
+            << cantonese << kZhong + kGuo << true
+            << u"中,  zung1, \r\n國,  gwok3, gwok8, gok3, \r\n"_s << u"中國"_s;
+        QTest::newRow("kun, two readings at most")
+            << int(Reading::JapaneseKun) << kZhong + kGuo << false
+            << u"中,  naka, uchi, \r\n國,  , \r\n"_s << u"中國"_s;
+        QTest::newRow("Korean, gap skipped, blanks around")
+            << int(Reading::Korean) << u" &H4E2D "_s << false << u"中,  중, jung, \r\n"_s
+            << u"中"_s;
+        QTest::newRow("pieces that are no code skipped")
+            << cantonese << u"&H4E2DH4E2D&&H57"_s << false << u"中,  zung1, \r\n"_s << u"中"_s;
+        QTest::newRow("code without record keeps the current readings")
+            << cantonese << kGuo + kNoRecord << false
+            << u"國,  gwok3, gwok8, gok3, \r\n字,  gwok3, gwok8, gok3, \r\n"_s << u"國字"_s;
+        QTest::newRow("Mandarin, code without record is not simplified")
+            << mandarin << kGuo + kNoRecord << true
+            << u"国,  guo2, country, \r\n字,  guo2, country, \r\n"_s << u"国字"_s;
+    }
+
+    void readings()
+    {
+        QFETCH(int, reading);
+        QFETCH(QString, codes);
+        QFETCH(bool, simplified);
+        QFETCH(QString, text);
+        QFETCH(QString, characters);
+        const ReadingList list = readingList(*m_tables, Reading(reading), codes, simplified);
+        QVERIFY(list.ran);
+        QCOMPARE(list.text, text);
+        QCOMPARE(list.characters, characters);
+        // Mandarin leaves Text12 be; the others hand over the current word's pinyin.
+        QCOMPARE(list.pinyin.value_or(u"none"_s),
+                 Reading(reading) == Reading::Mandarin ? u"none"_s : u"zhong1 guo2"_s);
+        QCOMPARE(m_tables->words.currentRowId(), 1); // the word table does not move
+    }
+
+    void noReadingsWithoutAWord()
+    {
+        m_tables->characters.findFirst(u"teckenkod ='&H570B'"_s);
+        const ReadingList list = readingList(*m_tables, Reading::Mandarin, QString(), true);
+        QVERIFY(!list.ran && list.text.isEmpty() && list.characters.isEmpty() && !list.pinyin);
+        QCOMPARE(m_tables->characters.text(u"teckenkod"_s), kGuo);
+    }
 };
-
-void TestWordView::initTestCase()
-{
-    QList<TestStores::Row> words;
-    for (const DisplayCase &c : displayCases()) {
-        TestStores::Row row = DictionaryFixture::word(c.codes, u"zhong1 guo2"_s);
-        row.insert(u"tecken"_s, c.tag);
-        words << row;
-    }
-    words << DictionaryFixture::word(kGuo, u"guo2"_s)
-          << DictionaryFixture::word(kYu + kShui + u"&H4E"_s, u""_s);
-    QVERIFY(m_folder.build(words, kCharacters));
-}
-
-void TestWordView::init()
-{
-    m_tables = std::make_unique<DictionaryTables>();
-    QVERIFY(m_tables->open(m_folder.path()));
-}
-
-void TestWordView::display_data()
-{
-    QTest::addColumn<DisplayCase>("expected");
-    for (const DisplayCase &c : displayCases())
-        QTest::newRow(qPrintable(c.tag)) << c;
-}
-
-void TestWordView::display()
-{
-    QFETCH(DisplayCase, expected);
-    DictionaryTables &tables = *m_tables;
-    tables.words.findFirst(u"tecken ='"_s + expected.tag + u"'"_s);
-    QVERIFY(!tables.words.noMatch());
-
-    const WordView view = showWord(tables, {expected.simplified, expected.radicals});
-    QCOMPARE(view.characters, expected.characters);
-    QStringList keys, pictures;
-    for (const RadicalSlot &slot : view.radicalSlots) {
-        keys << slot.key;
-        pictures << slot.pictureFile;
-        QCOMPARE(slot.radical, slot.key.section(u'.', 0, 0).toInt());
-        QCOMPARE(slot.traditionalForm, !expected.simplified && slot.radical == 149 ? 3 : 0);
-    }
-    QCOMPARE(keys, expected.keys);
-    QCOMPARE(pictures, expected.pictures);
-    QCOMPARE(view.completed, expected.completed);
-    QCOMPARE(view.codeString, expected.completed ? expected.codes : QString());
-    QCOMPARE(view.pinyin, expected.completed ? u"zhong1 guo2"_s : QString());
-}
-
-void TestWordView::simplifiedDisplayMovesSecondCursor()
-{
-    DictionaryTables &tables = *m_tables;
-    tables.words.findFirst(u"pinyin ='guo2'"_s);
-    showWordTraditional(tables);
-    QCOMPARE(tables.characters2.currentRowId(), 1);
-    showWordSimplified(tables);
-    QCOMPARE(tables.characters2.text(u"teckenkod"_s), u"&H56FD"_s);
-    QCOMPARE(tables.characters2.text(u"kinesisktradikal"_s), u"31.5"_s);
-}
-
-void TestWordView::characterTableEndsOnLastCharacter()
-{
-    DictionaryTables &tables = *m_tables;
-    tables.words.findFirst(SearchCriteria::wordCodes(kYu + kShui + u"&H4E"_s));
-    QVERIFY(!tables.words.noMatch());
-    showWordSimplified(tables, false);
-    QCOMPARE(tables.characters.text(u"teckenkod"_s), kShui);
-}
 
 QTEST_GUILESS_MAIN(TestWordView)
 #include "tst_wordview.moc"

@@ -74,6 +74,7 @@ TableRules simplifiedRules()
         {u"ba"_s, {}, 26},
         {u"zuo"_s, u"作做坐座"_s, 19},
     };
+    rules.entries = 7334;
     for (const QString &single : keyList(u"dei dia ei fo gei hng m neng ri sen seng shei tei "
                                          "zei zhei"_s))
         rules.fixedRows.append({single, {}, 1});
@@ -113,6 +114,7 @@ TableRules traditionalRules()
         {u"zuo"_s, {}, 22},
     };
     rules.placeholder = QChar(0x2610); // a ballot box where no character has the reading
+    rules.entries = 13701;
     return rules;
 }
 

@@ -35,7 +35,6 @@ public:
         return text;
     }
 
-private:
     std::pair<int, int> rank(char32_t codePoint, const QString &key) const
     {
         const CharacterReadings &readings = m_characters[codePoint];
@@ -76,6 +75,52 @@ QString withFixedRow(const FixedRow &fixed, const QString &fromData, const QStri
             row += c;
     }
     return row;
+}
+
+// Takes candidates out until the table holds rules.entries: each time the least used reading
+// of a character that has another reading in the table, never from a fixed row.
+void dropRarestReadings(BuiltTable &table, const TableRules &rules, const SyllableOrder &order)
+{
+    QHash<QChar, int> rowsOf;
+    qsizetype entries = 0;
+    for (const TableRow &row : table.rows) {
+        entries += row.candidates.size();
+        for (const QChar c : row.candidates)
+            ++rowsOf[c];
+    }
+    QSet<QString> fixed;
+    for (const FixedRow &row : rules.fixedRows)
+        fixed.insert(row.syllable);
+    struct Reading
+    {
+        int row;
+        QChar character;
+        std::pair<int, int> rank;
+    };
+    QList<Reading> secondary;
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const TableRow &row = table.rows.at(r);
+        if (fixed.contains(row.syllable))
+            continue;
+        for (const QChar c : row.candidates) {
+            if (rowsOf.value(c) > 1 && c != rules.zhuyin.value(row.syllable))
+                secondary.append({r, c, order.rank(c.unicode(), row.syllable)});
+        }
+    }
+    std::stable_sort(secondary.begin(), secondary.end(), [](const Reading &a, const Reading &b) {
+        return a.rank != b.rank ? a.rank < b.rank : a.character.unicode() > b.character.unicode();
+    });
+    for (const Reading &reading : secondary) {
+        if (entries <= rules.entries)
+            break;
+        if (rowsOf.value(reading.character) < 2)
+            continue; // its other readings went first: this one is now its only one
+        QString &candidates = table.rows[reading.row].candidates;
+        candidates.remove(candidates.indexOf(reading.character), 1);
+        --rowsOf[reading.character];
+        --entries;
+        ++table.droppedRareReadings;
+    }
 }
 
 } // namespace
@@ -135,5 +180,7 @@ BuiltTable buildSyllableTable(const QMap<char32_t, CharacterReadings> &character
             candidates = rules.placeholder;
         table.rows.append({key, candidates});
     }
+    if (rules.entries > 0)
+        dropRarestReadings(table, rules, order);
     return table;
 }

@@ -33,6 +33,7 @@ struct TableRules
     QHash<QString, QChar> zhuyin;         // key -> zhuyin letter offered as its last candidate
     QList<FixedRow> fixedRows;
     QChar placeholder; // the sole candidate of a key that has nothing else
+    qsizetype entries = 0; // the table's size in candidates; 0 = as the data has it
 };
 
 struct TableRow
@@ -47,10 +48,12 @@ struct BuiltTable
     QStringList forcedRows;  // fixed rows that differ from what the data alone gives
     QList<char32_t> leftOut; // characters none of whose readings is a key of the table
     int droppedReadings = 0; // readings that are no key of the table
+    int droppedRareReadings = 0; // taken out to bring the table to its size
 };
 
 // Characters with one or more modern readings use those; the others use their classical ones.
 // Within a syllable: the kHanyuPinlu count of that reading, then the CC-CEDICT word count,
-// then code point. Fixed rows that come out short are filled from the classical readings.
+// then code point. Fixed rows that come out short are filled from the classical readings. A
+// table larger than its stated size loses its least used secondary readings.
 BuiltTable buildSyllableTable(const QMap<char32_t, CharacterReadings> &characters,
                               const TableRules &rules);

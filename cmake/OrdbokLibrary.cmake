@@ -1,0 +1,18 @@
+# ordbok_library(NAME <target> FOLDER <folder> SOURCES <files...> LINKS <targets...>)
+#
+# One static library per folder. Its headers are reachable as "<folder>/<file>.h" only through
+# a stage folder that holds a link to this folder alone, and only targets that link the library
+# see that stage: a header included from a layer above fails to compile instead of quietly
+# creating an upward dependency.
+function(ordbok_library)
+    cmake_parse_arguments(L "" "NAME;FOLDER" "SOURCES;LINKS" ${ARGN})
+    add_library(${L_NAME} STATIC ${L_SOURCES})
+    set(stage "${CMAKE_BINARY_DIR}/include/${L_NAME}")
+    get_filename_component(parent "${stage}/${L_FOLDER}" DIRECTORY)
+    file(MAKE_DIRECTORY "${parent}")
+    if(NOT EXISTS "${stage}/${L_FOLDER}")
+        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${stage}/${L_FOLDER}" SYMBOLIC)
+    endif()
+    target_include_directories(${L_NAME} PUBLIC "${stage}")
+    target_link_libraries(${L_NAME} PUBLIC ${L_LINKS})
+endfunction()

@@ -1,0 +1,150 @@
+#include "cedict/big5line.h"
+#include "cedict/utf8line.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// tecken|reading|gloss|gloss.., empty pieces at the end left out, then " !" and the flags:
+// H no headword, U unclosed reading, C glosses cut, E extra glosses.
+static QByteArray describe(const Big5Line &line)
+{
+    QByteArrayList parts{line.tecken, line.reading};
+    parts.append(QByteArrayList(line.glosses.begin(), line.glosses.end()));
+    while (!parts.isEmpty() && parts.last().isEmpty())
+        parts.removeLast();
+    QByteArray flags;
+    for (const auto &[set, letter] : {std::pair{line.noHeadword, 'H'},
+                                      {line.unclosedReading, 'U'},
+                                      {line.glossesCut, 'C'},
+                                      {line.extraGlosses, 'E'}})
+        flags += set ? QByteArray(1, letter) : QByteArray();
+    return parts.join('|') + (flags.isEmpty() ? QByteArray() : " !" + flags);
+}
+
+static QByteArray glosses(int count)
+{
+    QByteArray line;
+    for (int i = 1; i <= count; ++i)
+        line += "g" + QByteArray::number(i) + "/";
+    return line;
+}
+
+class TestCedictLines : public QObject
+{
+    Q_OBJECT
+private slots:
+    void headwordHex()
+    {
+        QCOMPARE(::headwordHex(QByteArray("\0\n 09\x7F\x80\xA0", 8)), QByteArray()); // dropped
+        QCOMPARE(::headwordHex("!/:~\xA1\xFF"), QByteArray("212F3A7EA1FF"));         // kept
+        QCOMPARE(::headwordHex("3C\xA4\xA4 "), QByteArray("43A4A4"));
+    }
+
+    void big5_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("pieces");
+        const auto row = [](const char *tag, const QByteArray &line, const QByteArray &pieces) {
+            QTest::newRow(tag) << line << pieces;
+        };
+        row("Big5 headword", "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/g2/",
+            "A4A4A4E5|zhong1 wen2|Chinese|g2");
+        row("one-character first gloss runs on", "AB [a1 b2] /x/y/", "4142|a1 b2|x/y");
+        row("one-character later gloss kept", "AB [a1 b2] /xy/z/", "4142|a1 b2|xy|z");
+        row("one-character reading is lost", "AB [a] /gloss/", "4142||gloss");
+        row("leading blanks of a reading dropped", "AB [  a1] /gloss/", "4142|a1|gloss");
+        row("ten glosses", "AB [a1] /" + glosses(10),
+            "4142|a1|" + glosses(10).chopped(1).replace('/', '|'));
+        row("eleven glosses keep ten", "AB [a1] /" + glosses(11),
+            "4142|a1|" + glosses(10).chopped(1).replace('/', '|') + " !E");
+        row("no reading", "AB /g1/g2/", "4142||g1|g2");
+        row("headword of digits only", "88 [ba1 ba1] /bye/", "|ba1 ba1|bye");
+        row("comment line", "# CC-CEDICT", " !H");
+        row("empty line", "", " !H");
+        row("headword of 29 bytes", QByteArray(29, 'A') + " [a1] /gh/",
+            QByteArray("41").repeated(29) + "|a1|gh");
+        row("headword of 30 bytes is too long", QByteArray(30, 'A') + " [a1] /g/", " !H");
+        row("unclosed reading: glosses after the next slash", "AB [pin1 yin1 /g1/g2/",
+            "4142||g1|g2 !U");
+        row("reading without glosses", "AB [a1 b2]", "4142|a1 b2");
+        row("unterminated first gloss", "AB [a1 b2] /gloss", "4142|a1 b2 !C");
+        row("trailing blank ends the glosses", "AB [a1 b2] /g1/g2/ ", "4142|a1 b2|g1|g2");
+        row("unterminated later gloss", "AB [a1 b2] /g1/g2/tail", "4142|a1 b2|g1|g2 !C");
+        row("first gloss of 150", "AB [a1] /" + QByteArray(150, 'f') + "/s/t/",
+            "4142|a1|" + QByteArray(150, 'f') + "|s|t");
+        row("first gloss of 151", "AB [a1] /" + QByteArray(151, 'f') + "/s/", "4142|a1 !C");
+        row("second gloss of 60", "AB [a1] /ff/" + QByteArray(60, 's') + "/t/",
+            "4142|a1|ff|" + QByteArray(60, 's') + "|t");
+        row("second gloss of 61 ends the line", "AB [a1] /ff/" + QByteArray(61, 's') + "/t/",
+            "4142|a1|ff !C");
+    }
+
+    void big5()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, pieces);
+        QCOMPARE(describe(Big5Line::parse(line)), pieces);
+    }
+
+    void big5GarbageGivesWellFormedPieces()
+    {
+        QRandomGenerator random(20240501);
+        // Mostly the bytes that steer the scans, so that they are met in every order.
+        static const char steering[] = {'[', ']', '/', ' ', 'A', '\xA4', '\0', '\r'};
+        for (int n = 0; n < 20000; ++n) {
+            QByteArray line(random.bounded(0, 400), '\0');
+            for (char &c : line)
+                c = random.bounded(2) ? steering[random.bounded(int(sizeof steering))]
+                                      : char(random.bounded(256));
+            const Big5Line parsed = Big5Line::parse(line);
+            QVERIFY(parsed.tecken.size() % 2 == 0 && parsed.tecken.size() <= 60);
+            QVERIFY(parsed.reading.size() <= 60 && parsed.glosses[0].size() <= 150);
+            bool gap = false;
+            for (size_t i = 0; i < parsed.glosses.size(); ++i) {
+                QVERIFY(!gap || parsed.glosses[i].isEmpty());
+                QVERIFY(i == 0 || parsed.glosses[i].size() <= 60);
+                QVERIFY(line.contains(parsed.glosses[i]));
+                gap = gap || parsed.glosses[i].isEmpty();
+            }
+            QVERIFY(!parsed.noHeadword || (parsed.tecken.isEmpty() && parsed.glosses[0].isEmpty()));
+        }
+    }
+
+    void utf8_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("pieces"); // traditional|simplified|reading|gloss..; empty: none
+        QTest::newRow("entry") << u"中國 中国 [Zhong1 guo2] /China/"_s
+                               << u"中國|中国|Zhong1 guo2|China"_s;
+        QTest::newRow("blanks everywhere")
+            << u"  中 中  [ zhong1 ]  / a /b  \r\n"_s << u"中|中|zhong1|a|b"_s;
+        QTest::newRow("empty glosses dropped")
+            << u"中 中 [zhong1] /a//b/"_s << u"中|中|zhong1|a|b"_s;
+        QTest::newRow("brackets inside a gloss")
+            << u"看 看 [kan4] /see 見|见[jian4]/"_s << u"看|看|kan4|see 見|见[jian4]"_s;
+        QTest::newRow("no reading") << u"中 中 /middle/"_s << u"中|中||middle"_s;
+        QTest::newRow("comment") << u"# CC-CEDICT"_s << QString();
+        QTest::newRow("blank") << u" \t"_s << QString();
+        QTest::newRow("one headword") << u"中 [zhong1] /middle/"_s << QString();
+        QTest::newRow("unclosed reading") << u"中 中 [zhong1 /a/"_s << QString();
+        QTest::newRow("no glosses") << u"中 中 [zhong1]"_s << QString();
+        QTest::newRow("reading without brackets") << u"中 中 zhong1 /a/"_s << QString();
+    }
+
+    void utf8()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, pieces);
+        const std::optional<Utf8Line> entry = Utf8Line::parse(line);
+        const QStringList parts =
+            entry ? QStringList{entry->traditional, entry->simplified, entry->reading} +
+                        entry->glosses
+                  : QStringList();
+        QCOMPARE(parts.join(u'|'), pieces);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCedictLines)
+#include "tst_cedictlines.moc"
