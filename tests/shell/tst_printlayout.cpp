@@ -1,0 +1,191 @@
+#include "shell/capturefiles.h"
+#include "shell/printlayout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QSizeF kA4Printable{19.0, 27.7}; // A4 less 1 cm all round
+constexpr double kCloseEnough = 1e-9;
+
+QImage filled(QSize size, Qt::GlobalColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+bool touch(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+} // namespace
+
+class TestPrintLayout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pageShape_data();
+    void pageShape();
+    void place_data();
+    void place();
+    void pictureFitsItsCell_data();
+    void pictureFitsItsCell();
+    void captureNumbering();
+    void counterAtItsEdges();
+    void picturesInNaturalOrder();
+};
+
+void TestPrintLayout::pageShape_data()
+{
+    QTest::addColumn<QSizeF>("area");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("cellWidth");
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("19.0 x 27.7") << kA4Printable << true << 7.85 << 3;
+    QTest::newRow("landscape") << QSizeF(27.7, 19.0) << true << 12.2 << 1;
+    // (24.55 - 0.4) / 8.05 is exactly 3 on paper, a hair under it in floating point.
+    QTest::newRow("rows exactly whole") << QSizeF(19.0, 24.55) << true << 7.85 << 3;
+    QTest::newRow("cell taller than page") << QSizeF(19.0, 5.0) << true << 7.85 << 1;
+    QTest::newRow("narrowest with a cell") << QSizeF(3.4, 10.0) << true << 0.05 << 38;
+    QTest::newRow("no room for a cell") << QSizeF(2.7, 27.7) << false << -0.3 << 1;
+}
+
+void TestPrintLayout::pageShape()
+{
+    QFETCH(QSizeF, area);
+    QFETCH(bool, valid);
+    QFETCH(double, cellWidth);
+    QFETCH(int, rows);
+
+    const PrintLayout layout(area);
+    QCOMPARE(layout.isValid(), valid);
+    QVERIFY(qAbs(layout.cellWidth() - cellWidth) < kCloseEnough);
+    QCOMPARE(layout.rowsPerPage(), rows);
+    QCOMPARE(layout.pageCount(0), 0);
+    QCOMPARE(layout.pageCount(rows * 2), 1);
+    QCOMPARE(layout.pageCount(rows * 2 + 1), 2);
+}
+
+void TestPrintLayout::place_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("newPage");
+
+    QTest::newRow("first") << 0 << 0 << 0 << 0 << false;
+    QTest::newRow("second, beside it") << 1 << 0 << 0 << 1 << false;
+    QTest::newRow("third, next row") << 2 << 0 << 1 << 0 << false;
+    QTest::newRow("sixth, last of page") << 5 << 0 << 2 << 1 << false;
+    QTest::newRow("seventh, new page") << 6 << 1 << 0 << 0 << true;
+    QTest::newRow("thirteenth") << 12 << 2 << 0 << 0 << true;
+    QTest::newRow("fourteenth") << 13 << 2 << 0 << 1 << false;
+}
+
+void TestPrintLayout::place()
+{
+    QFETCH(int, k);
+    QFETCH(int, page);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, newPage);
+
+    const PrintLayout layout(kA4Printable);
+    const PicturePlace place = layout.place(k, QSizeF(100, 100));
+    QCOMPARE(place.page, page);
+    QCOMPARE(place.row, row);
+    QCOMPARE(place.column, column);
+    QCOMPARE(layout.startsPage(k), newPage);
+    // Square pictures fill their cell: columns 8.15 apart from 1.5, rows 5.1 apart from 0.3.
+    QCOMPARE(place.rect, QRectF(1.5 + column * 8.15, 0.3 + row * 5.1, 7.85, 7.85));
+}
+
+void TestPrintLayout::pictureFitsItsCell_data()
+{
+    QTest::addColumn<QSizeF>("picture");
+    QTest::addColumn<QRectF>("rect");
+
+    QTest::newRow("wide, centred down")
+        << QSizeF(400, 300) << QRectF(1.5, 0.3 + 0.98125, 7.85, 5.8875);
+    QTest::newRow("tall, centred across")
+        << QSizeF(300, 400) << QRectF(1.5 + 0.98125, 0.3, 5.8875, 7.85);
+    QTest::newRow("capture strip")
+        << QSizeF(1200, 400) << QRectF(1.5, 0.3 + 7.85 / 3, 7.85, 7.85 / 3);
+    QTest::newRow("no height") << QSizeF(400, 0) << QRectF(1.5 + 7.85 / 2, 0.3 + 7.85 / 2, 0, 0);
+}
+
+void TestPrintLayout::pictureFitsItsCell()
+{
+    QFETCH(QSizeF, picture);
+    QFETCH(QRectF, rect);
+
+    const QRectF drawn = PrintLayout(kA4Printable).place(0, picture).rect;
+    QVERIFY2(
+        qAbs(drawn.x() - rect.x()) < kCloseEnough && qAbs(drawn.y() - rect.y()) < kCloseEnough &&
+            qAbs(drawn.width() - rect.width()) < kCloseEnough &&
+            qAbs(drawn.height() - rect.height()) < kCloseEnough,
+        qPrintable(
+            u"%1 %2 %3 %4"_s.arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+}
+
+// The first capture of a run is 0.bmp; the print window sets the counter back to 1, so the
+// next capture replaces 1.bmp. temp/ is made when missing.
+void TestPrintLayout::captureNumbering()
+{
+    QTemporaryDir program;
+    CaptureFiles files(program.path());
+    const QImage red = filled({30, 20}, Qt::red);
+    const QImage small = filled({10, 10}, Qt::blue);
+
+    QCOMPARE(files.save(red), program.filePath(u"temp/0.bmp"_s));
+    QCOMPARE(files.save(red), program.filePath(u"temp/1.bmp"_s));
+    files.setCounter(1);
+    QCOMPARE(files.save(small), program.filePath(u"temp/1.bmp"_s));
+    QCOMPARE(QImage(program.filePath(u"temp/1.bmp"_s)).size(), QSize(10, 10));
+    QCOMPARE(QImage(program.filePath(u"temp/0.bmp"_s)).pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(files.counter(), 2);
+}
+
+// Past 32767 the numbering starts again at 0; a capture that cannot be written keeps its number.
+void TestPrintLayout::counterAtItsEdges()
+{
+    QTemporaryDir program;
+    CaptureFiles files(program.path());
+    files.setCounter(32767);
+    QVERIFY(files.save(filled({4, 4}, Qt::white)).endsWith(u"/32767.bmp"_s));
+    QCOMPARE(files.counter(), 0);
+    QCOMPARE(files.save(QImage()), QString());
+
+    QTemporaryDir blocked;
+    QVERIFY(touch(blocked.filePath(u"temp"_s))); // a file where the folder should be
+    CaptureFiles unwritable(blocked.path());
+    QCOMPARE(unwritable.save(filled({4, 4}, Qt::white)), QString());
+    QCOMPARE(unwritable.counter(), 0);
+}
+
+void TestPrintLayout::picturesInNaturalOrder()
+{
+    QTemporaryDir folder;
+    for (const QString &name : {u"10.bmp"_s, u"2.bmp"_s, u"b.JPG"_s, u"a.gif"_s, u"c.tif"_s,
+                                u"d.png"_s, u"notes.txt"_s, u"bmp"_s})
+        QVERIFY(touch(folder.filePath(name)));
+    QVERIFY(QDir(folder.path()).mkdir(u"3.bmp"_s)); // a folder is no picture
+
+    QStringList names;
+    for (const QString &path : CaptureFiles::pictures(folder.path()))
+        names.append(QFileInfo(path).fileName());
+    QCOMPARE(names, QStringList({u"2.bmp"_s, u"10.bmp"_s, u"a.gif"_s, u"b.JPG"_s, u"c.tif"_s}));
+    QVERIFY(CaptureFiles::pictures(folder.filePath(u"missing"_s)).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPrintLayout)
+#include "tst_printlayout.moc"

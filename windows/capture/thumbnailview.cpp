@@ -1,0 +1,91 @@
+#include "windows/capture/thumbnailview.h"
+#include "shell/capturefiles.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+constexpr int smallestSide = 16;
+constexpr int largestSide = 512;
+constexpr int labelRoom = 24; // below each thumbnail for its file name
+} // namespace
+
+ThumbnailView::ThumbnailView(QWidget *parent) : QListWidget(parent)
+{
+    setViewMode(QListView::IconMode);
+    setResizeMode(QListView::Adjust);
+    setMovement(QListView::Static);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Captures are white: a grey ground shows where each one ends.
+    QPalette ground = palette();
+    ground.setColor(QPalette::Base, QColor(0xd4, 0xd4, 0xd4));
+    setPalette(ground);
+    setThumbnailSize(defaultThumbnailSize);
+}
+
+void ThumbnailView::setThumbnailSize(QSize size)
+{
+    const auto sensible = [](int side) { return side >= smallestSide && side <= largestSide; };
+    m_thumbnailSize =
+        sensible(size.width()) && sensible(size.height()) ? size : defaultThumbnailSize;
+    setIconSize(m_thumbnailSize);
+    setGridSize(m_thumbnailSize + QSize(labelRoom, labelRoom));
+}
+
+void ThumbnailView::build()
+{
+    clear();
+    const QStringList pictures = CaptureFiles::pictures(m_folder);
+    for (const QString &path : pictures) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        // Decoding at thumbnail size keeps large photos quick where the format allows it.
+        const QSize full = reader.size();
+        if (full.isValid())
+            reader.setScaledSize(full.scaled(m_thumbnailSize, Qt::KeepAspectRatio));
+        const QImage thumbnail = reader.read();
+        auto *item = new QListWidgetItem(QFileInfo(path).fileName(), this);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+        if (!thumbnail.isNull())
+            item->setIcon(QIcon(QPixmap::fromImage(thumbnail)));
+    }
+}
+
+QStringList ThumbnailView::files() const
+{
+    QStringList paths;
+    for (int row = 0; row < count(); ++row)
+        paths.append(item(row)->data(Qt::UserRole).toString());
+    return paths;
+}
+
+QString ThumbnailView::fileName(int i) const
+{
+    const QListWidgetItem *picture = item(i - 1);
+    return picture ? picture->data(Qt::UserRole).toString() : QString();
+}
+
+QString ThumbnailView::removeSelected()
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    if (selected.isEmpty())
+        return {};
+    const QString path = selected.first()->data(Qt::UserRole).toString();
+    delete takeItem(row(selected.first()));
+    return path;
+}
+
+void ThumbnailView::selectFile(const QString &file)
+{
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(Qt::UserRole).toString() == file) {
+            setCurrentRow(row);
+            scrollToItem(item(row));
+            return;
+        }
+    }
+}
