@@ -1,0 +1,113 @@
+#include "pinyin/documentfile.h"
+#include "tests/common/files.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace Qt::StringLiterals;
+using DocumentFile::Problem;
+
+class TestDocumentFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data();
+    void read();
+    void read_missingOrTooLarge();
+    void write_roundTrip();
+    void write_failureKeepsTheOldFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDocumentFile::read_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QString>("text");
+
+    const QString zh = u"中文\n你好"_s;
+    QTest::newRow("utf-8") << zh.toUtf8() << int(Problem::None) << zh;
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF") + zh.toUtf8()
+                                    << int(Problem::None) << zh;
+    QTest::newRow("crlf and cr") << u"中\r\n文\r你"_s.toUtf8() << int(Problem::None)
+                                 << u"中\n文\n你"_s;
+    QByteArray utf16("\xFF\xFE");
+    for (QChar ch : zh) {
+        utf16 += char(ch.unicode() & 0xFF);
+        utf16 += char(ch.unicode() >> 8);
+    }
+    QTest::newRow("utf-16 with bom") << utf16 << int(Problem::None) << zh;
+    QTest::newRow("empty") << QByteArray() << int(Problem::None) << QString();
+    QTest::newRow("gbk is not utf-8") << QByteArray("\xD6\xD0\xCE\xC4") << int(Problem::NotText)
+                                      << QString();
+    QTest::newRow("nul bytes") << QByteArray("abc\0def", 7) << int(Problem::NotText) << QString();
+    QTest::newRow("png header") << QByteArray("\x89PNG\r\n\x1A\n", 8) << int(Problem::NotText)
+                                << QString();
+    QTest::newRow("truncated utf-8") << QByteArray("\xE4\xB8") << int(Problem::NotText) << QString();
+}
+
+void TestDocumentFile::read()
+{
+    QFETCH(QByteArray, bytes);
+    const QString path = m_dir.filePath(u"read.txt"_s);
+    QVERIFY(TestFiles::write(path, bytes));
+    const DocumentFile::Result result = DocumentFile::read(path);
+    QTEST(int(result.problem), "problem");
+    QTEST(result.text, "text");
+}
+
+void TestDocumentFile::read_missingOrTooLarge()
+{
+    QCOMPARE(DocumentFile::read(m_dir.filePath(u"none.txt"_s)).problem, Problem::Unreadable);
+    QCOMPARE(DocumentFile::read(m_dir.path()).problem, Problem::Unreadable);
+    QFile large(m_dir.filePath(u"large.txt"_s));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    QVERIFY(large.resize(DocumentFile::maxSize + 1)); // sparse
+    large.close();
+    QCOMPARE(DocumentFile::read(large.fileName()).problem, Problem::TooLarge);
+}
+
+void TestDocumentFile::write_roundTrip()
+{
+    const QString path = m_dir.filePath(u"round.txt"_s);
+    QVERIFY(TestFiles::write(path, "old and longer than the new text"));
+    const QString text = u"中文，你好\n第二行 𠀀"_s;
+    QCOMPARE(DocumentFile::write(path, text).problem, Problem::None);
+    QCOMPARE(TestFiles::read(path), text.toUtf8()); // no byte order mark, nothing left over
+    QCOMPARE(DocumentFile::read(path).text, text);
+    QCOMPARE(DocumentFile::write(m_dir.filePath(u"no/such/folder.txt"_s), text).problem,
+             Problem::NotWritten);
+}
+
+// A disk that fills up half-way: the earlier file must come through whole.
+void TestDocumentFile::write_failureKeepsTheOldFile()
+{
+#ifdef Q_OS_LINUX
+    const QString path = m_dir.filePath(u"kept.txt"_s);
+    QVERIFY(TestFiles::write(path, "the old document"));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const DocumentFile::Result result = DocumentFile::write(path, QString(10000, u'中'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    QCOMPARE(result.problem, Problem::NotWritten);
+    QVERIFY(!result.detail.isEmpty());
+    QCOMPARE(TestFiles::read(path), QByteArray("the old document"));
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestDocumentFile)
+#include "tst_documentfile.moc"

@@ -1,0 +1,467 @@
+#include "windows/chineseeditor/chineseeditorwindow.h"
+
+#include "pinyin/syllabletables.h"
+#include "settings/settingsstore.h"
+#include "shell/programcontext.h"
+#include "shell/tiledsurface.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTextCursor>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stored colours have red in the low byte.
+QColor fromStored(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 toStored(const QColor &colour)
+{
+    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
+}
+
+void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// The digit printed on a key of the digit row, from the platform's scan code: Shift+3 is a
+// preview whatever symbol the layout puts on that key.
+int rowDigitOf(const QKeyEvent &event)
+{
+    const quint32 scan = event.nativeScanCode();
+    const QString platform = QGuiApplication::platformName();
+    quint32 one = 0;
+    if (platform == u"xcb" || platform.startsWith(u"wayland"))
+        one = 10; // X key codes, evdev codes plus 8
+    else if (platform == u"windows")
+        one = 2;
+    if (scan == 0 || one == 0)
+        return KeyStroke::rowUnknown;
+    if (scan < one || scan > one + 9)
+        return KeyStroke::notOnDigitRow;
+    return int(scan - one + 1) % 10;
+}
+
+} // namespace
+
+ChineseEditorWindow::ChineseEditorWindow(ProgramContext &context, Language language,
+                                         QWidget *parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_language(language)
+    , m_texts(ChineseEditorTexts::english())
+{
+    setObjectName(u"Kinaeditor"_s);
+    setWindowTitle(m_texts.windowTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    connectControls();
+    load();
+    Timer1->start();
+}
+
+ChineseEditorWindow::~ChineseEditorWindow() = default;
+
+void ChineseEditorWindow::connectControls()
+{
+    TextBox2->installEventFilter(this);
+    TextBox3->installEventFilter(this);
+    connect(TextBox2, &QLineEdit::textEdited, this, &ChineseEditorWindow::inputEdited);
+    for (int n = 0; n < Option1.size(); ++n)
+        connect(Option1[n], &QRadioButton::clicked, this, [this, n] { previewClicked(n); });
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        TextBox2->setFocus();
+        Timer1->stop();
+    });
+
+    connect(m_menu.Open, &QAction::triggered, this, &ChineseEditorWindow::openClicked);
+    connect(m_menu.save, &QAction::triggered, this, &ChineseEditorWindow::saveClicked);
+    connect(m_menu.print, &QAction::triggered, this, [this] {
+        QFont font(TextBox3->font().family());
+        font.setPointSizeF(TextBox3->font().pointSizeF());
+        font.setBold(TextBox3->font().bold());
+        font.setItalic(TextBox3->font().italic());
+        emit printRequested(TextBox3->toPlainText(), font,
+                            TextBox3->palette().color(QPalette::Text));
+    });
+    connect(m_menu.selall, &QAction::triggered, this, &ChineseEditorWindow::selectAllClicked);
+    connect(m_menu.font, &QAction::triggered, this, &ChineseEditorWindow::fontClicked);
+    connect(m_menu.farg, &QAction::triggered, this, [this] { setBackColour(pickColour()); });
+    connect(m_menu.tfarg, &QAction::triggered, this, [this] { setTextColour(pickColour()); });
+    connect(m_menu.charcolor, &QAction::triggered, this, [this] {
+        setLineBackColour(pickColour());
+        m_context.settings.record().setValue(
+            SettingsRecord::editorLineBackColor,
+            ChineseEditorSettings::colourText(toStored(Label2->palette().color(QPalette::Window))));
+    });
+    connect(m_menu.txtc, &QAction::triggered, this, [this] { setLineTextColour(pickColour()); });
+    // Each item swaps the two tables when it is the ticked one, and chooses its own otherwise.
+    connect(m_menu.wer, &QAction::triggered, this, [this](bool ticked) { useTraditional(ticked); });
+    connect(m_menu.sdf, &QAction::triggered, this, [this](bool ticked) { useTraditional(!ticked); });
+    connect(m_menu.elp, &QAction::triggered, this, [this] {
+        emit helpPageRequested(m_language == Language::Swedish ? m_texts.helpPageSwedish
+                                                               : m_texts.helpPageEnglish);
+    });
+}
+
+void ChineseEditorWindow::load()
+{
+    Image15->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
+    m_menu.sdf->setChecked(true);
+
+    const ChineseEditorSettings settings = ChineseEditorSettings::read(m_context.settings.record());
+    QFont font = TextBox3->font();
+    if (!settings.fontName.isEmpty())
+        font.setFamily(settings.fontName);
+    if (settings.fontSize)
+        font.setPointSizeF(*settings.fontSize);
+    TextBox3->setFont(font);
+    if (settings.backColor)
+        setBackColour(fromStored(*settings.backColor));
+    if (settings.textColor)
+        setTextColour(fromStored(*settings.textColor));
+    if (settings.lineTextColor)
+        setLineTextColour(fromStored(*settings.lineTextColor));
+    if (settings.lineBackColor)
+        setLineBackColour(fromStored(*settings.lineBackColor));
+    useTraditional(settings.traditional.value_or(false));
+
+    // Documents belong with the user's own files, not beside the program.
+    m_dialogFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (m_dialogFolder.isEmpty() || !QDir(m_dialogFolder).exists())
+        m_dialogFolder = QDir::homePath();
+}
+
+ChineseEditorSettings ChineseEditorWindow::currentSettings() const
+{
+    ChineseEditorSettings settings;
+    settings.fontName = TextBox3->font().family();
+    settings.fontSize = TextBox3->font().pointSizeF();
+    settings.backColor = toStored(TextBox2->palette().color(QPalette::Base));
+    settings.textColor = toStored(TextBox2->palette().color(QPalette::Text));
+    settings.lineBackColor = toStored(Label2->palette().color(QPalette::Window));
+    settings.lineTextColor = toStored(Label2->palette().color(QPalette::WindowText));
+    settings.traditional = m_menu.wer->isChecked();
+    return settings;
+}
+
+void ChineseEditorWindow::closeEvent(QCloseEvent *event)
+{
+    if (!saveBeforeLosing()) {
+        event->ignore();
+        return;
+    }
+    currentSettings().write(m_context.settings.record());
+    m_context.settings.save();
+    emit autoLookupResumeRequested();
+    // The copy "Select all" made is not to be looked up once the watcher runs again.
+    QGuiApplication::clipboard()->setText(QString());
+    QMainWindow::closeEvent(event);
+}
+
+bool ChineseEditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The boxes claim some Ctrl keys for themselves (the line edit Ctrl+P, for one): the
+    // File menu's shortcuts win.
+    if (event->type() == QEvent::ShortcutOverride && (watched == TextBox2 || watched == TextBox3)) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *item : {m_menu.Open, m_menu.save, m_menu.print}) {
+            if (item->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (watched == TextBox2)
+            return inputKeyPress(static_cast<QKeyEvent *>(event));
+        if (watched == TextBox3) {
+            // Typing in the document keeps the focus there.
+            Timer1->stop();
+            TextBox3->setFocus();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool ChineseEditorWindow::inputKeyPress(QKeyEvent *event)
+{
+    // Tab leaves the box, as in any window.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    const KeyStroke stroke{event->key(), event->modifiers(), event->text(), rowDigitOf(*event)};
+    // A typed character replaces the selection, as in any box.
+    if (TextBox2->hasSelectedText() && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        const QSignalBlocker blocker(TextBox2);
+        TextBox2->del();
+    }
+    m_input.setInput(TextBox2->text(), TextBox2->cursorPosition());
+    const InputStep step = m_input.press(stroke);
+    apply(step);
+    Timer1->start();
+    // Other keys (Backspace, the arrows, paste) edit the box, which then reports its text.
+    return step.handled;
+}
+
+void ChineseEditorWindow::inputEdited()
+{
+    apply(m_input.edited(TextBox2->text(), TextBox2->cursorPosition()));
+}
+
+void ChineseEditorWindow::apply(const InputStep &step)
+{
+    if (!step.append.isEmpty())
+        appendToDocument(step.append);
+    showInputState();
+    if (step.hideWindow)
+        hide();
+}
+
+void ChineseEditorWindow::showInputState()
+{
+    if (TextBox2->text() != m_input.input()) {
+        const QSignalBlocker blocker(TextBox2);
+        TextBox2->setText(m_input.input());
+    }
+    if (TextBox2->cursorPosition() != m_input.caret())
+        TextBox2->setCursorPosition(m_input.caret());
+    Label2->setText(m_input.candidateLine());
+    b1->setText(m_input.preview());
+    TextBox1->setText(m_input.preview());
+    for (int n = 0; n < Option1.size(); ++n)
+        Option1[n]->setChecked(n == m_input.checkedOption());
+}
+
+// Chosen characters always go to the end, wherever the document's own caret is.
+void ChineseEditorWindow::appendToDocument(const QString &text)
+{
+    QTextCursor end(TextBox3->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    TextBox3->verticalScrollBar()->setValue(TextBox3->verticalScrollBar()->maximum());
+}
+
+void ChineseEditorWindow::previewClicked(int option)
+{
+    m_input.choosePreview(option);
+    showInputState();
+    TextBox2->setFocus();
+}
+
+DocumentFile::Result ChineseEditorWindow::openFile(const QString &path)
+{
+    const DocumentFile::Result result = DocumentFile::read(path);
+    if (result.problem != DocumentFile::Problem::None)
+        return result;
+    TextBox3->setPlainText(result.text);
+    TextBox3->document()->setModified(false);
+    m_documentPath = path;
+    m_dialogFolder = QFileInfo(path).absolutePath();
+    return result;
+}
+
+DocumentFile::Result ChineseEditorWindow::saveFile(const QString &path)
+{
+    const DocumentFile::Result result = DocumentFile::write(path, TextBox3->toPlainText());
+    if (result.problem != DocumentFile::Problem::None)
+        return result;
+    TextBox3->document()->setModified(false);
+    m_documentPath = path;
+    m_dialogFolder = QFileInfo(path).absolutePath();
+    return result;
+}
+
+void ChineseEditorWindow::openClicked()
+{
+    if (!saveBeforeLosing())
+        return;
+    QFileDialog dialog(this, m_texts.open, m_dialogFolder, m_texts.textFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    const DocumentFile::Result result = openFile(path);
+    if (result.problem != DocumentFile::Problem::None)
+        reportFileProblem(path, result);
+}
+
+bool ChineseEditorWindow::saveClicked()
+{
+    QFileDialog dialog(this, m_texts.save, m_dialogFolder, m_texts.textFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(u"txt"_s);
+    if (!m_documentPath.isEmpty())
+        dialog.selectFile(m_documentPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    const DocumentFile::Result result = saveFile(path);
+    if (result.problem != DocumentFile::Problem::None) {
+        reportFileProblem(path, result);
+        return false;
+    }
+    return true;
+}
+
+bool ChineseEditorWindow::saveBeforeLosing()
+{
+    if (!TextBox3->document()->isModified() || TextBox3->document()->isEmpty())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, m_texts.unsavedTitle, m_texts.unsavedQuestion,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return saveClicked();
+    return answer == QMessageBox::Discard;
+}
+
+void ChineseEditorWindow::reportFileProblem(const QString &path, const DocumentFile::Result &result)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    QString message;
+    switch (result.problem) {
+    case DocumentFile::Problem::None:
+        return;
+    case DocumentFile::Problem::Unreadable:
+        message = m_texts.openFailed.arg(file, result.detail);
+        break;
+    case DocumentFile::Problem::TooLarge:
+        message = m_texts.tooLarge.arg(file).arg(DocumentFile::maxSize / (1024 * 1024));
+        break;
+    case DocumentFile::Problem::NotText:
+        message = m_texts.notText.arg(file);
+        break;
+    case DocumentFile::Problem::NotWritten:
+        message = m_texts.saveFailed.arg(file, result.detail);
+        break;
+    }
+    QMessageBox::warning(this, m_texts.windowTitle, message);
+}
+
+void ChineseEditorWindow::selectAllClicked()
+{
+    TextBox3->selectAll();
+    emit autoLookupPauseRequested();
+    QGuiApplication::clipboard()->setText(TextBox3->toPlainText());
+}
+
+void ChineseEditorWindow::fontClicked()
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, TextBox3->font(), this, m_texts.font);
+    if (!ok)
+        return;
+    TextBox3->setFont(chosen);
+    m_context.settings.record().setValue(SettingsRecord::editorFontName, chosen.family());
+}
+
+// A cancelled dialog applies the colour it held: the last one chosen, black at first.
+QColor ChineseEditorWindow::pickColour()
+{
+    const QColor chosen = QColorDialog::getColor(m_dialogColour, this);
+    if (chosen.isValid())
+        m_dialogColour = chosen;
+    return m_dialogColour;
+}
+
+void ChineseEditorWindow::setBackColour(const QColor &colour)
+{
+    for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox2),
+                         static_cast<QWidget *>(TextBox1)})
+        setRole(box, QPalette::Base, colour);
+    setRole(b1, QPalette::Button, colour);
+}
+
+void ChineseEditorWindow::setTextColour(const QColor &colour)
+{
+    for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox1),
+                         static_cast<QWidget *>(TextBox2)})
+        setRole(box, QPalette::Text, colour);
+}
+
+void ChineseEditorWindow::setLineBackColour(const QColor &colour)
+{
+    setRole(Label2, QPalette::Window, colour);
+}
+
+void ChineseEditorWindow::setLineTextColour(const QColor &colour)
+{
+    setRole(Label2, QPalette::WindowText, colour);
+}
+
+void ChineseEditorWindow::useTraditional(bool traditional)
+{
+    m_menu.wer->setChecked(traditional);
+    m_menu.sdf->setChecked(!traditional);
+    if (traditional)
+        loadTraditionalTable();
+    else
+        loadSimplifiedTable();
+    m_input.tableChanged();
+    showInputState();
+}
+
+void ChineseEditorWindow::printCapture(const QImage &picture)
+{
+    m_picture = picture;
+    Picture1->setPixmap(QPixmap::fromImage(picture));
+    if (picture.isNull())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printPicture(printer, m_picture))
+        QMessageBox::warning(this, m_texts.windowTitle, m_texts.printFailed);
+}
+
+bool ChineseEditorWindow::printPicture(QPaintDevice &device, const QImage &picture)
+{
+    if (picture.isNull())
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    constexpr double twipsPerInch = 1440;
+    const double dpiX = device.logicalDpiX();
+    const double dpiY = device.logicalDpiY();
+    const QPointF origin(2000 / twipsPerInch * dpiX, 2000 / twipsPerInch * dpiY);
+    // The size it had on the screen, 96 pixels to the inch at the picture's own pixel ratio.
+    const double ratio = picture.devicePixelRatio();
+    QSizeF size(picture.width() / ratio / 96 * dpiX, picture.height() / ratio / 96 * dpiY);
+    const QSizeF room(device.width() - origin.x(), device.height() - origin.y());
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(origin, size), picture);
+    return painter.end();
+}

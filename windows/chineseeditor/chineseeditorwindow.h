@@ -1,0 +1,116 @@
+#pragma once
+
+#include "pinyin/documentfile.h"
+#include "pinyin/inputmethod.h"
+#include "settings/chineseeditorsettings.h"
+#include "shell/language.h"
+#include "windows/chineseeditor/chineseeditortexts.h"
+
+#include <QColor>
+#include <QImage>
+#include <QMainWindow>
+#include <QVector>
+
+#include <optional>
+
+struct ProgramContext;
+class TiledSurface;
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPaintDevice;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// Kinaeditor, "Chinese word processor": a pinyin input box whose candidate line offers the
+// characters of the syllable typed, a document the chosen characters are added to, and a
+// preview of one candidate. Its colours, font and table are kept in the settings record.
+class ChineseEditorWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    ChineseEditorWindow(ProgramContext &context, Language language, QWidget *parent = nullptr);
+    ~ChineseEditorWindow() override;
+
+    // The document from or to a UTF-8 text file; a refused file leaves the document alone.
+    DocumentFile::Result openFile(const QString &path);
+    DocumentFile::Result saveFile(const QString &path);
+    QString documentPath() const { return m_documentPath; }
+
+    // The picture printpage2 took of the document: it goes into Picture1 and to the printer
+    // the user picks.
+    void printCapture(const QImage &picture);
+    // The picture on a page (or any device), 2000 twips from the top left corner of the
+    // printable area, at the size it had on the screen, shrunk to fit.
+    static bool printPicture(QPaintDevice &device, const QImage &picture);
+
+signals:
+    // "Print": printpage2 is to photograph this text, then hand the picture to printCapture.
+    void printRequested(const QString &text, const QFont &font, const QColor &textColor);
+    void helpPageRequested(const QString &pageFileName);
+    // "Select all" copies the document: the clipboard watcher must not look it up, until the
+    // editor closes.
+    void autoLookupPauseRequested();
+    void autoLookupResumeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Menu
+    {
+        QAction *Open, *save, *print, *selall, *font;
+        QAction *farg, *tfarg, *charcolor, *txtc, *wer, *sdf, *elp;
+    };
+
+    void buildControls();
+    QWidget *buildPreview(QWidget *parent);
+    void buildMenus();
+    void connectControls();
+    void load();
+    ChineseEditorSettings currentSettings() const;
+
+    bool inputKeyPress(QKeyEvent *event);
+    void inputEdited();
+    void apply(const InputStep &step);
+    void showInputState();
+    void appendToDocument(const QString &text);
+    void previewClicked(int option);
+
+    void openClicked();
+    bool saveClicked(); // false: not saved
+    bool saveBeforeLosing(); // false: the user cancelled
+    void reportFileProblem(const QString &path, const DocumentFile::Result &result);
+    void selectAllClicked();
+    void fontClicked();
+    QColor pickColour();
+    void setBackColour(const QColor &colour);
+    void setTextColour(const QColor &colour);
+    void setLineBackColour(const QColor &colour);
+    void setLineTextColour(const QColor &colour);
+    void useTraditional(bool traditional);
+
+    ProgramContext &m_context;
+    const Language m_language;
+    const ChineseEditorTexts &m_texts;
+    InputMethod m_input;
+    Menu m_menu{};
+    QString m_documentPath;
+    QString m_dialogFolder;
+    QColor m_dialogColour = Qt::black; // cd1's colour: what a cancelled colour dialog applies
+
+    TiledSurface *Image15;
+    QLineEdit *TextBox2;      // pinyin input box
+    QLabel *Label2;           // candidate line
+    QPlainTextEdit *TextBox3; // the document
+    QVector<QRadioButton *> Option1;
+    QPushButton *b1;
+    QLineEdit *TextBox1;
+    QLabel *Picture1;
+    QImage m_picture; // what Picture1 holds, at full resolution
+    QTimer *Timer1;
+};
