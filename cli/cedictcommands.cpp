@@ -1,0 +1,41 @@
+#include "cedict/cedictfilesearch.h"
+#include "commands.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The CEDICT search page from a terminal: the results box, then the caption.
+int runCedictSearch(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QStringList args = arguments;
+    const QString folder = cliProgramFolder(args);
+    if (args.isEmpty()) {
+        err << "Usage: ordbok-cli cedict-search TERM [--folder FOLDER]\n";
+        return 2;
+    }
+    const QString file = QDir(folder).filePath(CedictFileSearch::fileName);
+    const CedictSearchResult result = CedictFileSearch::run(file, args.join(u' '));
+    out << result.text << '\n' << result.caption << '\n';
+    if (!QFile::exists(file)) {
+        err << "Missing in " << folder << ": " << CedictFileSearch::fileName
+            << " (build the program folder, or give --folder FOLDER)\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+QList<CliCommand> cedictCommands()
+{
+    return {
+        {u"cedict-search"_s,
+         u"cedict-search TERM [--folder FOLDER]   TERM looked up in cedict.b5 as the CEDICT "
+         u"search page does: the lines it lists, then its caption"_s,
+         runCedictSearch},
+    };
+}
