@@ -1,0 +1,74 @@
+#include "cedict/rtfcodes.h"
+#include "commands.h"
+#include "dictionary/codewordsearch.h"
+#include "dictionary/tables.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A file as the clipboard would hand it over: its bytes as RTF, and as UTF-8 plain text for
+// files that are no RTF.
+int runRtfCodes(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() != 1) {
+        err << "Usage: ordbok-cli rtf-codes FILE\n";
+        return 2;
+    }
+    QFile file(args.first());
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot read " << args.first() << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    const QByteArray bytes = file.readAll();
+    for (const RtfCode &entry : copiedCodes(QString::fromLatin1(bytes), QString::fromUtf8(bytes)))
+        out << entry.number << ' ' << entry.code << '\n';
+    return 0;
+}
+
+int runWords(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QStringList args = arguments;
+    const QString folder = cliProgramFolder(args);
+    const bool traditional = args.removeAll(u"--traditional"_s) > 0;
+    if (args.isEmpty() || std::any_of(args.cbegin(), args.cend(),
+                                      [](const QString &a) { return a.startsWith(u"--"_s); })) {
+        err << "Usage: ordbok-cli words TEXT [--traditional] [--folder FOLDER]\n";
+        return 2;
+    }
+    const QStringList codes = characterCodes(plainTextCodes(args.join(u' ')));
+    if (codes.isEmpty()) {
+        err << "No Chinese characters in " << args.join(u' ') << '\n';
+        return 1;
+    }
+    DictionaryTables tables;
+    if (!tables.open(folder)) {
+        err << "Missing in " << folder << ": " << tables.missing().join(u", "_s)
+            << " (build the program folder, or give --folder FOLDER)\n";
+        return 1;
+    }
+    CodeWordSearch search(tables.words, tables.characters);
+    for (const QString &line : search.search(codes, traditional).lines)
+        out << line << '\n';
+    return 0;
+}
+
+} // namespace
+
+QList<CliCommand> codeCommands()
+{
+    return {
+        {u"rtf-codes"_s,
+         u"rtf-codes FILE   the character codes of copied Chinese in an RTF file (or a UTF-8 "
+         u"text file), one \"number &Hhhhh\" per line"_s,
+         runRtfCodes},
+        {u"words"_s,
+         u"words TEXT [--traditional]   the code search page's lines for TEXT: the word, then "
+         u"the later entries that contain it"_s,
+         runWords},
+    };
+}

@@ -1,0 +1,162 @@
+#include "dictionary/charactercode.h"
+#include "dictionary/codewordsearch.h"
+#include "dictionary/pagetranslation.h"
+#include "tests/dictionary/dictionaryfixture.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using DictionaryFixture::character;
+using DictionaryFixture::word;
+
+namespace {
+
+TestStores::Row numbered(const QString &text, const TestStores::Row &more = {})
+{
+    TestStores::Row row = more;
+    row.insert(u"nummer"_s, int(text.at(0).unicode()));
+    return row;
+}
+
+const QList<TestStores::Row> kCharacters = {
+    character(u"&H4E2D"_s, u"2.3"_s, u"zhong1"_s, {u"central"_s, u"middle"_s}, numbered(u"中"_s)),
+    character(u"&H570B"_s, u"31.8"_s, u"guo2"_s, {u"country"_s},
+              numbered(u"國"_s, {{u"forenklaform"_s, u"&H56FD"_s}})),
+    character(u"&H56FD"_s, u"31.5"_s, u"guo2"_s, {u"country"_s},
+              numbered(u"国"_s, {{u"traditionellform"_s, u"&H570B"_s}})),
+    character(u"&H4EBA"_s, u"9.0"_s, u"ren2"_s, {u"person"_s}, numbered(u"人"_s)),
+    character(u"&H6C11"_s, u"83.1"_s, u"min2"_s, {u"people"_s}, numbered(u"民"_s)),
+};
+
+QString codes(const QString &text)
+{
+    return CharacterCode::codeString(text);
+}
+
+// Table order matters: 中國人 stands before 中國.
+const QList<TestStores::Row> kWords = {
+    word(codes(u"中國人"_s), u"Zhong1 guo2 ren2"_s, {u"Chinese person"_s}),
+    word(codes(u"中國"_s), u"Zhong1 guo2"_s, {u"China"_s, u""_s, u"Middle Kingdom"_s}),
+    word(codes(u"國人"_s), u"guo2 ren2"_s, {u"compatriots"_s}),
+    word(codes(u"中國人民"_s), u"Zhong1 guo2 ren2 min2"_s, {u"the Chinese people"_s}),
+    word(codes(u"人民"_s), u"ren2 min2"_s, {u"the people"_s}),
+    word(codes(u"字"_s), u"zi4"_s, {u"letter"_s}),
+    word(codes(u"中"_s.repeated(8)), u"eight"_s, {u"eight"_s}),
+    word(codes(u"中"_s.repeated(9)), u"nine"_s, {u"nine"_s}),
+};
+
+} // namespace
+
+class TestCodePages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void codeSearchLines_data();
+    void codeSearchLines();
+    void longestWord_data();
+    void longestWord();
+    void grid_data();
+    void grid();
+
+private:
+    DictionaryFixture::ProgramFolder m_folder;
+    DictionaryTables m_tables;
+};
+
+void TestCodePages::initTestCase()
+{
+    QVERIFY(m_folder.build(kWords, kCharacters));
+    QVERIFY(m_tables.open(m_folder.path()));
+}
+
+void TestCodePages::codeSearchLines_data()
+{
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<bool>("traditional");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList zhongGuo = {u"中国, Zhong1 guo2, China, Middle Kingdom"_s,
+                                  u"中国人民, Zhong1 guo2 ren2 min2, the Chinese people"_s};
+    QTest::newRow("later words only, simplified") << u"中國"_s << false << zhongGuo;
+    QTest::newRow("traditional") << u"中國"_s << true
+                                 << QStringList{u"中國, Zhong1 guo2, China, Middle Kingdom"_s,
+                                                u"中國人民, Zhong1 guo2 ren2 min2, the Chinese people"_s};
+    QTest::newRow("no entry: characters alone") << u"人中國"_s << false << QStringList{u"人中国"_s};
+    QTest::newRow("simplified copy is no entry") << u"中国"_s << true << QStringList{u"中国"_s};
+    QTest::newRow("character unknown to the character table")
+        << u"字"_s << false << QStringList{u"字, zi4, letter"_s};
+    QTest::newRow("last entry in the table") << u"人民"_s << false
+                                             << QStringList{u"人民, ren2 min2, the people"_s};
+    QTest::newRow("nothing copied") << u""_s << false << QStringList{};
+}
+
+void TestCodePages::codeSearchLines()
+{
+    QFETCH(QString, copied);
+    QFETCH(bool, traditional);
+    QFETCH(QStringList, lines);
+    CodeWordSearch search(m_tables.words, m_tables.characters);
+    const qint64 current = m_tables.words.currentRowId();
+    QCOMPARE(search.search(CharacterCode::pieces(codes(copied)), traditional).lines, lines);
+    QCOMPARE(m_tables.words.currentRowId(), current); // the main window's word stays
+}
+
+void TestCodePages::longestWord_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("wordLine");
+    QTest::newRow("four beats three and two") << u"中國人民"_s << 0 << u"中國人民"_s
+                                              << u"Zhong1 guo2 ren2 min2, the Chinese people"_s;
+    QTest::newRow("three beats two") << u"中國人很"_s << 0 << u"中國人"_s
+                                     << u"Zhong1 guo2 ren2, Chinese person"_s;
+    QTest::newRow("two when no longer one") << u"中國很"_s << 0 << u"中國"_s
+                                            << u"Zhong1 guo2, China"_s;
+    QTest::newRow("simplified page finds traditional key")
+        << u"中国人"_s << 0 << u"中国人"_s << u"Zhong1 guo2 ren2, Chinese person"_s;
+    QTest::newRow("from the middle of the page") << u"很中國人民"_s << 2 << u"國人"_s
+                                                 << u"guo2 ren2, compatriots"_s;
+    QTest::newRow("eight at most") << u"中"_s.repeated(9) << 0 << u"中"_s.repeated(8)
+                                   << u"eight, eight"_s;
+    QTest::newRow("no word: the character") << u"人中"_s << 0 << u"人 "_s << u"ren2 ,  person ,  "_s;
+    QTest::newRow("last character") << u"中國人"_s << 2 << u"人 "_s << u"ren2 ,  person ,  "_s;
+    QTest::newRow("unknown character") << u"很"_s << 0 << u"很 "_s << u""_s;
+    QTest::newRow("outside the page") << u"中國"_s << 2 << u""_s << u""_s;
+}
+
+void TestCodePages::longestWord()
+{
+    QFETCH(QString, page);
+    QFETCH(int, index);
+    QFETCH(QString, word);
+    QFETCH(QString, wordLine);
+    PageTranslation translation(m_tables.characters, m_tables.words);
+    translation.setPage(CharacterCode::pieces(codes(page)));
+    const CharacterDetails details = translation.details(index);
+    QCOMPARE(details.word, word);
+    QCOMPARE(details.wordLine, wordLine);
+}
+
+void TestCodePages::grid_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("first cell") << 0 << 100 << QPoint(0, 0);
+    QTest::newRow("second cell") << 1 << 100 << QPoint(40, 0);
+    QTest::newRow("wraps when the next cell would stick out") << 2 << 119 << QPoint(0, 40);
+    QTest::newRow("exact fit stays on the row") << 2 << 120 << QPoint(80, 0);
+    QTest::newRow("narrower than a cell: one a row") << 3 << 10 << QPoint(0, 120);
+}
+
+void TestCodePages::grid()
+{
+    QFETCH(int, index);
+    QFETCH(int, width);
+    QFETCH(QPoint, position);
+    QCOMPARE(PageTranslation::cellPosition(index, width, 40), position);
+}
+
+QTEST_GUILESS_MAIN(TestCodePages)
+#include "tst_codepages.moc"
