@@ -5,8 +5,12 @@
 #include "dictionary/readinglist.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/wordsearch.h"
+#include "pinyin/tonemarks.h"
+#include "platform/sqliteconnection.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -71,6 +75,43 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, english);
         QCOMPARE(walk(text, english, true), walk(text, english, false));
+    }
+
+    // Every reading of both tables shown with its marks: no tone digit 1 to 4 left over,
+    // whether the table writes ü as "uu" or as "u:".
+    void everyReadingIsToneMarked_data()
+    {
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("words") << QString(Tables::wordStore) << u"Pinyin"_s;
+        QTest::newRow("characters") << QString(Tables::characterStore) << u"pinyin1"_s;
+    }
+
+    void everyReadingIsToneMarked()
+    {
+        QFETCH(QString, store);
+        QFETCH(QString, field);
+        SqliteConnection connection(
+            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), QLatin1StringView(store.toLatin1())),
+            SqliteConnection::Mode::ReadOnly);
+        QSqlQuery query(connection.database());
+        QVERIFY(query.exec(u"SELECT %1 FROM %2"_s.arg(field, Tables::tableName)));
+        // Left as they are by design: syllables opening with a capital vowel ("E2 guo2"), and
+        // syllabic m and n, which have no vowel to carry the mark.
+        static const QRegularExpression toned(u"[A-Za-z:]+[1-4]"_s);
+        static const QRegularExpression exempt(u"^([AEIOU].*|h?m|h?ng?)[1-4]$"_s);
+        int readings = 0;
+        QStringList unmarked;
+        while (query.next()) {
+            const QString rendered = renderToneMarks(query.value(0).toString());
+            ++readings;
+            for (const QRegularExpressionMatch &syllable : toned.globalMatch(rendered)) {
+                if (!exempt.match(syllable.captured()).hasMatch() && unmarked.size() < 5)
+                    unmarked << rendered;
+            }
+        }
+        QVERIFY(readings > 1000);
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u" | "_s)));
     }
 
     // Two pages of records through the index against a scanning cursor.
