@@ -85,8 +85,10 @@ bool createCodeTable(QSqlDatabase &db)
 
 bool createWordSearchIndex(QSqlDatabase &db)
 {
-    return RecordSource::createSearchIndex(
-        db, tableName, QStringList{u"Pinyin"_s} + numbered(u"translation"_s, translationCount));
+    // teckenkoder for the code search page's words that contain the copied word.
+    return RecordSource::createSearchIndex(db, tableName,
+                                           QStringList{u"teckenkoder"_s, u"Pinyin"_s} +
+                                               numbered(u"translation"_s, translationCount));
 }
 
 QString storePath(const QString &programFolder, QLatin1StringView fileName)

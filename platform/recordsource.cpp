@@ -85,6 +85,7 @@ void RecordSource::close()
     m_hasPending = false;
     m_searchIndex.clear();
     m_indexedColumns.clear();
+    m_keyColumns.clear();
     m_lastRowPhrases.clear();
 }
 
@@ -338,8 +339,18 @@ void RecordSource::findSearchIndex()
         if (hasField(record.fieldName(i)))
             m_indexedColumns.insert(record.fieldName(i).toLower(), record.fieldName(i));
     }
-    if (!m_indexedColumns.isEmpty())
-        m_searchIndex = name;
+    if (m_indexedColumns.isEmpty())
+        return;
+    m_searchIndex = name;
+
+    QSqlQuery keys(db);
+    keys.prepare(u"SELECT info.name FROM pragma_index_list(?) AS list, "
+                 "pragma_index_info(list.name) AS info WHERE info.seqno = 0"_s);
+    keys.addBindValue(m_table);
+    if (keys.exec()) {
+        while (keys.next())
+            m_keyColumns.insert(keys.value(0).toString().toLower());
+    }
 }
 
 // What every row that satisfies the criteria holds: the literal runs of the operand
@@ -349,7 +360,12 @@ void RecordSource::findSearchIndex()
 // for every third trigram and the last only.
 RecordSource::TrigramQuery RecordSource::trigramQuery(const Criteria &criteria) const
 {
-    if (criteria.isNumber() || !m_indexedColumns.contains(criteria.field.toLower()))
+    const QString field = criteria.field.toLower();
+    if (criteria.isNumber() || !m_indexedColumns.contains(field))
+        return {};
+    // A whole-value lookup is one step down the column's own index; the trigrams of a common
+    // prefix such as "&H4" would make it read thousands of rows.
+    if (criteria.op != Criteria::Operator::Like && m_keyColumns.contains(field))
         return {};
     const QString operand = criteria.operand.toString();
     QStringList runs;

@@ -23,7 +23,7 @@ CedictImportWindow::CedictImportWindow(ProgramContext &context, QWidget *parent)
     setWindowTitle(m_texts.caption);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    resize(600, 380);
+    resize(600, 280); // the layout grows it where the fonts need more
     m_surface->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
 
     m_job = new CedictImportJob(m_context.programFolder, this);
