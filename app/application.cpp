@@ -7,6 +7,7 @@
 #include "shell/clipboardwatcher.h"
 #include "shell/fontregistration.h"
 #include "shell/shownprobe.h"
+#include "shell/terminationsignals.h"
 #include "shell/trayicon.h"
 #include "windows/help/helpbrowser.h"
 #include "windows/startwindow/startwindow.h"
@@ -16,8 +17,6 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QTimer>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -29,9 +28,9 @@ void reportMissingStores(const QStringList &missing)
 {
     if (missing.isEmpty())
         return;
-    std::fprintf(stderr, "Ordbok: cannot open %s in the program folder (missing or damaged); "
-                         "run ./start.sh or scripts/setup.sh to build the dictionary data.\n",
-                 qPrintable(missing.join(u", ")));
+    qWarning("Ordbok: cannot open %s in the program folder (missing or damaged); "
+             "run ./start.sh or scripts/setup.sh to build the dictionary data.",
+             qPrintable(missing.join(u", ")));
 }
 
 } // namespace
@@ -52,6 +51,10 @@ Application::Application(const QString &programFolder, QObject *parent)
     // program behind the back of the main window hidden in the tray.
     qApp->setQuitOnLastWindowClosed(false);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::closeEverything);
+    // A session ending (SIGTERM) closes the program as its menus do: settings written, the
+    // windows and then the stores closed before the application object goes.
+    connect(new TerminationSignals(this), &TerminationSignals::terminationRequested, qApp,
+            [] { QCoreApplication::quit(); });
 }
 
 Application::~Application()

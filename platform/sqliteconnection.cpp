@@ -1,5 +1,6 @@
 #include "platform/sqliteconnection.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QUuid>
 
@@ -20,7 +21,10 @@ SqliteConnection::~SqliteConnection()
     m_database.close();
     // Qt refuses to remove a connection while a handle to it is alive.
     m_database = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_name);
+    // An owner that outlives the application object (a static) ends after Qt Sql's registry
+    // of connections is gone: removing from it then crashes the process on its way out.
+    if (QCoreApplication::instance())
+        QSqlDatabase::removeDatabase(m_name);
 }
 
 QString SqliteConnection::errorText() const

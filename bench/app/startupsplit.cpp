@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -28,6 +29,7 @@ QElapsedTimer timer;
 void step(const char *name)
 {
     std::printf("%s %.2f\n", name, timer.nsecsElapsed() / 1e6);
+    std::fflush(stdout); // what was timed stays on record if a later step fails
     timer.restart();
 }
 
@@ -80,14 +82,15 @@ int main(int argc, char *argv[])
     step("fonts registered");
 
     ProgramContext context{folder, settings, tables};
-    auto *window = new MainWindow(Language::English, context);
+    // As the program holds them: the window deletes itself when it closes at quit, and its
+    // tray icon with it.
+    QPointer<MainWindow> window = new MainWindow(Language::English, context);
     step("main window built");
-    TrayIcon tray(window, [window] { return window; }, window);
-    tray.add();
+    (new TrayIcon(window, [window] { return window.data(); }, window))->add();
     step("tray icon");
     window->show();
     step("shown");
     const int result = app.exec();
-    delete window;
+    delete window.data();
     return result;
 }
