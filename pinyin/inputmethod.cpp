@@ -83,6 +83,20 @@ KeyStroke KeyStroke::typed(QChar c)
     return stroke;
 }
 
+int KeyStroke::rowDigitOf(QStringView platformName, quint32 nativeScanCode)
+{
+    quint32 one = 0;
+    if (platformName == u"xcb" || platformName.startsWith(u"wayland"))
+        one = 10; // X key codes: evdev codes plus 8
+    else if (platformName == u"windows")
+        one = 2;
+    if (nativeScanCode == 0 || one == 0)
+        return rowUnknown;
+    if (nativeScanCode < one || nativeScanCode > one + 9)
+        return notOnDigitRow;
+    return int(nativeScanCode - one + 1) % 10;
+}
+
 InputStep InputMethod::press(const KeyStroke &key)
 {
     InputStep step;

@@ -27,6 +27,8 @@ struct KeyStroke
 
     // The stroke that types c on a US keyboard (Shift for capitals and the upper symbols).
     static KeyStroke typed(QChar c);
+    // rowDigit from the platform's native scan code ("xcb", "wayland..." or "windows").
+    static int rowDigitOf(QStringView platformName, quint32 nativeScanCode);
 };
 
 // What one key or edit asks of the window besides showing the new state.

@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+class QImage;
 class QPagedPaintDevice;
+class QPaintDevice;
 
 // One print job of the print window: the picture files in their print layout on a printer
 // (or any paged device, such as a PDF writer), the layout taken from the device's printable
@@ -15,3 +17,8 @@ struct PrintJobResult
 };
 
 PrintJobResult printPictures(QPagedPaintDevice &device, const QStringList &files);
+
+// One picture at the size it had on the screen (96 pixels to the inch at its own pixel ratio),
+// 2000 twips from the top left corner of the printable area, shrunk to fit the rest of the
+// page. False for a null picture or a device that would not start.
+bool printScreenPicture(QPaintDevice &device, const QImage &picture);

@@ -4,12 +4,13 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
 constexpr int smallestSide = 16;
 constexpr int largestSide = 512;
-constexpr int labelRoom = 24; // below each thumbnail for its file name
+constexpr int labelRoom = 28; // below each thumbnail for its file name
 } // namespace
 
 ThumbnailView::ThumbnailView(QWidget *parent) : QListWidget(parent)
@@ -38,20 +39,35 @@ void ThumbnailView::setThumbnailSize(QSize size)
 void ThumbnailView::build()
 {
     clear();
-    const QStringList pictures = CaptureFiles::pictures(m_folder);
-    for (const QString &path : pictures) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize cell = (QSizeF(m_thumbnailSize) * ratio).toSize();
+    for (const QString &path : CaptureFiles::pictures(m_folder)) {
         QImageReader reader(path);
         reader.setAutoTransform(true);
         // Decoding at thumbnail size keeps large photos quick where the format allows it.
         const QSize full = reader.size();
         if (full.isValid())
-            reader.setScaledSize(full.scaled(m_thumbnailSize, Qt::KeepAspectRatio));
+            reader.setScaledSize(full.scaled(cell, Qt::KeepAspectRatio));
         const QImage thumbnail = reader.read();
         auto *item = new QListWidgetItem(QFileInfo(path).fileName(), this);
         item->setData(Qt::UserRole, path);
         item->setToolTip(path);
-        if (!thumbnail.isNull())
-            item->setIcon(QIcon(QPixmap::fromImage(thumbnail)));
+        if (thumbnail.isNull())
+            continue;
+        // Every icon fills the same square, so that the names line up under the pictures
+        // whatever their shape.
+        QPixmap icon(cell);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize shown = thumbnail.size().scaled(cell, Qt::KeepAspectRatio);
+        painter.drawImage(QRect(QPoint((cell.width() - shown.width()) / 2,
+                                       (cell.height() - shown.height()) / 2),
+                                shown),
+                          thumbnail);
+        painter.end();
+        icon.setDevicePixelRatio(ratio);
+        item->setIcon(QIcon(icon));
     }
 }
 

@@ -44,6 +44,13 @@ QFont courierNew(int pointSize)
     return font;
 }
 
+void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 // Boxes and the candidate line start white with black text until colours are chosen.
 void setColours(QWidget *widget, QPalette::ColorRole back, QPalette::ColorRole text)
 {
@@ -173,4 +180,40 @@ void ChineseEditorWindow::buildMenus()
 
     m_menu.elp = item(menu(u"hg"_s, m_texts.hg), u"elp"_s, m_texts.elp);
     m_menu.elp->setShortcut(QKeySequence::HelpContents);
+}
+
+// Stored colours have red in the low byte.
+QColor ChineseEditorWindow::fromStored(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 ChineseEditorWindow::toStored(const QColor &colour)
+{
+    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
+}
+
+void ChineseEditorWindow::setBackColour(const QColor &colour)
+{
+    for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox2),
+                         static_cast<QWidget *>(TextBox1)})
+        setRole(box, QPalette::Base, colour);
+    setRole(b1, QPalette::Button, colour);
+}
+
+void ChineseEditorWindow::setTextColour(const QColor &colour)
+{
+    for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox1),
+                         static_cast<QWidget *>(TextBox2)})
+        setRole(box, QPalette::Text, colour);
+}
+
+void ChineseEditorWindow::setLineBackColour(const QColor &colour)
+{
+    setRole(Label2, QPalette::Window, colour);
+}
+
+void ChineseEditorWindow::setLineTextColour(const QColor &colour)
+{
+    setRole(Label2, QPalette::WindowText, colour);
 }

@@ -1,5 +1,7 @@
 #include "windows/chineseeditor/chineseeditortexts.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 const ChineseEditorTexts &ChineseEditorTexts::english()
@@ -39,4 +41,22 @@ const ChineseEditorTexts &ChineseEditorTexts::english()
         .helpPageSwedish = u"editorsv.html"_s,
     };
     return texts;
+}
+
+QString ChineseEditorTexts::fileProblem(const QString &path, const DocumentFile::Result &result) const
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (result.problem) {
+    case DocumentFile::Problem::None:
+        break;
+    case DocumentFile::Problem::Unreadable:
+        return openFailed.arg(file, result.detail);
+    case DocumentFile::Problem::TooLarge:
+        return tooLarge.arg(file).arg(DocumentFile::maxSize / (1024 * 1024));
+    case DocumentFile::Problem::NotText:
+        return notText.arg(file);
+    case DocumentFile::Problem::NotWritten:
+        return saveFailed.arg(file, result.detail);
+    }
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pinyin/documentfile.h"
+
 #include <QString>
 
 // The editor's captions and messages. The window is the same in both editions of the program,
@@ -25,6 +27,9 @@ struct ChineseEditorTexts
     QString printFailed;
 
     QString helpPageEnglish, helpPageSwedish; // file names beside the program
+
+    // The message for a refused open or a failed save; empty when there was no problem.
+    QString fileProblem(const QString &path, const DocumentFile::Result &result) const;
 
     static const ChineseEditorTexts &english();
 };

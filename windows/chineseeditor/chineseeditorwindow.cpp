@@ -2,6 +2,7 @@
 
 #include "pinyin/syllabletables.h"
 #include "settings/settingsstore.h"
+#include "shell/pictureprinter.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,46 +32,6 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Stored colours have red in the low byte.
-QColor fromStored(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 toStored(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
-
-void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-// The digit printed on a key of the digit row, from the platform's scan code: Shift+3 is a
-// preview whatever symbol the layout puts on that key.
-int rowDigitOf(const QKeyEvent &event)
-{
-    const quint32 scan = event.nativeScanCode();
-    const QString platform = QGuiApplication::platformName();
-    quint32 one = 0;
-    if (platform == u"xcb" || platform.startsWith(u"wayland"))
-        one = 10; // X key codes, evdev codes plus 8
-    else if (platform == u"windows")
-        one = 2;
-    if (scan == 0 || one == 0)
-        return KeyStroke::rowUnknown;
-    if (scan < one || scan > one + 9)
-        return KeyStroke::notOnDigitRow;
-    return int(scan - one + 1) % 10;
-}
-
-} // namespace
 
 ChineseEditorWindow::ChineseEditorWindow(ProgramContext &context, Language language,
                                          QWidget *parent)
@@ -218,7 +178,9 @@ bool ChineseEditorWindow::inputKeyPress(QKeyEvent *event)
     // Tab leaves the box, as in any window.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return false;
-    const KeyStroke stroke{event->key(), event->modifiers(), event->text(), rowDigitOf(*event)};
+    const KeyStroke stroke{
+        event->key(), event->modifiers(), event->text(),
+        KeyStroke::rowDigitOf(QGuiApplication::platformName(), event->nativeScanCode())};
     // A typed character replaces the selection, as in any box.
     if (TextBox2->hasSelectedText() && !event->text().isEmpty() && event->text().at(0).isPrint()) {
         const QSignalBlocker blocker(TextBox2);
@@ -347,25 +309,8 @@ bool ChineseEditorWindow::saveBeforeLosing()
 
 void ChineseEditorWindow::reportFileProblem(const QString &path, const DocumentFile::Result &result)
 {
-    const QString file = QDir::toNativeSeparators(path);
-    QString message;
-    switch (result.problem) {
-    case DocumentFile::Problem::None:
-        return;
-    case DocumentFile::Problem::Unreadable:
-        message = m_texts.openFailed.arg(file, result.detail);
-        break;
-    case DocumentFile::Problem::TooLarge:
-        message = m_texts.tooLarge.arg(file).arg(DocumentFile::maxSize / (1024 * 1024));
-        break;
-    case DocumentFile::Problem::NotText:
-        message = m_texts.notText.arg(file);
-        break;
-    case DocumentFile::Problem::NotWritten:
-        message = m_texts.saveFailed.arg(file, result.detail);
-        break;
-    }
-    QMessageBox::warning(this, m_texts.windowTitle, message);
+    if (const QString message = m_texts.fileProblem(path, result); !message.isEmpty())
+        QMessageBox::warning(this, m_texts.windowTitle, message);
 }
 
 void ChineseEditorWindow::selectAllClicked()
@@ -394,31 +339,6 @@ QColor ChineseEditorWindow::pickColour()
     return m_dialogColour;
 }
 
-void ChineseEditorWindow::setBackColour(const QColor &colour)
-{
-    for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox2),
-                         static_cast<QWidget *>(TextBox1)})
-        setRole(box, QPalette::Base, colour);
-    setRole(b1, QPalette::Button, colour);
-}
-
-void ChineseEditorWindow::setTextColour(const QColor &colour)
-{
-    for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox1),
-                         static_cast<QWidget *>(TextBox2)})
-        setRole(box, QPalette::Text, colour);
-}
-
-void ChineseEditorWindow::setLineBackColour(const QColor &colour)
-{
-    setRole(Label2, QPalette::Window, colour);
-}
-
-void ChineseEditorWindow::setLineTextColour(const QColor &colour)
-{
-    setRole(Label2, QPalette::WindowText, colour);
-}
-
 void ChineseEditorWindow::useTraditional(bool traditional)
 {
     m_menu.wer->setChecked(traditional);
@@ -441,27 +361,6 @@ void ChineseEditorWindow::printCapture(const QImage &picture)
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!printPicture(printer, m_picture))
+    if (!printScreenPicture(printer, m_picture))
         QMessageBox::warning(this, m_texts.windowTitle, m_texts.printFailed);
-}
-
-bool ChineseEditorWindow::printPicture(QPaintDevice &device, const QImage &picture)
-{
-    if (picture.isNull())
-        return false;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    constexpr double twipsPerInch = 1440;
-    const double dpiX = device.logicalDpiX();
-    const double dpiY = device.logicalDpiY();
-    const QPointF origin(2000 / twipsPerInch * dpiX, 2000 / twipsPerInch * dpiY);
-    // The size it had on the screen, 96 pixels to the inch at the picture's own pixel ratio.
-    const double ratio = picture.devicePixelRatio();
-    QSizeF size(picture.width() / ratio / 96 * dpiX, picture.height() / ratio / 96 * dpiY);
-    const QSizeF room(device.width() - origin.x(), device.height() - origin.y());
-    if (size.width() > room.width() || size.height() > room.height())
-        size.scale(room, Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(origin, size), picture);
-    return painter.end();
 }

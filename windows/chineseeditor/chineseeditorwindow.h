@@ -19,7 +19,6 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QPaintDevice;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,9 +42,6 @@ public:
     // The picture printpage2 took of the document: it goes into Picture1 and to the printer
     // the user picks.
     void printCapture(const QImage &picture);
-    // The picture on a page (or any device), 2000 twips from the top left corner of the
-    // printable area, at the size it had on the screen, shrunk to fit.
-    static bool printPicture(QPaintDevice &device, const QImage &picture);
 
 signals:
     // "Print": printpage2 is to photograph this text, then hand the picture to printCapture.
@@ -88,6 +84,8 @@ private:
     void selectAllClicked();
     void fontClicked();
     QColor pickColour();
+    static QColor fromStored(quint32 value);
+    static quint32 toStored(const QColor &colour);
     void setBackColour(const QColor &colour);
     void setTextColour(const QColor &colour);
     void setLineBackColour(const QColor &colour);

@@ -209,7 +209,13 @@ void PinyinEditorWindow::Timer12_Timer()
 
 void PinyinEditorWindow::copyAsUnicode()
 {
-    QGuiApplication::clipboard()->setText(fontPinyinToUnicode(chosenText(Text2)));
+    const QString text = fontPinyinToUnicode(chosenText(Text2));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    // On X11 a middle click pastes the selection, which Text2 would otherwise leave in the
+    // font's encoding.
+    if (clipboard->supportsSelection())
+        clipboard->setText(text, QClipboard::Selection);
 }
 
 QString PinyinEditorWindow::saveAsText(const QString &path) const
