@@ -14,12 +14,12 @@ using Verdict = CedictFileCheck::Verdict;
 const QByteArray big5Entry = "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/written language/\r\n";
 const QByteArray utf8Entry = "中國 中国 [Zhong1 guo2] /China/\n";
 
-QByteArray randomBytes(qsizetype size, int lowest)
+QByteArray randomBytesWithoutNul()
 {
     QRandomGenerator random(7);
-    QByteArray bytes(size, '\0');
+    QByteArray bytes(300000, '\1');
     for (char &c : bytes)
-        c = char(random.bounded(lowest, 256));
+        c = char(random.bounded(1, 256));
     return bytes;
 }
 
@@ -43,42 +43,32 @@ private slots:
         QTest::addColumn<Verdict>("verdict");
         QTest::addColumn<QString>("reason");
 
-        QTest::newRow("NUL byte after real entries")
-            << big5Entry.repeated(3) + '\0' + big5Entry << Verdict::NulByte
-            << u"not a CEDICT file: it holds a NUL byte (at byte %1), so it is no text file"_s.arg(
-                   big5Entry.size() * 3 + 1);
-        QTest::newRow("10 KB of zero bytes") << QByteArray(10240, '\0') << Verdict::NulByte
-            << u"not a CEDICT file: it holds a NUL byte (at byte 1), so it is no text file"_s;
-        QTest::newRow("random bytes") << randomBytes(300000, 0) << Verdict::NulByte << QString();
+        const QString nul =
+            u"not a CEDICT file: it holds a NUL byte (at byte %1), so it is no text file"_s;
+        const QString few = u"not a CEDICT file: %1 of %2 lines are dictionary entries"_s;
+        const QString none = u"not a CEDICT file: it has no dictionary entries"_s;
+        const QByteArray junk = "junk\r\n", utf8 = "#! charset=UTF-8\n" + utf8Entry;
+        QTest::newRow("NUL after entries") << big5Entry.repeated(3) + '\0' << Verdict::NulByte
+                                           << nul.arg(big5Entry.size() * 3 + 1);
+        QTest::newRow("10 KB of zero bytes")
+            << QByteArray(10240, '\0') << Verdict::NulByte << nul.arg(1);
         QTest::newRow("random bytes without NUL")
-            << randomBytes(300000, 1) << Verdict::TooFewEntries << QString();
-        QTest::newRow("Big5: exactly half are entries")
-            << big5Entry + "junk\r\n" + big5Entry + "more junk\r\n" << Verdict::Accepted
-            << QString();
-        QTest::newRow("Big5: one short of half")
-            << big5Entry + "junk\r\n" + big5Entry + "more junk\r\nand more\r\n"
-            << Verdict::TooFewEntries
-            << u"not a CEDICT file: 2 of 5 lines are dictionary entries"_s;
-        QTest::newRow("UTF-8: exactly half are entries")
-            << "#! charset=UTF-8\n" + utf8Entry + "not an entry\n" << Verdict::Accepted
-            << QString();
-        QTest::newRow("UTF-8: one short of half")
-            << "#! charset=UTF-8\n" + utf8Entry + "not an entry\nnor this\n"
-            << Verdict::TooFewEntries
-            << u"not a CEDICT file: 1 of 3 lines are dictionary entries"_s;
-        QTest::newRow("thousands are grouped")
-            << big5Entry.repeated(12) + "junk\r\n"_ba.repeated(1187) << Verdict::TooFewEntries
-            << u"not a CEDICT file: 12 of 1,199 lines are dictionary entries"_s;
-        QTest::newRow("comments and blank lines count for nothing")
-            << "# CC-CEDICT\r\n#\r\n\r\n   \r\n" + big5Entry + "# end\r\n" << Verdict::Accepted
-            << QString();
-        QTest::newRow("comments only") << "# CC-CEDICT\n#\n\n   \n"_ba << Verdict::NoEntries
-                                       << u"not a CEDICT file: it has no dictionary entries"_s;
-        QTest::newRow("empty file") << QByteArray() << Verdict::NoEntries
-                                    << u"not a CEDICT file: it has no dictionary entries"_s;
+            << randomBytesWithoutNul() << Verdict::TooFewEntries << QString();
+        QTest::newRow("Big5: half")
+            << big5Entry + junk + big5Entry + junk << Verdict::Accepted << QString();
+        QTest::newRow("Big5: short of half") << big5Entry + junk + big5Entry + junk + junk
+                                             << Verdict::TooFewEntries << few.arg(2).arg(5);
+        QTest::newRow("UTF-8: half") << utf8 + junk << Verdict::Accepted << QString();
+        QTest::newRow("UTF-8: short of half")
+            << utf8 + junk + junk << Verdict::TooFewEntries << few.arg(1).arg(3);
+        QTest::newRow("thousands grouped") << big5Entry.repeated(12) + junk.repeated(1187)
+                                           << Verdict::TooFewEntries << few.arg(12).arg(u"1,199"_s);
+        QTest::newRow("comments and blanks count for nothing")
+            << "# CC-CEDICT\r\n#\r\n\r\n   \r\n" + big5Entry + "# end\r\n"
+            << Verdict::Accepted << QString();
+        QTest::newRow("empty file") << QByteArray() << Verdict::NoEntries << none;
         QTest::newRow("text without an entry")
-            << "Dear friend,\nthank you.\n"_ba << Verdict::NoEntries
-            << u"not a CEDICT file: 0 of 2 lines are dictionary entries"_s;
+            << "Dear friend,\nthank you.\n"_ba << Verdict::NoEntries << few.arg(0).arg(2);
     }
 
     void verdict()
@@ -106,28 +96,49 @@ private slots:
         QVERIFY(!QFile::exists(stagingFileFor(pending)));
     }
 
-    void realFileWithAFewBadLines_imports()
+    // A cancelled import, wherever it stops, leaves the installed word table and an earlier
+    // pending table byte for byte as they were, and no staging file behind.
+    void cancel_leavesTablesAsTheyWere_data()
     {
-        QFile real(QDir(QStringLiteral(ORDBOK_PROGRAM_DIR)).filePath(u"cedict.b5"_s));
-        if (!real.open(QIODevice::ReadOnly))
-            QSKIP("needs cedict.b5 of the built program folder");
-        QByteArray content;
-        for (int i = 0; i < 2000 && !real.atEnd(); ++i)
-            content += real.readLine();
-        content += "a line of another shape\r\n\r\n\xA4\xA4 [zhong1\r\n" + randomBytes(200, 1) + "\r\n";
-        const QString input = m_dir->filePath(u"cedict.b5"_s);
-        QVERIFY(TestFiles::write(input, content));
+        QTest::addColumn<int>("stopAt"); // per mille of the file read; -1: while indexing
+        QTest::newRow("before the file is checked") << 0;
+        QTest::newRow("half-way through the lines") << 500;
+        QTest::newRow("while the indexes are built") << -1;
+    }
 
-        const CedictImportSummary summary = CedictImporter(m_dir->path()).importFile(input);
-        QVERIFY(summary.succeeded());
-        QVERIFY(summary.check.entryLines > 1900);
-        // Every line is a record, after the one empty record that begins the table.
-        QCOMPARE(summary.recordsWritten, summary.linesRead + 1);
-        QCOMPARE(ImportFolder::records(m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s)).size(),
-                 summary.linesRead + 1);
+    void cancel_leavesTablesAsTheyWere()
+    {
+        QFETCH(int, stopAt);
+        QVERIFY(TestFiles::write(input(), "#! charset=UTF-8\n" + utf8Entry.repeated(8000)));
+        QVERIFY(TestStores::words(file(u"kinesiskBIG5kod.mdb"_s),
+                                  {{{u"Pinyin"_s, u"the installed table"_s}}}));
+        QVERIFY(TestFiles::write(file(u"kinesiskBIG5kod1.mdb"_s), "an earlier import"));
+        const QByteArray installed = TestFiles::read(file(u"kinesiskBIG5kod.mdb"_s));
+        std::atomic<bool> cancel = stopAt == 0;
+        CedictImporter importer(m_dir->path());
+        importer.setCancelFlag(&cancel);
+        CedictImportProgress stoppedAt;
+        importer.setProgressHandler([&](const CedictImportProgress &progress) {
+            const bool indexing = progress.stage == CedictImportProgress::Stage::Indexing;
+            if (!cancel && (stopAt < 0 ? indexing
+                                       : !indexing && progress.bytesRead * 1000 >=
+                                                          progress.fileSize * stopAt)) {
+                cancel = true;
+                stoppedAt = progress;
+            }
+        });
+        const CedictImportSummary summary = importer.importFile(input());
+        QCOMPARE(summary.outcome, CedictImportSummary::Outcome::Cancelled);
+        if (stopAt > 0)
+            QVERIFY(stoppedAt.bytesRead > 0 && stoppedAt.bytesRead < stoppedAt.fileSize);
+        QCOMPARE(TestFiles::read(file(u"kinesiskBIG5kod.mdb"_s)), installed);
+        QCOMPARE(TestFiles::read(file(u"kinesiskBIG5kod1.mdb"_s)), "an earlier import"_ba);
+        QVERIFY(!QFile::exists(stagingFileFor(file(u"kinesiskBIG5kod1.mdb"_s))));
     }
 
 private:
+    QString file(const QString &name) const { return m_dir->filePath(name); }
+    QString input() const { return file(u"cedict.u8"_s); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 

@@ -3,7 +3,6 @@
 #include "platform/recordsource.h"
 #include "tests/cedict/importfolder.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -52,8 +51,7 @@ private slots:
     {
         QFETCH(QByteArray, head);
         QFETCH(bool, wholeFile);
-        QFETCH(CedictFormat, format);
-        QCOMPARE(detectCedictFormat(head, wholeFile), format);
+        QTEST(detectCedictFormat(head, wholeFile), "format");
     }
 
     void big5OneRecordPerLineAfterAnEmptyOne()
@@ -71,11 +69,6 @@ private slots:
             (QStringList{QString(), u"A4A4A4E5|&H4E2D&H6587|zhong1 wen2|Chinese|written language"_s,
                          QString(), QString(), u"B0EA|&H570B|guo2|country"_s}));
         QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
-        // The searches pass the empty records by.
-        RecordSource words;
-        QVERIFY(words.open(pendingFile()));
-        words.findFirst(u"pinyin like'**'"_s);
-        QCOMPARE(words.currentRowId(), 2);
     }
 
     void entries_data()
@@ -116,15 +109,13 @@ private slots:
     void entries()
     {
         QFETCH(QByteArray, line);
-        QFETCH(QString, record);
-        QFETCH(QString, counts);
         const CedictImportSummary summary = import(line);
         QVERIFY(summary.succeeded());
-        QCOMPARE(u"%1 %2 %3"_s.arg(summary.unknownCodes)
-                     .arg(summary.headwordsWithoutBig5)
-                     .arg(summary.charactersOutsideBmp),
-                 counts);
-        QCOMPARE(ImportFolder::records(pendingFile()).value(1), record);
+        QTEST(u"%1 %2 %3"_s.arg(summary.unknownCodes)
+                  .arg(summary.headwordsWithoutBig5)
+                  .arg(summary.charactersOutsideBmp),
+              "counts");
+        QTEST(ImportFolder::records(pendingFile()).value(1), "record");
     }
 
     void utf8CommentsAndBlankLinesAreNoWords()
@@ -151,8 +142,6 @@ private slots:
         const QString input = u"cedict.txt"_s;
         QTest::newRow("no file chosen") << QString() << QString() << Outcome::Cancelled;
         QTest::newRow("file missing") << u"none.b5"_s << QString() << Outcome::InputUnreadable;
-        QTest::newRow("binary file") << u"binary"_s << QString() << Outcome::NotCedict;
-        QTest::newRow("no entries") << u"text"_s << QString() << Outcome::NotCedict;
         QTest::newRow("template missing")
             << input << u"-empty/kinesiskBIG5kod1.mdb"_s << Outcome::TemplateMissing;
         QTest::newRow("template broken")
@@ -165,12 +154,6 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, spoiled);
         QFETCH(CedictImportSummary::Outcome, outcome);
-        QByteArray binary(300000, '\0');
-        QRandomGenerator random(7);
-        for (char &c : binary)
-            c = char(random.bounded(256));
-        QVERIFY(TestFiles::write(path(u"binary"_s), binary));
-        QVERIFY(TestFiles::write(path(u"text"_s), "# a comment\nnot [an entry\nnor] this\n"));
         QVERIFY(TestFiles::write(path(u"cedict.txt"_s), "\xA4\xA4 [zhong1] /middle/\r\n"));
         QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
         if (!spoiled.isEmpty())
@@ -232,11 +215,11 @@ private slots:
         if (!program.exists(u"cedict.b5"_s) || !program.exists(Tables::codeStore) ||
             !program.exists(Tables::emptyWordTemplate))
             QSKIP("the program folder has no stores yet (build ordbok_data)");
-        QVERIFY(QFile::remove(path(u"big5.mdb"_s)));
-        QVERIFY(QFile::copy(program.filePath(Tables::codeStore), path(u"big5.mdb"_s)));
-        QVERIFY(QFile::remove(path(Tables::emptyWordTemplate)));
-        QVERIFY(QFile::copy(program.filePath(Tables::emptyWordTemplate),
-                            path(Tables::emptyWordTemplate)));
+        for (const auto &[from, to] : {std::pair{Tables::codeStore, QLatin1StringView("big5.mdb")},
+                                       {Tables::emptyWordTemplate, Tables::emptyWordTemplate}}) {
+            QVERIFY(QFile::remove(path(to)));
+            QVERIFY(QFile::copy(program.filePath(from), path(to)));
+        }
         const CedictImportSummary summary =
             CedictImporter(m_dir->path()).importFile(program.filePath(u"cedict.b5"_s));
         QVERIFY(summary.succeeded());

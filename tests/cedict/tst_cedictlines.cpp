@@ -1,7 +1,6 @@
 #include "cedict/big5line.h"
 #include "cedict/utf8line.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -21,14 +20,6 @@ static QByteArray describe(const Big5Line &line)
                                       {line.extraGlosses, 'E'}})
         flags += set ? QByteArray(1, letter) : QByteArray();
     return parts.join('|') + (flags.isEmpty() ? QByteArray() : " !" + flags);
-}
-
-static QByteArray glosses(int count)
-{
-    QByteArray line;
-    for (int i = 1; i <= count; ++i)
-        line += "g" + QByteArray::number(i) + "/";
-    return line;
 }
 
 class TestCedictLines : public QObject
@@ -55,10 +46,10 @@ private slots:
         row("one-character later gloss kept", "AB [a1 b2] /xy/z/", "4142|a1 b2|xy|z");
         row("one-character reading is lost", "AB [a] /gloss/", "4142||gloss");
         row("leading blanks of a reading dropped", "AB [  a1] /gloss/", "4142|a1|gloss");
-        row("ten glosses", "AB [a1] /" + glosses(10),
-            "4142|a1|" + glosses(10).chopped(1).replace('/', '|'));
-        row("eleven glosses keep ten", "AB [a1] /" + glosses(11),
-            "4142|a1|" + glosses(10).chopped(1).replace('/', '|') + " !E");
+        const QByteArray ten = "g1/g2/g3/g4/g5/g6/g7/g8/g9/g10/";
+        row("ten glosses", "AB [a1] /" + ten, "4142|a1|g1|g2|g3|g4|g5|g6|g7|g8|g9|g10");
+        row("eleven glosses keep ten", "AB [a1] /" + ten + "g11/",
+            "4142|a1|g1|g2|g3|g4|g5|g6|g7|g8|g9|g10 !E");
         row("no reading", "AB /g1/g2/", "4142||g1|g2");
         row("headword of digits only", "88 [ba1 ba1] /bye/", "|ba1 ba1|bye");
         row("comment line", "# CC-CEDICT", " !H");
@@ -84,32 +75,7 @@ private slots:
     void big5()
     {
         QFETCH(QByteArray, line);
-        QFETCH(QByteArray, pieces);
-        QCOMPARE(describe(Big5Line::parse(line)), pieces);
-    }
-
-    void big5GarbageGivesWellFormedPieces()
-    {
-        QRandomGenerator random(20240501);
-        // Mostly the bytes that steer the scans, so that they are met in every order.
-        static const char steering[] = {'[', ']', '/', ' ', 'A', '\xA4', '\0', '\r'};
-        for (int n = 0; n < 20000; ++n) {
-            QByteArray line(random.bounded(0, 400), '\0');
-            for (char &c : line)
-                c = random.bounded(2) ? steering[random.bounded(int(sizeof steering))]
-                                      : char(random.bounded(256));
-            const Big5Line parsed = Big5Line::parse(line);
-            QVERIFY(parsed.tecken.size() % 2 == 0 && parsed.tecken.size() <= 60);
-            QVERIFY(parsed.reading.size() <= 60 && parsed.glosses[0].size() <= 150);
-            bool gap = false;
-            for (size_t i = 0; i < parsed.glosses.size(); ++i) {
-                QVERIFY(!gap || parsed.glosses[i].isEmpty());
-                QVERIFY(i == 0 || parsed.glosses[i].size() <= 60);
-                QVERIFY(line.contains(parsed.glosses[i]));
-                gap = gap || parsed.glosses[i].isEmpty();
-            }
-            QVERIFY(!parsed.noHeadword || (parsed.tecken.isEmpty() && parsed.glosses[0].isEmpty()));
-        }
+        QTEST(describe(Big5Line::parse(line)), "pieces");
     }
 
     void utf8_data()
@@ -136,13 +102,12 @@ private slots:
     void utf8()
     {
         QFETCH(QString, line);
-        QFETCH(QString, pieces);
         const std::optional<Utf8Line> entry = Utf8Line::parse(line);
         const QStringList parts =
             entry ? QStringList{entry->traditional, entry->simplified, entry->reading} +
                         entry->glosses
                   : QStringList();
-        QCOMPARE(parts.join(u'|'), pieces);
+        QTEST(parts.join(u'|'), "pieces");
     }
 };
 

@@ -32,124 +32,96 @@ class TestRtfCodes : public QObject
 {
     Q_OBJECT
 private slots:
-    void scan_data();
-    void scan();
-    void otherEscapeForms_data();
-    void otherEscapeForms();
-    void copiedCodesFallBack_data();
-    void copiedCodesFallBack();
-    void wordProcessorSamples_data();
-    void wordProcessorSamples();
-};
-
-void TestRtfCodes::scan_data()
-{
-    QTest::addColumn<QString>("rtf");
-    QTest::addColumn<QString>("codes");
-    QTest::newRow("five digits, delimiter, ?") << u"{\\rtf1 \\u20013 ?}"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("negative above U+7FFF") << u"\\u-24577 ?"_s << u"-24577 &H9FFF"_s;
-    QTest::newRow("two in a row") << u"\\u20013 ?\\u22283 ?"_s
-                                  << u"20013 &H4E2D, 22283 &H570B"_s;
-    QTest::newRow("four digits not seen") << u"\\u8364 ?\\u20013 ?"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("? right after the digits") << u"\\u20013?"_s << u""_s;
-    QTest::newRow("hex fallback") << u"\\u20013\\'3f"_s << u""_s;
-    QTest::newRow("six digits: the last five") << u"x123456 ?"_s << u"23456 &H5BA0"_s;
-    QTest::newRow("above 16 bits") << u"\\u70000 ?\\u20013 ?"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("at the very start") << u"20013 ?"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("too short for five digits") << u"2013 ?"_s << u""_s;
-    QTest::newRow("one character") << u"?"_s << u""_s;
-    QTest::newRow("empty") << u""_s << u""_s;
-}
-
-void TestRtfCodes::scan()
-{
-    QFETCH(QString, rtf);
-    QFETCH(QString, codes);
-    QCOMPARE(listed(scanRtfCodes(rtf)), codes);
-}
-
-void TestRtfCodes::otherEscapeForms_data()
-{
-    QTest::addColumn<QString>("rtf");
-    QTest::addColumn<QString>("codes");
-    QTest::newRow("? fallback") << u"\\u20013?\\u22283?"_s << u"20013 &H4E2D, 22283 &H570B"_s;
-    QTest::newRow("hex fallback") << u"\\u20013\\'3f"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("no fallback") << u"\\uc0\\u20013 \\uc0\\u-244 "_s
-                                 << u"20013 &H4E2D, -244 &HFF0C"_s;
-    QTest::newRow("under 10000") << u"\\u8364?"_s << u"8364 &H20AC"_s;
-    QTest::newRow("surrogate pair, negative") << u"\\u-10176?\\u-9216?"_s
-                                              << u"-10176 &HD840, -9216 &HDC00"_s;
-    QTest::newRow("surrogate pair, positive") << u"\\u55360 \\u56320\\'3f"_s
-                                              << u"55360 &HD840, 56320 &HDC00"_s;
-    QTest::newRow("escaped backslash") << u"\\\\u20013?"_s << u""_s;
-    QTest::newRow("other u words") << u"\\ul\\uc1\\upr{x}\\u"_s << u""_s;
-    QTest::newRow("font table left out")
-        << u"{\\fonttbl{\\f0 \\u23435?;}}{\\*\\generator \\u1?}\\u20013?"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("Unicode half of upr read")
-        << u"{\\upr{\\'d6}{\\*\\ud{\\u20013?}}}"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("binary data skipped") << u"\\bin4 \\u1?\\u20013?"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("cut off after the number") << u"{\\rtf1 \\u20013"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("cut off in an escape") << u"\\u20013?\\'3"_s << u"20013 &H4E2D"_s;
-    QTest::newRow("ten digits") << u"\\u1234567890?"_s << u""_s;
-}
-
-void TestRtfCodes::otherEscapeForms()
-{
-    QFETCH(QString, rtf);
-    QFETCH(QString, codes);
-    QCOMPARE(listed(rtfUnicodeEscapes(rtf)), codes);
-}
-
-void TestRtfCodes::copiedCodesFallBack_data()
-{
-    QTest::addColumn<QString>("rtf");
-    QTest::addColumn<QString>("plain");
-    QTest::addColumn<QString>("codes");
-    QTest::newRow("the old scan wins") << u"\\u20013 ?\\u22283?"_s << u"中國"_s
-                                       << u"20013 &H4E2D"_s;
-    QTest::newRow("then other escapes") << u"\\u22283?"_s << u"中國"_s << u"22283 &H570B"_s;
-    QTest::newRow("then plain text") << u"{\\rtf1 abc}"_s << u" 中a,\n國\uFEFF\uFFFD"_s
-                                     << u"20013 &H4E2D, 22283 &H570B"_s;
-    QTest::newRow("no RTF: plain text") << u""_s << u"中國"_s << u"20013 &H4E2D, 22283 &H570B"_s;
-    QTest::newRow("no Chinese") << u""_s << u"hello, world\r\n"_s << u""_s;
-}
-
-void TestRtfCodes::copiedCodesFallBack()
-{
-    QFETCH(QString, rtf);
-    QFETCH(QString, plain);
-    QFETCH(QString, codes);
-    QCOMPARE(listed(copiedCodes(rtf, plain)), codes);
-    // The same through a clipboard copy with those two forms.
-    QMimeData data;
-    if (!rtf.isEmpty())
-        data.setData(u"text/rtf"_s, rtf.toLatin1());
-    data.setText(plain);
-    QCOMPARE(listed(copiedCodes(&data)), codes);
-}
-
-void TestRtfCodes::wordProcessorSamples_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("text");
-    const QString sentence = u"我們都是中國人，我們愛學習中文。"_s;
-    const QString mixed = u"汉字\U00020000测试：龍鳳呈祥"_s;
-    for (const QString &writer : {u"libreoffice"_s, u"abiword"_s}) {
-        QTest::addRow("%s 中國人", qPrintable(writer)) << writer + u"-zhongguoren.rtf"_s << u"中國人"_s;
-        QTest::addRow("%s sentence", qPrintable(writer)) << writer + u"-sentence.rtf"_s << sentence;
-        QTest::addRow("%s outside the BMP", qPrintable(writer)) << writer + u"-mixed.rtf"_s << mixed;
+    void scan_data()
+    {
+        QTest::addColumn<QString>("rtf");
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<bool>("otherForms"); // read as the other escape forms, not the old scan
+        QTest::newRow("five digits, delimiter, ?")
+            << u"{\\rtf1 \\u20013 ?}"_s << u"20013 &H4E2D"_s << false;
+        QTest::newRow("negative above U+7FFF") << u"\\u-24577 ?"_s << u"-24577 &H9FFF"_s << false;
+        QTest::newRow("four digits not seen")
+            << u"\\u8364 ?\\u20013 ?"_s << u"20013 &H4E2D"_s << false;
+        QTest::newRow("? right after the digits") << u"\\u20013?"_s << u""_s << false;
+        QTest::newRow("hex fallback") << u"\\u20013\\'3f"_s << u""_s << false;
+        QTest::newRow("six digits: the last five") << u"x123456 ?"_s << u"23456 &H5BA0"_s << false;
+        QTest::newRow("above 16 bits") << u"\\u70000 ?\\u20013 ?"_s << u"20013 &H4E2D"_s << false;
+        QTest::newRow("at the very start") << u"20013 ?"_s << u"20013 &H4E2D"_s << false;
+        QTest::newRow("too short for five digits") << u"2013 ?"_s << u""_s << false;
+        QTest::newRow("empty") << u""_s << u""_s << false;
+        QTest::newRow("? fallback read")
+            << u"\\u20013?\\u22283?"_s << u"20013 &H4E2D, 22283 &H570B"_s << true;
+        QTest::newRow("hex fallback read") << u"\\u20013\\'3f"_s << u"20013 &H4E2D"_s << true;
+        QTest::newRow("no fallback")
+            << u"\\uc0\\u20013 \\uc0\\u-244 "_s << u"20013 &H4E2D, -244 &HFF0C"_s << true;
+        QTest::newRow("under 10000") << u"\\u8364?"_s << u"8364 &H20AC"_s << true;
+        QTest::newRow("surrogate pair, negative")
+            << u"\\u-10176?\\u-9216?"_s << u"-10176 &HD840, -9216 &HDC00"_s << true;
+        QTest::newRow("surrogate pair, positive")
+            << u"\\u55360 \\u56320\\'3f"_s << u"55360 &HD840, 56320 &HDC00"_s << true;
+        QTest::newRow("escaped backslash") << u"\\\\u20013?"_s << u""_s << true;
+        QTest::newRow("other u words") << u"\\ul\\uc1\\upr{x}\\u"_s << u""_s << true;
+        QTest::newRow("font table left out")
+            << u"{\\fonttbl{\\f0 \\u23435?;}}{\\*\\generator \\u1?}\\u20013?"_s << u"20013 &H4E2D"_s
+            << true;
+        QTest::newRow("Unicode half of upr read")
+            << u"{\\upr{\\'d6}{\\*\\ud{\\u20013?}}}"_s << u"20013 &H4E2D"_s << true;
+        QTest::newRow("binary data skipped")
+            << u"\\bin4 \\u1?\\u20013?"_s << u"20013 &H4E2D"_s << true;
+        QTest::newRow("cut off after the number")
+            << u"{\\rtf1 \\u20013"_s << u"20013 &H4E2D"_s << true;
+        QTest::newRow("cut off in an escape") << u"\\u20013?\\'3"_s << u"20013 &H4E2D"_s << true;
+        QTest::newRow("ten digits") << u"\\u1234567890?"_s << u""_s << true;
     }
-}
 
-void TestRtfCodes::wordProcessorSamples()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, text);
-    const QByteArray rtf = TestFiles::read(u"" ORDBOK_SOURCE_DIR "/tests/data/rtf/"_s + file);
-    QVERIFY2(!rtf.isEmpty(), qPrintable(file));
-    // No plain text: the characters must come from the RTF itself.
-    QCOMPARE(characters(copiedCodes(QString::fromLatin1(rtf), QString())), text);
-}
+    void scan()
+    {
+        QFETCH(QString, rtf);
+        QFETCH(bool, otherForms);
+        QTEST(listed(otherForms ? rtfUnicodeEscapes(rtf) : scanRtfCodes(rtf)), "codes");
+    }
+
+    void copiedCodesFallBack_data()
+    {
+        QTest::addColumn<QString>("rtf");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("text"); // the characters of the code list
+        QTest::newRow("the old scan wins") << u"\\u20013 ?\\u22283?"_s << u"中國"_s << u"中"_s;
+        QTest::newRow("then other escapes") << u"\\u22283?"_s << u"中國"_s << u"國"_s;
+        QTest::newRow("then plain text")
+            << u"{\\rtf1 abc}"_s << u" 中a,\n國\uFEFF\uFFFD"_s << u"中國"_s;
+        QTest::newRow("no RTF: plain text") << u""_s << u"中國"_s << u"中國"_s;
+        QTest::newRow("no Chinese") << u""_s << u"hello, world\r\n"_s << u""_s;
+        // Copies from real word processors, without plain text: the RTF alone gives the text.
+        const QString sentence = u"我們都是中國人，我們愛學習中文。"_s;
+        const QString mixed = u"汉字\U00020000测试：龍鳳呈祥"_s;
+        for (const QString &writer : {u"libreoffice"_s, u"abiword"_s}) {
+            const QString path = u"" ORDBOK_SOURCE_DIR "/tests/data/rtf/"_s + writer;
+            const auto rtf = [&](const char *name) {
+                return QString::fromLatin1(TestFiles::read(path + QLatin1StringView(name)));
+            };
+            QTest::addRow("%s 中國人", qPrintable(writer))
+                << rtf("-zhongguoren.rtf") << u""_s << u"中國人"_s;
+            QTest::addRow("%s sentence", qPrintable(writer))
+                << rtf("-sentence.rtf") << u""_s << sentence;
+            QTest::addRow("%s outside the BMP", qPrintable(writer))
+                << rtf("-mixed.rtf") << u""_s << mixed;
+        }
+    }
+
+    void copiedCodesFallBack()
+    {
+        QFETCH(QString, rtf);
+        QFETCH(QString, plain);
+        QTEST(characters(copiedCodes(rtf, plain)), "text");
+        // The same through a clipboard copy with those two forms.
+        QMimeData data;
+        if (!rtf.isEmpty())
+            data.setData(u"text/rtf"_s, rtf.toLatin1());
+        data.setText(plain);
+        QTEST(characters(copiedCodes(&data)), "text");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRtfCodes)
 #include "tst_rtfcodes.moc"

@@ -23,27 +23,22 @@ inline bool build(const QString &file, const std::function<bool(QSqlDatabase &)>
     SqliteConnection connection(file, SqliteConnection::Mode::ReadWrite);
     QSqlDatabase &db = connection.database();
     bool ok = connection.isOpen() && createTable(db) && db.transaction();
-    for (const Row &row : rows) {
-        if (!ok)
-            break;
-        QStringList names, marks;
-        for (auto it = row.begin(); it != row.end(); ++it) {
-            names << QLatin1Char('"') + it.key() + QLatin1Char('"');
-            marks << QStringLiteral("?");
-        }
+    for (auto row = rows.begin(); ok && row != rows.end(); ++row) {
+        QStringList names;
+        for (const QString &name : row->keys())
+            names << QLatin1Char('"') + name + QLatin1Char('"');
         QSqlQuery query(db);
-        const QString sql = names.isEmpty()
-            ? QStringLiteral("INSERT INTO Tabell1 DEFAULT VALUES")
-            : QStringLiteral("INSERT INTO Tabell1 (%1) VALUES (%2)")
-                  .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-        ok = query.prepare(sql);
-        int i = 0;
-        for (const QVariant &value : row)
-            query.bindValue(i++, value);
+        ok = query.prepare(
+            names.isEmpty()
+                ? QStringLiteral("INSERT INTO Tabell1 DEFAULT VALUES")
+                : QStringLiteral("INSERT INTO Tabell1 (%1) VALUES (%2)")
+                      .arg(names.join(QLatin1Char(',')),
+                           QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(','))));
+        for (const QVariant &value : *row)
+            query.addBindValue(value);
         ok = ok && query.exec();
     }
-    ok = ok && db.commit();
-    return ok;
+    return ok && db.commit();
 }
 
 inline bool words(const QString &file, const QList<Row> &rows)

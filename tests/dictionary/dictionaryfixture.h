@@ -10,38 +10,37 @@
 
 namespace DictionaryFixture {
 
+// Fields given as a null text stay null, and so do numbered fields given as empty texts.
+inline TestStores::Row fields(TestStores::Row row,
+                              const QList<std::pair<const char *, QString>> &named,
+                              const char *numbered, const QStringList &values)
+{
+    for (const auto &[name, value] : named) {
+        if (!value.isNull())
+            row.insert(QString::fromLatin1(name), value);
+    }
+    for (int i = 0; i < values.size(); ++i) {
+        if (!values.at(i).isEmpty())
+            row.insert(QString::fromLatin1(numbered) + QString::number(i + 1), values.at(i));
+    }
+    return row;
+}
+
 // A character record: code, radical key, pinyin, meanings, and any further fields.
 inline TestStores::Row character(const QString &code, const QString &radicalKey,
                                  const QString &pinyin = {}, const QStringList &meanings = {},
                                  const TestStores::Row &more = {})
 {
-    TestStores::Row row = more;
-    row.insert(QStringLiteral("teckenkod"), code);
-    if (!radicalKey.isNull())
-        row.insert(QStringLiteral("kinesisktradikal"), radicalKey);
-    if (!pinyin.isNull())
-        row.insert(QStringLiteral("pinyin1"), pinyin);
-    for (int i = 0; i < meanings.size(); ++i) {
-        if (!meanings.at(i).isEmpty())
-            row.insert(QStringLiteral("meaning%1").arg(i + 1), meanings.at(i));
-    }
-    return row;
+    return fields(more,
+                  {{"teckenkod", code}, {"kinesisktradikal", radicalKey}, {"pinyin1", pinyin}},
+                  "meaning", meanings);
 }
 
-// A word record: code string, pinyin, translations (an empty text leaves its field null).
+// A word record: code string, pinyin, translations.
 inline TestStores::Row word(const QString &codes, const QString &pinyin,
                             const QStringList &translations = {})
 {
-    TestStores::Row row;
-    if (!codes.isNull())
-        row.insert(QStringLiteral("teckenkoder"), codes);
-    if (!pinyin.isNull())
-        row.insert(QStringLiteral("Pinyin"), pinyin);
-    for (int i = 0; i < translations.size(); ++i) {
-        if (!translations.at(i).isEmpty())
-            row.insert(QStringLiteral("translation%1").arg(i + 1), translations.at(i));
-    }
-    return row;
+    return fields({}, {{"teckenkoder", codes}, {"Pinyin", pinyin}}, "translation", translations);
 }
 
 class ProgramFolder
@@ -49,11 +48,10 @@ class ProgramFolder
 public:
     bool build(const QList<TestStores::Row> &words, const QList<TestStores::Row> &characters)
     {
-        return m_dir.isValid() &&
-               TestStores::words(Tables::storePath(m_dir.path(), Tables::wordStore), words) &&
-               TestStores::characters(Tables::storePath(m_dir.path(), Tables::characterStore),
-                                      characters) &&
-               TestStores::codes(Tables::storePath(m_dir.path(), Tables::codeStore), {});
+        const auto store = [&](QLatin1StringView name) { return Tables::storePath(path(), name); };
+        return m_dir.isValid() && TestStores::words(store(Tables::wordStore), words) &&
+               TestStores::characters(store(Tables::characterStore), characters) &&
+               TestStores::codes(store(Tables::codeStore), {});
     }
     QString path() const { return m_dir.path(); }
 

@@ -1,8 +1,17 @@
 #include "dictionary/charactercode.h"
 #include "dictionary/codewordsearch.h"
 #include "dictionary/pagetranslation.h"
+#include "platform/sqliteconnection.h"
+#include "settings/settingsstore.h"
+#include "shell/programcontext.h"
 #include "tests/dictionary/dictionaryfixture.h"
+#include "windows/codesearch/codesearchwindow.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -45,118 +54,157 @@ const QList<TestStores::Row> kWords = {
     word(codes(u"中"_s.repeated(9)), u"nine"_s, {u"nine"_s}),
 };
 
+void copy(const QByteArray &rtf, const QString &plain)
+{
+    auto *data = new QMimeData;
+    if (!rtf.isEmpty())
+        data->setData(u"text/rtf"_s, rtf);
+    data->setText(plain);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 } // namespace
 
 class TestCodePages : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void codeSearchLines_data();
-    void codeSearchLines();
-    void longestWord_data();
-    void longestWord();
-    void grid_data();
-    void grid();
+    void initTestCase()
+    {
+        QVERIFY(m_folder.build(kWords, kCharacters));
+        {
+            // Contained words are found through the search index, as in the shipped table.
+            SqliteConnection words(Tables::storePath(m_folder.path(), Tables::wordStore),
+                                   SqliteConnection::Mode::ReadWrite);
+            QVERIFY(Tables::createWordSearchIndex(words.database()));
+        }
+        QVERIFY(m_tables.open(m_folder.path()));
+    }
+
+    void codeSearchLines_data()
+    {
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<bool>("traditional");
+        QTest::addColumn<QString>("lines"); // joined by LF
+        const QString zhongGuo = u"中国, Zhong1 guo2, China, Middle Kingdom\n中国人民, Zhong1 guo2 "
+                                 u"ren2 min2, the Chinese people"_s;
+        QTest::newRow("later words only, simplified") << u"中國"_s << false << zhongGuo;
+        QTest::newRow("traditional")
+            << u"中國"_s << true << QString(zhongGuo).replace(u'国', u'國');
+        QTest::newRow("no entry: characters alone") << u"人中國"_s << false << u"人中国"_s;
+        QTest::newRow("simplified copy is no entry") << u"中国"_s << true << u"中国"_s;
+        QTest::newRow("character unknown to the character table")
+            << u"字"_s << false << u"字, zi4, letter"_s;
+        QTest::newRow("last entry in the table")
+            << u"人民"_s << false << u"人民, ren2 min2, the people"_s;
+        QTest::newRow("nothing copied") << u""_s << false << u""_s;
+    }
+
+    void codeSearchLines()
+    {
+        QFETCH(QString, copied);
+        QFETCH(bool, traditional);
+        CodeWordSearch search(m_tables.words, m_tables.characters);
+        const qint64 current = m_tables.words.currentRowId();
+        QTEST(search.search(CharacterCode::pieces(codes(copied)), traditional).lines.join(u'\n'),
+              "lines");
+        QCOMPARE(m_tables.words.currentRowId(), current); // the main window's word stays
+    }
+
+    void longestWord_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("wordLine");
+        QTest::newRow("four beats three and two") << u"中國人民"_s << 0 << u"中國人民"_s
+                                                  << u"Zhong1 guo2 ren2 min2, the Chinese people"_s;
+        QTest::newRow("three beats two")
+            << u"中國人很"_s << 0 << u"中國人"_s << u"Zhong1 guo2 ren2, Chinese person"_s;
+        QTest::newRow("two when no longer one")
+            << u"中國很"_s << 0 << u"中國"_s << u"Zhong1 guo2, China"_s;
+        QTest::newRow("simplified page finds traditional key")
+            << u"中国人"_s << 0 << u"中国人"_s << u"Zhong1 guo2 ren2, Chinese person"_s;
+        QTest::newRow("from the middle of the page")
+            << u"很中國人民"_s << 2 << u"國人"_s << u"guo2 ren2, compatriots"_s;
+        QTest::newRow("eight at most")
+            << u"中"_s.repeated(9) << 0 << u"中"_s.repeated(8) << u"eight, eight"_s;
+        QTest::newRow("no word: the character")
+            << u"人中"_s << 0 << u"人 "_s << u"ren2 ,  person ,  "_s;
+        QTest::newRow("last character") << u"中國人"_s << 2 << u"人 "_s << u"ren2 ,  person ,  "_s;
+        QTest::newRow("unknown character") << u"很"_s << 0 << u"很 "_s << u""_s;
+        QTest::newRow("outside the page") << u"中國"_s << 2 << u""_s << u""_s;
+    }
+
+    void longestWord()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, index);
+        PageTranslation translation(m_tables.characters, m_tables.words);
+        translation.setPage(CharacterCode::pieces(codes(page)));
+        const CharacterDetails details = translation.details(index);
+        QTEST(details.word, "word");
+        QTEST(details.wordLine, "wordLine");
+    }
+
+    void grid_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("second cell") << 1 << 100 << QPoint(40, 0);
+        QTest::newRow("wraps when the next cell would stick out") << 2 << 119 << QPoint(0, 40);
+        QTest::newRow("exact fit stays on the row") << 2 << 120 << QPoint(80, 0);
+        QTest::newRow("narrower than a cell: one a row") << 3 << 10 << QPoint(0, 120);
+    }
+
+    void grid()
+    {
+        QFETCH(int, index);
+        QFETCH(int, width);
+        QTEST(PageTranslation::cellPosition(index, width, 40), "position");
+    }
+
+    // The code search page as the clipboard watcher and the user drive it: each copy searched
+    // once, the clipboard left alone, the watcher handed back, the form stored at once.
+    void eachCopySearchedOnce()
+    {
+        SettingsStore settings(m_folder.path());
+        ProgramContext context{m_folder.path(), settings, m_tables};
+        CodeSearchWindow page(context);
+        auto *results = page.findChild<QPlainTextEdit *>(u"TextBox1"_s);
+        QSignalSpy handedBack(&page, &CodeSearchWindow::autoLookupHandedBack);
+
+        const QByteArray rtf =
+            "{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\\uc0\\u20013 \\uc0\\u22283 }";
+        copy(rtf, u"中國"_s);
+        QCOMPARE(page.clipboardSearchWanted(), CodeSearchWindow::Copy::Searched);
+        QVERIFY(results->toPlainText().startsWith(u"中国, Zhong1 guo2, China, Middle Kingdom\n"_s));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(u"text/rtf"_s), rtf);
+        // The watcher, handed back, finds the same copy and hands it over again: not searched.
+        QCOMPARE(page.clipboardSearchWanted(), CodeSearchWindow::Copy::SearchedBefore);
+        QCOMPARE(handedBack.size(), 1);
+
+        page.findChild<QAction *>(u"trad"_s)->trigger();
+        QCOMPARE(results->toPlainText().left(2), u"中國"_s);
+        SettingsStore stored(m_folder.path());
+        QVERIFY(stored.load());
+        QCOMPARE(stored.record().value(SettingsRecord::codeTraditional), u"1"_s);
+
+        // A browser's copy: plain text only.
+        copy({}, u"國"_s);
+        QCOMPARE(page.clipboardSearchWanted(), CodeSearchWindow::Copy::Searched);
+        QCOMPARE(results->toPlainText(), u"國"_s);
+        QCOMPARE(handedBack.size(), 2);
+        copy({}, u"no Chinese here"_s);
+        QCOMPARE(page.clipboardSearchWanted(), CodeSearchWindow::Copy::NoChinese);
+        QCOMPARE(results->toPlainText(), u"國"_s);
+    }
 
 private:
     DictionaryFixture::ProgramFolder m_folder;
     DictionaryTables m_tables;
 };
 
-void TestCodePages::initTestCase()
-{
-    QVERIFY(m_folder.build(kWords, kCharacters));
-    QVERIFY(m_tables.open(m_folder.path()));
-}
-
-void TestCodePages::codeSearchLines_data()
-{
-    QTest::addColumn<QString>("copied");
-    QTest::addColumn<bool>("traditional");
-    QTest::addColumn<QStringList>("lines");
-    const QStringList zhongGuo = {u"中国, Zhong1 guo2, China, Middle Kingdom"_s,
-                                  u"中国人民, Zhong1 guo2 ren2 min2, the Chinese people"_s};
-    QTest::newRow("later words only, simplified") << u"中國"_s << false << zhongGuo;
-    QTest::newRow("traditional") << u"中國"_s << true
-                                 << QStringList{u"中國, Zhong1 guo2, China, Middle Kingdom"_s,
-                                                u"中國人民, Zhong1 guo2 ren2 min2, the Chinese people"_s};
-    QTest::newRow("no entry: characters alone") << u"人中國"_s << false << QStringList{u"人中国"_s};
-    QTest::newRow("simplified copy is no entry") << u"中国"_s << true << QStringList{u"中国"_s};
-    QTest::newRow("character unknown to the character table")
-        << u"字"_s << false << QStringList{u"字, zi4, letter"_s};
-    QTest::newRow("last entry in the table") << u"人民"_s << false
-                                             << QStringList{u"人民, ren2 min2, the people"_s};
-    QTest::newRow("nothing copied") << u""_s << false << QStringList{};
-}
-
-void TestCodePages::codeSearchLines()
-{
-    QFETCH(QString, copied);
-    QFETCH(bool, traditional);
-    QFETCH(QStringList, lines);
-    CodeWordSearch search(m_tables.words, m_tables.characters);
-    const qint64 current = m_tables.words.currentRowId();
-    QCOMPARE(search.search(CharacterCode::pieces(codes(copied)), traditional).lines, lines);
-    QCOMPARE(m_tables.words.currentRowId(), current); // the main window's word stays
-}
-
-void TestCodePages::longestWord_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("wordLine");
-    QTest::newRow("four beats three and two") << u"中國人民"_s << 0 << u"中國人民"_s
-                                              << u"Zhong1 guo2 ren2 min2, the Chinese people"_s;
-    QTest::newRow("three beats two") << u"中國人很"_s << 0 << u"中國人"_s
-                                     << u"Zhong1 guo2 ren2, Chinese person"_s;
-    QTest::newRow("two when no longer one") << u"中國很"_s << 0 << u"中國"_s
-                                            << u"Zhong1 guo2, China"_s;
-    QTest::newRow("simplified page finds traditional key")
-        << u"中国人"_s << 0 << u"中国人"_s << u"Zhong1 guo2 ren2, Chinese person"_s;
-    QTest::newRow("from the middle of the page") << u"很中國人民"_s << 2 << u"國人"_s
-                                                 << u"guo2 ren2, compatriots"_s;
-    QTest::newRow("eight at most") << u"中"_s.repeated(9) << 0 << u"中"_s.repeated(8)
-                                   << u"eight, eight"_s;
-    QTest::newRow("no word: the character") << u"人中"_s << 0 << u"人 "_s << u"ren2 ,  person ,  "_s;
-    QTest::newRow("last character") << u"中國人"_s << 2 << u"人 "_s << u"ren2 ,  person ,  "_s;
-    QTest::newRow("unknown character") << u"很"_s << 0 << u"很 "_s << u""_s;
-    QTest::newRow("outside the page") << u"中國"_s << 2 << u""_s << u""_s;
-}
-
-void TestCodePages::longestWord()
-{
-    QFETCH(QString, page);
-    QFETCH(int, index);
-    QFETCH(QString, word);
-    QFETCH(QString, wordLine);
-    PageTranslation translation(m_tables.characters, m_tables.words);
-    translation.setPage(CharacterCode::pieces(codes(page)));
-    const CharacterDetails details = translation.details(index);
-    QCOMPARE(details.word, word);
-    QCOMPARE(details.wordLine, wordLine);
-}
-
-void TestCodePages::grid_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QPoint>("position");
-    QTest::newRow("first cell") << 0 << 100 << QPoint(0, 0);
-    QTest::newRow("second cell") << 1 << 100 << QPoint(40, 0);
-    QTest::newRow("wraps when the next cell would stick out") << 2 << 119 << QPoint(0, 40);
-    QTest::newRow("exact fit stays on the row") << 2 << 120 << QPoint(80, 0);
-    QTest::newRow("narrower than a cell: one a row") << 3 << 10 << QPoint(0, 120);
-}
-
-void TestCodePages::grid()
-{
-    QFETCH(int, index);
-    QFETCH(int, width);
-    QFETCH(QPoint, position);
-    QCOMPARE(PageTranslation::cellPosition(index, width, 40), position);
-}
-
-QTEST_GUILESS_MAIN(TestCodePages)
+QTEST_MAIN(TestCodePages)
 #include "tst_codepages.moc"

@@ -26,7 +26,6 @@ class TestDictionaryCli : public QObject
 private slots:
     void initTestCase()
     {
-        const auto strokes = [](int total) { return TestStores::Row{{u"summa"_s, total}}; };
         QVERIFY(m_folder.build(
             {DictionaryFixture::word(u"&H4E2D&H570B"_s, u"zhong1 guo2"_s,
                                      {u"China"_s, u"Middle Kingdom"_s}),
@@ -35,9 +34,9 @@ private slots:
                        {{u"summa"_s, 4}, {u"kantonesiska1"_s, u"zung1"_s}}),
              character(u"&H570B"_s, u"31.8"_s, u"guo2"_s, {u"country"_s},
                        {{u"forenklaform"_s, u"&H56FD"_s}, {u"kantonesiska1"_s, u"gwok3"_s}}),
-             character(u"&H56FD"_s, u"31.5"_s, u"guo2"_s, {u"country"_s}, strokes(8)),
-             character(u"&H4F55"_s, u"9.5"_s, u"he2"_s, {u"what"_s, u"why"_s}, strokes(7)),
-             character(u"&H4F5B"_s, u"9.5"_s, u"fo2"_s, {u"Buddha"_s}, strokes(7))}));
+             character(u"&H56FD"_s, u"31.5"_s, u"guo2"_s, {u"country"_s}),
+             character(u"&H4F55"_s, u"9.5"_s, u"he2"_s, {u"what"_s, u"why"_s}),
+             character(u"&H4F5B"_s, u"9.5"_s, u"fo2"_s, {u"Buddha"_s})}));
     }
 
     void prints_data()
@@ -52,20 +51,12 @@ private slots:
         QTest::newRow("simplified, no radicals")
             << u"english --simplified --no-radicals China"_s
             << QStringList{u"0"_s, u"中国"_s, u"zhōng guó"_s, u"China,   Middle Kingdom"_s};
-        QTest::newRow("english, search more") << u"english china --more 1"_s << zhong;
         QTest::newRow("pinyin, exact, one more") << u"pinyin zhong1 --exact --more 1"_s << zhong;
         QTest::newRow("not found") << u"english water"_s << QStringList{u"1"_s};
         QTest::newRow("radical key with comma")
             << u"radical 9,5"_s
             << QStringList{u"0"_s, u"何,  he2,  what, why, "_s, u"佛,  fo2,  Buddha, "_s,
                            u"2 characters"_s};
-        QTest::newRow("radical number")
-            << u"radical-number 31"_s
-            << QStringList{u"0"_s, u"國,  guo2,  country, "_s, u"国,  guo2,  country, "_s,
-                           u"2 characters"_s};
-        QTest::newRow("strokes") << u"strokes 4"_s
-                                 << QStringList{u"0"_s, u"中,   zhong1,  middle, "_s,
-                                                u"1 character"_s};
         QTest::newRow("readings") << u"readings 中國 --cantonese"_s
                                   << QStringList{u"0"_s, u"中,  zung1, "_s, u"國,  gwok3, "_s};
         QTest::newRow("tones") << u"tones nuu3 hao3"_s << QStringList{u"0"_s, u"nǚ hǎo"_s};
@@ -76,8 +67,7 @@ private slots:
     void prints()
     {
         QFETCH(QString, arguments);
-        QFETCH(QStringList, output);
-        QCOMPARE(run(arguments.split(u' '), m_folder.path()), output);
+        QTEST(run(arguments.split(u' '), m_folder.path()), "output");
     }
 
     void missingStores()

@@ -28,20 +28,19 @@ class TestDictionaryRealData : public QObject
         m_tables->words.moveFirst();
         WordSearch search(*m_tables);
         QStringList shown;
-        for (int press = 0; press < 3; ++press) {
-            const WordSearch::Kind kind = press == 0 ? WordSearch::FromStart : WordSearch::Onwards;
+        for (const WordSearch::Kind kind :
+             {WordSearch::FromStart, WordSearch::Onwards, WordSearch::Onwards}) {
             const bool found =
                 english ? search.findEnglish(text, kind) : search.findPinyin(text, kind);
-            shown << u"%1 %2 %3"_s.arg(found)
-                         .arg(m_tables->words.currentRowId())
-                         .arg(search.text9Field());
+            shown << u"%1 %2 "_s.arg(found).arg(m_tables->words.currentRowId()) +
+                         search.text9Field();
         }
         m_tables->words.setSearchIndexEnabled(true);
         return shown;
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         const QString folder = QStringLiteral(ORDBOK_PROGRAM_DIR);
         for (QLatin1StringView store :
@@ -49,12 +48,8 @@ private slots:
             if (!QFile::exists(Tables::storePath(folder, store)))
                 QSKIP("the program folder has no stores yet (build ordbok_data)");
         }
-    }
-
-    void init()
-    {
         m_tables = std::make_unique<DictionaryTables>();
-        QVERIFY(m_tables->open(QStringLiteral(ORDBOK_PROGRAM_DIR)));
+        QVERIFY(m_tables->open(folder));
         QVERIFY(m_tables->words.usesSearchIndex());
     }
 
@@ -91,9 +86,9 @@ private slots:
     {
         QFETCH(QString, store);
         QFETCH(QString, field);
-        SqliteConnection connection(
-            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), QLatin1StringView(store.toLatin1())),
-            SqliteConnection::Mode::ReadOnly);
+        SqliteConnection connection(Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR),
+                                                      QLatin1StringView(store.toLatin1())),
+                                    SqliteConnection::Mode::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.exec(u"SELECT %1 FROM %2"_s.arg(field, Tables::tableName)));
         // Left as they are by design: syllables opening with a capital vowel ("E2 guo2"), and

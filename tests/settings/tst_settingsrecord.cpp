@@ -1,8 +1,6 @@
-#include "settings/mainwindowsettings.h"
 #include "settings/settingsrecord.h"
 #include "tests/common/files.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,16 +12,10 @@ class TestSettingsRecord : public QObject
 {
     Q_OBJECT
 
-    QString file() const { return QDir(m_dir->path()).filePath(SettingsRecord::fileName); }
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
+    QString file() const { return m_dir.filePath(SettingsRecord::fileName); }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-    }
-
     void writtenBytesAreTheLayout()
     {
         SettingsRecord record;
@@ -37,7 +29,7 @@ private slots:
                                            {F::autoStartEnglish, u"1"_s},
                                            {F::codeFontName, u"MS Song"_s}})
             QVERIFY(record.setValue(field, value));
-        QVERIFY(record.write(m_dir->path()));
+        QVERIFY(record.write(m_dir.path()));
 
         QByteArray expected(SettingsRecord::recordLength, ' ');
         expected.replace(0, 5, "1    ");
@@ -58,39 +50,14 @@ private slots:
             QVERIFY(written.setValue(F(i), QString::number(i)));
         QVERIFY(written.setValue(F::backgroundPath, u"/home/åsa/bilder/bakgrund.gif"_s));
         QVERIFY(written.setValue(F::pageFontName, u"宋体"_s));
-        QVERIFY(written.write(m_dir->path()));
+        QVERIFY(written.write(m_dir.path()));
         QCOMPARE(TestFiles::read(file()).size(), SettingsRecord::recordLength);
         SettingsRecord read;
-        QVERIFY(read.read(m_dir->path()));
+        QVERIFY(read.read(m_dir.path()));
         for (int i = 0; i < F::FieldCount; ++i)
             QCOMPARE(read.value(F(i)), written.value(F(i)));
         QCOMPARE(read.value(F::codeFontSize), u"30"_s);
         QCOMPARE(read.value(F::pageFontName), u"宋体"_s);
-    }
-
-    void shortLongAndMissingFiles()
-    {
-        QVERIFY(TestFiles::write(file(), "1    1 Arial     12")); // ends inside mainFontSize
-        SettingsRecord record;
-        record.setValue(F::autoStartEnglish, u"1"_s); // a stale value must go
-        QVERIFY(record.read(m_dir->path()));
-        QCOMPARE(record.value(F::mainFontName), u"Arial"_s);
-        QCOMPARE(record.value(F::mainFontSize), u"12"_s);
-        QCOMPARE(record.value(F::autoStartEnglish), QString());
-
-        // Written back, whatever the file holds beyond the fields stays.
-        const QByteArray rest = QByteArray(SettingsRecord::recordLength - 418, 'x') + "record 2";
-        QVERIFY(TestFiles::write(file(), QByteArray(SettingsRecord::fieldsLength, 'y') + rest));
-        QVERIFY(record.read(m_dir->path()));
-        QVERIFY(record.setValue(F::simplifiedOn, u"0"_s));
-        QVERIFY(record.write(m_dir->path()));
-        const QByteArray bytes = TestFiles::read(file());
-        QCOMPARE(bytes.left(7), "0    yy"_ba);
-        QCOMPARE(bytes.mid(SettingsRecord::fieldsLength), rest);
-
-        QVERIFY(QFile::remove(file()));
-        QVERIFY(!record.read(m_dir->path()));
-        QCOMPARE(record.toBytes(), QByteArray(SettingsRecord::fieldsLength, ' '));
     }
 
     void setValueRefusesWhatDoesNotFit_data()
@@ -139,52 +106,6 @@ private slots:
         QCOMPARE(boolean(u"-1"_s), std::optional<bool>(true));
         for (const QString &text : {QString(), u"Ja"_s, u"Tru"_s})
             QCOMPARE(boolean(text), std::nullopt);
-    }
-
-    void mainWindowSettings()
-    {
-        // simplified, radicals on, font, size, on top, auto lookup, auto-start English and
-        // Swedish, background; "-" for a field that did not read and keeps the default.
-        const auto read = [](const SettingsRecord &record) {
-            const MainWindowSettings s = MainWindowSettings::read(record);
-            const auto text = [](const auto &value) {
-                return value ? QString::number(*value) : u"-"_s;
-            };
-            return QStringList{text(s.simplified),
-                               QString::number(s.radicalsOn),
-                               s.fontName,
-                               text(s.fontSize),
-                               text(s.alwaysOnTop),
-                               text(s.autoLookup),
-                               QString::number(s.autoStartEnglish),
-                               QString::number(s.autoStartSwedish),
-                               s.backgroundPath}
-                .join(u' ');
-        };
-        SettingsRecord record;
-        QCOMPARE(read(record), u"- 1  - - - 0 0 "_s);
-        for (const auto &[field, value] : {std::pair{F::simplifiedOn, u"x"_s},
-                                           {F::mainFontSize, u"0"_s},
-                                           {F::alwaysOnTop, u"Ja"_s},
-                                           {F::autoLookupOn, u"12pt"_s},
-                                           {F::autoStartSwedish, u"1"_s},
-                                           {F::backgroundPath, u"/bg/2.gif"_s}})
-            QVERIFY(record.setValue(field, value));
-        QCOMPARE(read(record), u"- 1  - - - 0 1 /bg/2.gif"_s);
-
-        // The English window writes its own auto-start and keeps the Swedish one; the
-        // background is stored when it is chosen, not here.
-        MainWindowSettings s = MainWindowSettings::read(record);
-        s.simplified = true;
-        s.radicalsOn = false;
-        s.fontName = u"MS Song"_s;
-        s.fontSize = 10.5;
-        s.alwaysOnTop = true;
-        s.autoLookup = false;
-        s.autoStartEnglish = true;
-        s.backgroundPath = u"/elsewhere.gif"_s;
-        s.write(record);
-        QCOMPARE(read(record), u"1 0 MS Song 10.5 1 0 1 1 /bg/2.gif"_s);
     }
 };
 

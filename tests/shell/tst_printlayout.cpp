@@ -1,4 +1,5 @@
 #include "shell/capturefiles.h"
+#include "shell/pictureprinter.h"
 #include "shell/printlayout.h"
 
 #include <QDir>
@@ -35,9 +36,8 @@ private slots:
     void pageShape();
     void place_data();
     void place();
-    void pictureFitsItsCell_data();
-    void pictureFitsItsCell();
-    void captureNumbering();
+    void screenPicture_data();
+    void screenPicture();
     void counterAtItsEdges();
     void picturesInNaturalOrder();
 };
@@ -74,6 +74,8 @@ void TestPrintLayout::pageShape()
     QCOMPARE(layout.pageCount(rows * 2 + 1), 2);
 }
 
+// Square pictures fill their cell: columns 8.15 apart from 1.5, rows 5.1 apart from 0.3; other
+// shapes are centred in it.
 void TestPrintLayout::place_data()
 {
     QTest::addColumn<int>("k");
@@ -81,78 +83,47 @@ void TestPrintLayout::place_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<bool>("newPage");
+    QTest::addColumn<QSizeF>("picture");
+    QTest::addColumn<QRectF>("rect");
 
-    QTest::newRow("first") << 0 << 0 << 0 << 0 << false;
-    QTest::newRow("second, beside it") << 1 << 0 << 0 << 1 << false;
-    QTest::newRow("third, next row") << 2 << 0 << 1 << 0 << false;
-    QTest::newRow("sixth, last of page") << 5 << 0 << 2 << 1 << false;
-    QTest::newRow("seventh, new page") << 6 << 1 << 0 << 0 << true;
-    QTest::newRow("thirteenth") << 12 << 2 << 0 << 0 << true;
-    QTest::newRow("fourteenth") << 13 << 2 << 0 << 1 << false;
+    const QSizeF square(100, 100);
+    QTest::newRow("first") << 0 << 0 << 0 << 0 << false << square << QRectF(1.5, 0.3, 7.85, 7.85);
+    QTest::newRow("second, beside it") << 1 << 0 << 0 << 1 << false << square
+                                       << QRectF(9.65, 0.3, 7.85, 7.85);
+    QTest::newRow("third, next row") << 2 << 0 << 1 << 0 << false << square
+                                     << QRectF(1.5, 5.4, 7.85, 7.85);
+    QTest::newRow("sixth, last of page") << 5 << 0 << 2 << 1 << false << square
+                                         << QRectF(9.65, 10.5, 7.85, 7.85);
+    QTest::newRow("seventh, new page") << 6 << 1 << 0 << 0 << true << square
+                                       << QRectF(1.5, 0.3, 7.85, 7.85);
+    QTest::newRow("thirteenth") << 12 << 2 << 0 << 0 << true << square << QRectF(1.5, 0.3, 7.85, 7.85);
+    QTest::newRow("wide, centred down") << 0 << 0 << 0 << 0 << false << QSizeF(400, 300)
+                                        << QRectF(1.5, 0.3 + 0.98125, 7.85, 5.8875);
+    QTest::newRow("tall, centred across") << 0 << 0 << 0 << 0 << false << QSizeF(300, 400)
+                                          << QRectF(1.5 + 0.98125, 0.3, 5.8875, 7.85);
+    QTest::newRow("capture strip") << 0 << 0 << 0 << 0 << false << QSizeF(1200, 400)
+                                   << QRectF(1.5, 0.3 + 7.85 / 3, 7.85, 7.85 / 3);
+    QTest::newRow("no height") << 0 << 0 << 0 << 0 << false << QSizeF(400, 0)
+                               << QRectF(1.5 + 7.85 / 2, 0.3 + 7.85 / 2, 0, 0);
 }
 
 void TestPrintLayout::place()
 {
     QFETCH(int, k);
-    QFETCH(int, page);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(bool, newPage);
-
-    const PrintLayout layout(kA4Printable);
-    const PicturePlace place = layout.place(k, QSizeF(100, 100));
-    QCOMPARE(place.page, page);
-    QCOMPARE(place.row, row);
-    QCOMPARE(place.column, column);
-    QCOMPARE(layout.startsPage(k), newPage);
-    // Square pictures fill their cell: columns 8.15 apart from 1.5, rows 5.1 apart from 0.3.
-    QCOMPARE(place.rect, QRectF(1.5 + column * 8.15, 0.3 + row * 5.1, 7.85, 7.85));
-}
-
-void TestPrintLayout::pictureFitsItsCell_data()
-{
-    QTest::addColumn<QSizeF>("picture");
-    QTest::addColumn<QRectF>("rect");
-
-    QTest::newRow("wide, centred down")
-        << QSizeF(400, 300) << QRectF(1.5, 0.3 + 0.98125, 7.85, 5.8875);
-    QTest::newRow("tall, centred across")
-        << QSizeF(300, 400) << QRectF(1.5 + 0.98125, 0.3, 5.8875, 7.85);
-    QTest::newRow("capture strip")
-        << QSizeF(1200, 400) << QRectF(1.5, 0.3 + 7.85 / 3, 7.85, 7.85 / 3);
-    QTest::newRow("no height") << QSizeF(400, 0) << QRectF(1.5 + 7.85 / 2, 0.3 + 7.85 / 2, 0, 0);
-}
-
-void TestPrintLayout::pictureFitsItsCell()
-{
     QFETCH(QSizeF, picture);
     QFETCH(QRectF, rect);
-
-    const QRectF drawn = PrintLayout(kA4Printable).place(0, picture).rect;
-    QVERIFY2(
-        qAbs(drawn.x() - rect.x()) < kCloseEnough && qAbs(drawn.y() - rect.y()) < kCloseEnough &&
-            qAbs(drawn.width() - rect.width()) < kCloseEnough &&
-            qAbs(drawn.height() - rect.height()) < kCloseEnough,
-        qPrintable(
-            u"%1 %2 %3 %4"_s.arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
-}
-
-// The first capture of a run is 0.bmp; the print window sets the counter back to 1, so the
-// next capture replaces 1.bmp. temp/ is made when missing.
-void TestPrintLayout::captureNumbering()
-{
-    QTemporaryDir program;
-    CaptureFiles files(program.path());
-    const QImage red = filled({30, 20}, Qt::red);
-    const QImage small = filled({10, 10}, Qt::blue);
-
-    QCOMPARE(files.save(red), program.filePath(u"temp/0.bmp"_s));
-    QCOMPARE(files.save(red), program.filePath(u"temp/1.bmp"_s));
-    files.setCounter(1);
-    QCOMPARE(files.save(small), program.filePath(u"temp/1.bmp"_s));
-    QCOMPARE(QImage(program.filePath(u"temp/1.bmp"_s)).size(), QSize(10, 10));
-    QCOMPARE(QImage(program.filePath(u"temp/0.bmp"_s)).pixelColor(0, 0), QColor(Qt::red));
-    QCOMPARE(files.counter(), 2);
+    const PrintLayout layout(kA4Printable);
+    const PicturePlace place = layout.place(k, picture);
+    QTEST(place.page, "page");
+    QTEST(place.row, "row");
+    QTEST(place.column, "column");
+    QTEST(layout.startsPage(k), "newPage");
+    const QRectF &drawn = place.rect;
+    QVERIFY2(qAbs(drawn.x() - rect.x()) < kCloseEnough && qAbs(drawn.y() - rect.y()) < kCloseEnough
+                 && qAbs(drawn.width() - rect.width()) < kCloseEnough
+                 && qAbs(drawn.height() - rect.height()) < kCloseEnough,
+             qPrintable(u"%1 %2 %3 %4"_s.arg(drawn.x()).arg(drawn.y()).arg(drawn.width())
+                            .arg(drawn.height())));
 }
 
 // Past 32767 the numbering starts again at 0; a capture that cannot be written keeps its number.
@@ -185,6 +156,35 @@ void TestPrintLayout::picturesInNaturalOrder()
         names.append(QFileInfo(path).fileName());
     QCOMPARE(names, QStringList({u"2.bmp"_s, u"10.bmp"_s, u"a.gif"_s, u"b.JPG"_s, u"c.tif"_s}));
     QVERIFY(CaptureFiles::pictures(folder.filePath(u"missing"_s)).isEmpty());
+}
+
+// The editor's picture: 2000 twips from the corner at its size on the screen, shrunk to fit.
+void TestPrintLayout::screenPicture_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QRect>("drawn"); // on a page of 816 x 1056 pixels at 96 dpi
+
+    QTest::newRow("as on the screen") << QSize(400, 300) << 1.0 << QRect(133, 133, 400, 300);
+    QTest::newRow("taken at 2x") << QSize(800, 600) << 2.0 << QRect(133, 133, 400, 300);
+    QTest::newRow("too wide") << QSize(2732, 300) << 1.0 << QRect(133, 133, 683, 75);
+}
+
+void TestPrintLayout::screenPicture()
+{
+    QFETCH(QSize, picture);
+    QFETCH(qreal, ratio);
+    QFETCH(QRect, drawn);
+    QImage captured = filled(picture, Qt::red);
+    captured.setDevicePixelRatio(ratio);
+    QImage page = filled({816, 1056}, Qt::white);
+    page.setDotsPerMeterX(3780); // 96 dpi
+    page.setDotsPerMeterY(3780);
+    QVERIFY(printScreenPicture(page, captured));
+    const auto isRed = [&page](QPoint p) { return page.pixelColor(p) == QColor(Qt::red); };
+    QVERIFY(isRed(drawn.topLeft() + QPoint(2, 2)) && isRed(drawn.bottomRight() - QPoint(2, 2)));
+    QVERIFY(!isRed(drawn.topLeft() - QPoint(2, 2)) && !isRed(drawn.bottomRight() + QPoint(3, 3)));
+    QVERIFY(!printScreenPicture(page, QImage()));
 }
 
 QTEST_GUILESS_MAIN(TestPrintLayout)

@@ -43,11 +43,9 @@ private slots:
     void typing();
     void fontSize_data();
     void fontSize();
-    void coloursAndHelp();
-    void swedishColoursKept_data();
-    void swedishColoursKept();
-    void copyAsUnicode();
-    void saveAsText();
+    void coloursKept_data();
+    void coloursKept();
+    void unicodeCopyAndSave();
     void printsWrappedPages();
 
 private:
@@ -77,8 +75,8 @@ void TestPinyinEditor::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     m_settings = std::make_unique<SettingsStore>(m_folder->path());
-    m_context = std::make_unique<ProgramContext>(
-        ProgramContext{m_folder->path(), *m_settings, m_tables});
+    m_context =
+        std::make_unique<ProgramContext>(ProgramContext{m_folder->path(), *m_settings, m_tables});
 }
 
 void TestPinyinEditor::cleanup()
@@ -171,42 +169,22 @@ void TestPinyinEditor::fontSize()
     QCOMPARE(text1->text().trimmed(), size == 18 ? u"18"_s : entered.trimmed());
 }
 
-void TestPinyinEditor::coloursAndHelp()
-{
-    QVERIFY(open(Language::English));
-    auto *map = control<ColourMap>(u"pCol"_s);
-    // Halfway down the left edge is pure red; the bottom of the grey strip black.
-    QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(0, map->height() / 2));
-    QVERIFY(near(m_text2->palette().color(QPalette::Text), Qt::red));
-    QVERIFY(near(control<QFrame>(u"Shape2"_s)->palette().color(QPalette::Window), Qt::red));
-    control<QRadioButton>(u"Op_1"_s)->click();
-    QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(map->width() - 2, map->height() - 1));
-    QVERIFY(near(m_text2->palette().color(QPalette::Base), Qt::black));
-    QVERIFY(near(m_text2->palette().color(QPalette::Text), Qt::red));
-
-    auto *help = control<QPlainTextEdit>(u"Text14"_s);
-    control<QCheckBox>(u"Check1"_s)->click();
-    QVERIFY(help->isVisible() && !m_text2->isVisible());
-    QVERIFY(help->toPlainText().contains(u"a1"_s));
-    control<QCheckBox>(u"Check1"_s)->click();
-    QVERIFY(!help->isVisible() && m_text2->isVisible());
-}
-
-void TestPinyinEditor::swedishColoursKept_data()
+void TestPinyinEditor::coloursKept_data()
 {
     QTest::addColumn<QString>("storedBack");
     QTest::addColumn<QString>("storedText");
     QTest::addColumn<QColor>("back"); // invalid: the window's own
     QTest::addColumn<QColor>("text");
-    QTest::newRow("red on white") << u"16777215"_s << u"255"_s << QColor(Qt::white) << QColor(Qt::red);
-    QTest::newRow("blue is the high byte") << u"16711680"_s << u"0"_s << QColor(Qt::blue)
-                                           << QColor(Qt::black);
+    QTest::newRow("red on white") << u"16777215"_s << u"255"_s << QColor(Qt::white)
+                                  << QColor(Qt::red);
+    QTest::newRow("blue is the high byte")
+        << u"16711680"_s << u"0"_s << QColor(Qt::blue) << QColor(Qt::black);
     QTest::newRow("empty fields") << QString() << QString() << QColor() << QColor();
     QTest::newRow("negative, text") << u"-16777216"_s << u"gr\u00F6n"_s << QColor() << QColor();
     QTest::newRow("above white, fraction") << u"16777216"_s << u"1.5"_s << QColor() << QColor();
 }
 
-void TestPinyinEditor::swedishColoursKept()
+void TestPinyinEditor::coloursKept()
 {
     QFETCH(QString, storedBack);
     QFETCH(QString, storedText);
@@ -223,10 +201,20 @@ void TestPinyinEditor::swedishColoursKept()
     QCOMPARE(shown.color(QPalette::Base), back.isValid() ? back : own.color(QPalette::Base));
     QCOMPARE(shown.color(QPalette::Text), text.isValid() ? text : own.color(QPalette::Text));
 
-    // A colour picked is there when the window opens again, also after a restart.
+    // A pick from the map: red halfway down the left edge, for the back with Op(1) on.
     control<QRadioButton>(u"Op_1"_s)->click();
     auto *map = control<ColourMap>(u"pCol"_s);
     QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(0, map->height() / 2));
+    QVERIFY(near(control<QFrame>(u"Shape2"_s)->palette().color(QPalette::Window), Qt::red));
+    QCOMPARE(m_text2->palette().color(QPalette::Text), shown.color(QPalette::Text));
+    // Help shows its text in place of Text2, and back.
+    auto *help = control<QPlainTextEdit>(u"Text14"_s);
+    control<QCheckBox>(u"Check1"_s)->click();
+    QVERIFY(help->isVisible() && !m_text2->isVisible() && help->toPlainText().contains(u"a1"_s));
+    control<QCheckBox>(u"Check1"_s)->click();
+    QVERIFY(!help->isVisible() && m_text2->isVisible());
+
+    // The colour is there when the window opens again, also after a restart.
     m_window->close();
     m_settings->record().setValue(SettingsRecord::pinyinBackColor, QString());
     QVERIFY(m_settings->load());
@@ -234,43 +222,34 @@ void TestPinyinEditor::swedishColoursKept()
     QVERIFY(near(QColor(stored & 0xFF, stored >> 8 & 0xFF, stored >> 16), Qt::red)); // low byte
     QVERIFY(open(Language::Swedish));
     QVERIFY(near(m_text2->palette().color(QPalette::Base), Qt::red));
-
     // The English window neither reads nor writes the colours.
     QVERIFY(open(Language::English));
-    QCOMPARE(m_text2->palette().color(QPalette::Base),
-             own.color(QPalette::Base));
+    QCOMPARE(m_text2->palette().color(QPalette::Base), own.color(QPalette::Base));
 }
 
-void TestPinyinEditor::copyAsUnicode()
+// Text leaving the window has standard Unicode tone marks; inside, the font's encoding stays.
+void TestPinyinEditor::unicodeCopyAndSave()
 {
     QVERIFY(open(Language::English));
-    QApplication::clipboard()->setText(u"old"_s);
-    type(u"ni3| ha3|o"_s);
+    type(u"ni3| ha3|o ly3| lu:4|"_s);
     QTest::keyClick(m_text2, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QApplication::clipboard()->text(), u"n\u01D0 h\u01CEo"_s);
-
-    // A selection is copied alone; the text in the window keeps the font's encoding.
+    QCOMPARE(QApplication::clipboard()->text(), u"n\u01D0 h\u01CEo l\u01DA l\u01DC"_s);
     QTextCursor cursor = m_text2->textCursor();
     cursor.setPosition(0);
-    cursor.setPosition(2, QTextCursor::KeepAnchor);
+    cursor.setPosition(2, QTextCursor::KeepAnchor); // a selection is copied alone
     m_text2->setTextCursor(cursor);
     m_window->findChild<QAction *>(u"copyUnicode"_s)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), u"n\u01D0"_s);
-    QCOMPARE(m_text2->toPlainText(), u"n\u00ED h\u00E2o"_s);
-}
+    QCOMPARE(m_text2->toPlainText(), u"n\u00ED h\u00E2o l\u00FB l\u00FC"_s);
 
-void TestPinyinEditor::saveAsText()
-{
-    QVERIFY(open(Language::Swedish));
-    type(u"ly3| lu:4|\rA4|"_s);
     const QString path = m_folder->filePath(u"pinyin.txt"_s);
     QVERIFY(TestFiles::write(path, QByteArray(200, 'x')));
     QCOMPARE(m_window->saveAsText(path), QString());
-    QCOMPARE(TestFiles::read(path), u"l\u01DA l\u01DC\n\u00C0"_s.toUtf8());
-
+    const QByteArray saved = u"n\u01D0 h\u01CEo l\u01DA l\u01DC"_s.toUtf8();
+    QCOMPARE(TestFiles::read(path), saved);
     // Where nothing can be written the error is told and the file stays as it was.
     QVERIFY(!m_window->saveAsText(path + u"/inside.txt"_s).isEmpty());
-    QCOMPARE(TestFiles::read(path), u"l\u01DA l\u01DC\n\u00C0"_s.toUtf8());
+    QCOMPARE(TestFiles::read(path), saved);
 }
 
 void TestPinyinEditor::printsWrappedPages()

@@ -44,8 +44,6 @@ private slots:
     void grid();
     void click_data();
     void click();
-    void clickBesideCells();
-    void toolTip();
 };
 
 void TestRadicalCharts::grid()
@@ -63,25 +61,21 @@ void TestRadicalCharts::grid()
     QCOMPARE(radicalsByForm[3].size(), std::size_t(23));
     QCOMPARE(radicalsByForm[4].size(), std::size_t(5));
     QCOMPARE(radicalsByForm[5], (std::set<int>{122, 123}));
-    // A radical with a third shape has a second one too.
-    for (int form = 3; form <= 5; ++form) {
-        for (const int radical : radicalsByForm[form])
-            QVERIFY(radicalsByForm[form - 1].count(radical));
-    }
     const RadicalChartGrid traditional(RadicalChart::Traditional);
     QCOMPARE(traditional.cells().size(), 214);
     QCOMPARE(traditional.cells().last().glyph, char32_t(0x2FD5)); // ⿕, the Kangxi 214
     // Kangxi stroke groups at their edges, 骨 filed under 10 (Unihan counts it 9).
-    for (const auto &[radical, strokes] : {std::pair{1, 1}, {6, 1}, {7, 2}, {188, 10}, {213, 16},
-                                          {214, 17}, {0, 0}, {215, 0}})
+    for (const auto &[radical, strokes] :
+         {std::pair{1, 1}, {6, 1}, {7, 2}, {188, 10}, {213, 16}, {214, 17}, {0, 0}, {215, 0}})
         QCOMPARE(RadicalChartGrid::strokeCount(radical), strokes);
 }
 
 void TestRadicalCharts::click_data()
 {
     QTest::addColumn<bool>("simplified");
-    QTest::addColumn<int>("radical");
-    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("radical");    // 0: no radical is picked and the chart stays
+    QTest::addColumn<int>("form");       // of the cell clicked in its middle; 0: click "at"
+    QTest::addColumn<QPointF>("at");     // twips
     QTest::addColumn<QSize>("resizeTo"); // empty: the chart's own size
 
     const QSize natural;
@@ -89,12 +83,23 @@ void TestRadicalCharts::click_data()
         const QByteArray at = size.isEmpty() ? "natural size"
                                              : QByteArray::number(size.width()) + "x" +
                                                    QByteArray::number(size.height());
-        QTest::addRow("traditional 1, %s", at.constData()) << false << 1 << 1 << size;
-        QTest::addRow("traditional 214, %s", at.constData()) << false << 214 << 1 << size;
-        QTest::addRow("simplified 214, %s", at.constData()) << true << 214 << 1 << size;
-        QTest::addRow("simplified del5 123, %s", at.constData()) << true << 123 << 5 << size;
-        QTest::addRow("simplified del2 4, %s", at.constData()) << true << 4 << 2 << size;
+        QTest::addRow("traditional 1, %s", at.constData()) << false << 1 << 1 << QPointF() << size;
+        QTest::addRow("traditional 214, %s", at.constData())
+            << false << 214 << 1 << QPointF() << size;
+        QTest::addRow("simplified 214, %s", at.constData())
+            << true << 214 << 1 << QPointF() << size;
+        QTest::addRow("simplified del5 123, %s", at.constData())
+            << true << 123 << 5 << QPointF() << size;
+        QTest::addRow("simplified del2 4, %s", at.constData())
+            << true << 4 << 2 << QPointF() << size;
     }
+    QTest::newRow("gap between cells") << false << 0 << 0 << QPointF(2337, 200) << natural;
+    QTest::newRow("where a 215th would be") << false << 0 << 0 << QPointF(7000, 5600) << natural;
+    QTest::newRow("beside the picture")
+        << false << 0 << 0 << QPointF(8400, 100) << QSize(1500, 600);
+    // Columns 3 and 4 share x 1160 to 1205: the nearer middle wins.
+    QTest::newRow("overlap, nearer 3") << false << 3 << 0 << QPointF(1170, 300) << natural;
+    QTest::newRow("overlap, nearer 4") << false << 4 << 0 << QPointF(1200, 300) << natural;
 }
 
 void TestRadicalCharts::click()
@@ -102,6 +107,7 @@ void TestRadicalCharts::click()
     QFETCH(bool, simplified);
     QFETCH(int, radical);
     QFETCH(int, form);
+    QFETCH(QPointF, at);
     QFETCH(QSize, resizeTo);
 
     const RadicalChart chart = simplified ? RadicalChart::Simplified : RadicalChart::Traditional;
@@ -117,62 +123,35 @@ void TestRadicalCharts::click()
     // The picture keeps its proportions and fills the view's width or height.
     const qreal scale = std::min(qreal(view->width()) / grid.size().width(),
                                  qreal(view->height()) / grid.size().height());
-    const QPointF twips = form == 1 ? mainCellMiddle(radical) : otherShapeMiddle(grid, radical, form);
+    if (form == 1)
+        at = mainCellMiddle(radical);
+    else if (form > 1)
+        at = otherShapeMiddle(grid, radical, form);
     QSignalSpy picked(window.data(), &RadicalChartWindow::radicalPicked);
+    const QPoint point = (at * scale).toPoint();
+    if (radical > 0) { // the cell's tooltip names it
+        QHelpEvent hover(QEvent::ToolTip, point, view->mapToGlobal(point));
+        QCoreApplication::sendEvent(view, &hover);
+        const int strokes = RadicalChartGrid::strokeCount(radical);
+        QString tip = u"Radical %1, %2 stroke"_s.arg(radical).arg(strokes);
+        tip += strokes == 1 ? QString() : u"s"_s;
+        if (form > 1)
+            tip += u"\n(another shape of radical %1)"_s.arg(radical);
+        QCOMPARE(QToolTip::text(), tip);
+    }
 
-    QTest::mouseClick(view, Qt::LeftButton, {}, (twips * scale).toPoint());
+    QTest::mouseClick(view, Qt::LeftButton, {}, point);
 
-    QCOMPARE(picked.size(), 1);
-    QCOMPARE(picked.first().first().toInt(), radical);
-    QTRY_VERIFY(window.isNull() || !window->isVisible());
+    if (radical == 0) {
+        QCOMPARE(picked.size(), 0);
+        QVERIFY(window->isVisible());
+    } else {
+        QCOMPARE(picked.size(), 1);
+        QCOMPARE(picked.first().first().toInt(), radical);
+        QCOMPARE(window->selectedRadical(), radical);
+        QTRY_VERIFY(window.isNull() || !window->isVisible());
+    }
     delete window.data();
-}
-
-void TestRadicalCharts::clickBesideCells()
-{
-    RadicalChartWindow window(RadicalChart::Traditional, QStringLiteral(ORDBOK_PROGRAM_DIR));
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    window.resize(1400, 600); // room to the right of the picture
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    RadicalChartView *view = window.picture();
-    const qreal scale = qreal(view->height()) / view->grid().size().height();
-    QSignalSpy picked(&window, &RadicalChartWindow::radicalPicked);
-
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(view->width() - 2, 5)); // beside it
-    QTest::mouseClick(view, Qt::LeftButton, {}, (QPointF(2337, 200) * scale).toPoint()); // gap
-    QTest::mouseClick(view, Qt::LeftButton, {}, (QPointF(7000, 5600) * scale).toPoint()); // no 215
-    QTest::mouseClick(view, Qt::RightButton, {}, (mainCellMiddle(1) * scale).toPoint());
-    QCOMPARE(picked.size(), 0);
-    QVERIFY(window.isVisible());
-    // Where two cells overlap the nearer middle wins: columns 3 and 4 share x 1160 to 1205.
-    QTest::mouseClick(view, Qt::LeftButton, {}, (QPointF(1170, 300) * scale).toPoint());
-    QVERIFY(!window.isVisible()); // a pick closes the chart
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(view, Qt::LeftButton, {}, (QPointF(1200, 300) * scale).toPoint());
-    QCOMPARE(picked.size(), 2);
-    QCOMPARE(picked.at(0).first().toInt(), 3);
-    QCOMPARE(picked.at(1).first().toInt(), 4);
-    QCOMPARE(window.selectedRadical(), 4);
-}
-
-void TestRadicalCharts::toolTip()
-{
-    RadicalChartWindow window(RadicalChart::Simplified, QStringLiteral(ORDBOK_PROGRAM_DIR));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    RadicalChartView *view = window.picture();
-    const qreal scale = qreal(view->width()) / view->grid().size().width();
-    const auto tipAt = [view](QPointF point) {
-        QHelpEvent event(QEvent::ToolTip, point.toPoint(), view->mapToGlobal(point.toPoint()));
-        QCoreApplication::sendEvent(view, &event);
-        return QToolTip::text();
-    };
-    QCOMPARE(tipAt(mainCellMiddle(214) * scale), u"Radical 214, 17 strokes"_s);
-    QCOMPARE(tipAt(mainCellMiddle(1) * scale), u"Radical 1, 1 stroke"_s);
-    QCOMPARE(tipAt(otherShapeMiddle(view->grid(), 85, 2) * scale),
-             u"Radical 85, 4 strokes\n(another shape of radical 85)"_s);
 }
 
 QTEST_MAIN(TestRadicalCharts)
