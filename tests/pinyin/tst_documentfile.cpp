@@ -5,11 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using namespace Qt::StringLiterals;
 using DocumentFile::Problem;
 
@@ -22,7 +17,6 @@ private slots:
     void read();
     void read_missingOrTooLarge();
     void write_roundTrip();
-    void write_failureKeepsTheOldFile();
     void wrap_data();
     void wrap();
     void paginate();
@@ -89,28 +83,6 @@ void TestDocumentFile::write_roundTrip()
     QCOMPARE(DocumentFile::read(path).text, text);
     QCOMPARE(DocumentFile::write(m_dir.filePath(u"no/such/folder.txt"_s), text).problem,
              Problem::NotWritten);
-}
-
-// A disk that fills up half-way: the earlier file must come through whole.
-void TestDocumentFile::write_failureKeepsTheOldFile()
-{
-#ifdef Q_OS_LINUX
-    const QString path = m_dir.filePath(u"kept.txt"_s);
-    QVERIFY(TestFiles::write(path, "the old document"));
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const DocumentFile::Result result = DocumentFile::write(path, QString(10000, u'中'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    QCOMPARE(result.problem, Problem::NotWritten);
-    QVERIFY(!result.detail.isEmpty());
-    QCOMPARE(TestFiles::read(path), QByteArray("the old document"));
-#else
-    QSKIP("needs a file size limit");
-#endif
 }
 
 // Printed text, one character one unit wide.
