@@ -5,6 +5,7 @@
 #include "windows/cedictimport/cedictimporttexts.h"
 
 #include "shell/tiledsurface.h"
+#include "shell/named.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,13 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Object>
-Object *named(Object *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
 
 QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
 {

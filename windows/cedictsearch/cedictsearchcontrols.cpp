@@ -3,6 +3,7 @@
 #include "windows/cedictsearch/cedictsearchwindow.h"
 
 #include "windows/cedictsearch/cedictsearchtexts.h"
+#include "shell/named.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -15,16 +16,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-template <typename Object> Object *named(Object *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
-
-} // namespace
 
 void CedictSearchWindow::buildControls()
 {

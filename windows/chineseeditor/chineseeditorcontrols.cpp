@@ -4,6 +4,7 @@
 
 #include "platform/programfonts.h"
 #include "shell/tiledsurface.h"
+#include "shell/named.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -21,13 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QFont chineseFont(int pointSize)
 {

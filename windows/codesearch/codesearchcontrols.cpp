@@ -3,6 +3,7 @@
 #include "windows/codesearch/codesearchwindow.h"
 
 #include "shell/tiledsurface.h"
+#include "shell/named.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -14,17 +15,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-template <typename Object>
-Object *named(Object *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
-
-} // namespace
 
 void CodeSearchWindow::buildControls()
 {

@@ -4,6 +4,7 @@
 
 #include "platform/programfonts.h"
 #include "shell/tiledsurface.h"
+#include "shell/named.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,13 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Object>
-Object *named(Object *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
 
 QLineEdit *characterBox(const QString &name, QWidget *parent, int pixelSize)
 {

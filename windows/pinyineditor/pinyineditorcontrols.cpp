@@ -5,6 +5,7 @@
 #include "platform/programfonts.h"
 #include "shell/tiledsurface.h"
 #include "windows/pinyineditor/colourmap.h"
+#include "shell/named.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -22,13 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
 {
