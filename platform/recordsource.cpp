@@ -2,6 +2,7 @@
 
 #include "platform/sqliteconnection.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -22,6 +23,34 @@ QString quoted(const QString &identifier)
     return u'"' + identifier + u'"';
 }
 
+quint32 bigEndian(const QByteArray &bytes, int offset, int size)
+{
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i)
+        value = (value << 8) | quint8(bytes[offset + i]);
+    return value;
+}
+
+// SQLite reads pages only as queries reach them, so a store cut short opens and answers the
+// first searches; its header says how long it should be.
+bool isCutShort(const QString &databaseFile)
+{
+    QFile file(databaseFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (!header.startsWith(QByteArrayView("SQLite format 3", 16)))
+        return false; // not a database at all: SQLite itself refuses it
+    if (header.size() < 100)
+        return true;
+    const quint32 pageSize = bigEndian(header, 16, 2) == 1 ? 65536 : bigEndian(header, 16, 2);
+    const quint32 pages = bigEndian(header, 28, 4);
+    // The page count is only kept by SQLite 3.7 and later, marked by a matching counter.
+    if (pages == 0 || bigEndian(header, 24, 4) != bigEndian(header, 92, 4))
+        return false;
+    return file.size() < qint64(pages) * pageSize;
+}
+
 } // namespace
 
 RecordSource::RecordSource(QObject *parent) : QObject(parent) {}
@@ -37,6 +66,10 @@ bool RecordSource::open(const QString &databaseFile, const QString &table, Mode 
     // SQLite would create a missing file; a missing store must stay missing.
     if (!QFileInfo(databaseFile).isFile()) {
         qCDebug(lcStore) << "no store at" << databaseFile;
+        return false;
+    }
+    if (isCutShort(databaseFile)) {
+        qCDebug(lcStore) << "cut short:" << databaseFile;
         return false;
     }
     m_connection = std::make_unique<SqliteConnection>(
