@@ -3,6 +3,7 @@
 #include "platform/sqliteconnection.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -23,14 +24,6 @@ QString quoted(const QString &identifier)
     return u'"' + identifier + u'"';
 }
 
-quint32 bigEndian(const QByteArray &bytes, int offset, int size)
-{
-    quint32 value = 0;
-    for (int i = 0; i < size; ++i)
-        value = (value << 8) | quint8(bytes[offset + i]);
-    return value;
-}
-
 // SQLite reads pages only as queries reach them, so a store cut short opens and answers the
 // first searches; its header says how long it should be.
 bool isCutShort(const QString &databaseFile)
@@ -43,10 +36,14 @@ bool isCutShort(const QString &databaseFile)
         return false; // not a database at all: SQLite itself refuses it
     if (header.size() < 100)
         return true;
-    const quint32 pageSize = bigEndian(header, 16, 2) == 1 ? 65536 : bigEndian(header, 16, 2);
-    const quint32 pages = bigEndian(header, 28, 4);
+    const auto field = [&header](int offset) {
+        return qFromBigEndian<quint32>(header.constData() + offset);
+    };
+    const quint16 pageField = qFromBigEndian<quint16>(header.constData() + 16);
+    const quint32 pageSize = pageField == 1 ? 65536 : pageField;
+    const quint32 pages = field(28);
     // The page count is only kept by SQLite 3.7 and later, marked by a matching counter.
-    if (pages == 0 || bigEndian(header, 24, 4) != bigEndian(header, 92, 4))
+    if (pages == 0 || field(24) != field(92))
         return false;
     return file.size() < qint64(pages) * pageSize;
 }
