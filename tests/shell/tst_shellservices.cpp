@@ -18,10 +18,8 @@ private slots:
         QTest::addColumn<int>("route");
         using R = ClipboardWatcher::Route;
         QTest::newRow("plain text") << -1 << u"water"_s << int(R::CedictSearch);
-        QTest::newRow("Chinese text") << -1 << u"中國"_s << int(R::CedictSearch);
         QTest::newRow("2000 rich") << 2000 << u"x"_s << int(R::CedictSearch);
         QTest::newRow("2001 rich") << 2001 << u"x"_s << int(R::CodeSearch);
-        QTest::newRow("2001 rich without text") << 2001 << QString() << int(R::CodeSearch);
         QTest::newRow("short rich without text") << 10 << QString() << int(R::None);
         QTest::newRow("empty") << -1 << QString() << int(R::None);
     }
@@ -30,13 +28,12 @@ private slots:
     {
         QFETCH(int, rtfLength);
         QFETCH(QString, text);
-        QFETCH(int, route);
         QMimeData data;
         if (rtfLength >= 0)
             data.setData(u"text/rtf"_s, QByteArray(rtfLength, 'r'));
         if (!text.isNull())
             data.setText(text);
-        QCOMPARE(int(ClipboardWatcher::route(&data)), route);
+        QTEST(int(ClipboardWatcher::route(&data)), "route");
     }
 };
 

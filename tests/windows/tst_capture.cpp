@@ -38,144 +38,133 @@ bool red(QColor c)
 {
     return c.red() > 180 && c.green() < 90 && c.blue() < 90;
 }
-
-int pdfPages(const QString &path)
-{
-    static const QRegularExpression page(u"/Type\\s*/Page(?![a-zA-Z])"_s);
-    return int(QString::fromLatin1(TestFiles::read(path)).count(page));
-}
 } // namespace
 
 class TestCapture : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void captureNumberingAcrossPrintWindows();
-    void secondRequestWhileBusyIsDropped();
-    void editorTextKeepsItsColour();
-    void printsSevenPicturesOnTwoPages();
+    void init()
+    {
+        m_program = std::make_unique<QTemporaryDir>();
+        m_files = std::make_unique<CaptureFiles>(m_program->path());
+    }
+
+    // 0.bmp first; each opening of the print window starts again at 1, replacing 1.bmp.
+    void captureNumberingAcrossPrintWindows()
+    {
+        CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
+        QSignalSpy captured(&printpage, &CaptureWindow::captured);
+        printpage.setText(u"水"_s);
+        QVERIFY(printpage.cmdCaptureActive_Click());
+        QVERIFY(!printpage.isVisible());
+
+        const QImage first(m_program->filePath(u"temp/0.bmp"_s));
+        QCOMPARE(first.size(), printpage.size() * kPixelRatio);
+        QVERIFY(pixelsLike(first, dark) > 0); // the character is in the picture
+        QCOMPARE(captured.count(), 1);
+        QCOMPARE(captured.at(0).at(1).toString(), m_program->filePath(u"temp/0.bmp"_s));
+
+        PrintWindow printbild(*m_files);
+        printbild.show();
+        QCOMPARE(printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s)->count(), 1);
+        printpage.setText(QString());
+        QVERIFY(printpage.cmdCaptureActive_Click());
+        QVERIFY(printpage.cmdCaptureActive_Click());
+        QCOMPARE(m_files->counter(), 3);
+        printbild.close();
+        printbild.show();
+        QCOMPARE(printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s)->count(), 3);
+        printpage.setText(u"水"_s);
+        QVERIFY(printpage.cmdCaptureActive_Click());
+        QCOMPARE(captured.count(), 4);
+        QCOMPARE(captured.at(3).at(1).toString(), m_program->filePath(u"temp/1.bmp"_s));
+        QCOMPARE(pixelsLike(QImage(m_program->filePath(u"temp/2.bmp"_s)), dark), 0);
+        QVERIFY(pixelsLike(QImage(m_program->filePath(u"temp/1.bmp"_s)), dark) > 0);
+    }
+
+    void secondRequestWhileBusyIsDropped()
+    {
+        CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
+        bool nested = true;
+        QTimer::singleShot(0, &printpage, [&] { nested = printpage.cmdCaptureActive_Click(); });
+        QVERIFY(printpage.cmdCaptureActive_Click());
+        QVERIFY(!nested);
+        QCOMPARE(m_files->counter(), 1);
+
+        QMessageBox *message = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+                message = box;
+        QVERIFY(message);
+        QCOMPARE(message->text(), u"Wait for prior operation to finish"_s);
+        message->close();
+    }
+
+    void editorTextKeepsItsColour()
+    {
+        CaptureWindow printpage2(CaptureWindow::Kind::Printpage2, *m_files);
+        QSignalSpy captured(&printpage2, &CaptureWindow::captured);
+        QFont font;
+        font.setPointSize(40);
+        QVERIFY(printpage2.captureText(u"中文 text"_s, font, Qt::red));
+        const QImage picture = captured.at(0).at(0).value<QImage>();
+        QVERIFY(pixelsLike(picture, red) > 0);
+        QCOMPARE(QImage(captured.at(0).at(1).toString()).size(), picture.size());
+    }
+
+    // A4 less 1 cm all round leaves 19.0 x 27.7 cm: six pictures a page, the seventh on page two.
+    // A file that is no picture is listed but not printed.
+    void printsSevenPicturesOnTwoPages()
+    {
+        CaptureWindow printpage2(CaptureWindow::Kind::Printpage2, *m_files); // a tall page first
+        QVERIFY(printpage2.captureText(u"中文"_s, QFont(), Qt::black));
+        CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
+        for (int i = 1; i < 7; ++i) {
+            printpage.setText(QString(QChar(0x6C34 + i)));
+            QVERIFY(printpage.cmdCaptureActive_Click());
+        }
+        QVERIFY(TestFiles::write(m_program->filePath(u"temp/junk.bmp"_s), "BM not a bitmap"));
+
+        PrintWindow printbild(*m_files);
+        printbild.show();
+        auto *thumbnails = printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s);
+        auto *fileList = printbild.findChild<QListWidget *>(u"flbSource"_s);
+        QCOMPARE(thumbnails->count(), 8);
+        QCOMPARE(fileList->count(), 8);
+        // Tall and wide pictures get icons of one size, so that the names line up under them.
+        const QList<QSize> iconSize = thumbnails->item(0)->icon().availableSizes();
+        QCOMPARE(thumbnails->item(1)->icon().availableSizes(), iconSize);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_program->filePath(u"thumbnails.pdf"_s));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        const PrintJobResult result = printbild.printThumbnails(printer);
+        QCOMPARE(result.printed, 7);
+        QCOMPARE(result.pages, 2);
+        QCOMPARE(result.unreadable, QStringList{m_program->filePath(u"temp/junk.bmp"_s)});
+        const QString pdf = QString::fromLatin1(TestFiles::read(printer.outputFileName()));
+        QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page(?![a-zA-Z])"_s)), 2);
+
+        // "Ta bort bild" with nothing chosen keeps everything; with 0.bmp chosen, deletes it.
+        auto *cmdDelete = printbild.findChild<QPushButton *>(u"cmdDelete"_s);
+        thumbnails->clearSelection();
+        cmdDelete->click();
+        QCOMPARE(fileList->count(), 8);
+        thumbnails->selectFile(m_program->filePath(u"temp/0.bmp"_s));
+        cmdDelete->click();
+        QVERIFY(!QFile::exists(m_program->filePath(u"temp/0.bmp"_s)));
+        QCOMPARE(thumbnails->count(), 7);
+        QCOMPARE(fileList->count(), 7);
+        QCOMPARE(fileList->item(0)->text(), u"1.bmp"_s);
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_program;
     std::unique_ptr<CaptureFiles> m_files;
 };
-
-void TestCapture::init()
-{
-    m_program = std::make_unique<QTemporaryDir>();
-    m_files = std::make_unique<CaptureFiles>(m_program->path());
-}
-
-// 0.bmp first; each opening of the print window starts again at 1, replacing 1.bmp.
-void TestCapture::captureNumberingAcrossPrintWindows()
-{
-    CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
-    QSignalSpy captured(&printpage, &CaptureWindow::captured);
-    printpage.setText(u"水"_s);
-    QVERIFY(printpage.cmdCaptureActive_Click());
-    QVERIFY(!printpage.isVisible());
-
-    const QImage first(m_program->filePath(u"temp/0.bmp"_s));
-    QCOMPARE(first.size(), printpage.size() * kPixelRatio);
-    QVERIFY(pixelsLike(first, dark) > 0); // the character is in the picture
-    QCOMPARE(captured.count(), 1);
-    QCOMPARE(captured.at(0).at(1).toString(), m_program->filePath(u"temp/0.bmp"_s));
-
-    PrintWindow printbild(*m_files);
-    printbild.show();
-    QCOMPARE(printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s)->count(), 1);
-    printpage.setText(QString());
-    QVERIFY(printpage.cmdCaptureActive_Click());
-    QVERIFY(printpage.cmdCaptureActive_Click());
-    QCOMPARE(m_files->counter(), 3);
-    printbild.close();
-    printbild.show();
-    QCOMPARE(printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s)->count(), 3);
-    printpage.setText(u"水"_s);
-    QVERIFY(printpage.cmdCaptureActive_Click());
-    QCOMPARE(captured.count(), 4);
-    QCOMPARE(captured.at(3).at(1).toString(), m_program->filePath(u"temp/1.bmp"_s));
-    QCOMPARE(pixelsLike(QImage(m_program->filePath(u"temp/2.bmp"_s)), dark), 0);
-    QVERIFY(pixelsLike(QImage(m_program->filePath(u"temp/1.bmp"_s)), dark) > 0);
-}
-
-void TestCapture::secondRequestWhileBusyIsDropped()
-{
-    CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
-    bool nested = true;
-    QTimer::singleShot(0, &printpage, [&] { nested = printpage.cmdCaptureActive_Click(); });
-    QVERIFY(printpage.cmdCaptureActive_Click());
-    QVERIFY(!nested);
-    QCOMPARE(m_files->counter(), 1);
-
-    QMessageBox *message = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
-            message = box;
-    QVERIFY(message);
-    QCOMPARE(message->text(), u"Wait for prior operation to finish"_s);
-    message->close();
-}
-
-void TestCapture::editorTextKeepsItsColour()
-{
-    CaptureWindow printpage2(CaptureWindow::Kind::Printpage2, *m_files);
-    QSignalSpy captured(&printpage2, &CaptureWindow::captured);
-    QFont font;
-    font.setPointSize(40);
-    QVERIFY(printpage2.captureText(u"中文 text"_s, font, Qt::red));
-    const QImage picture = captured.at(0).at(0).value<QImage>();
-    QVERIFY(pixelsLike(picture, red) > 0);
-    QCOMPARE(QImage(captured.at(0).at(1).toString()).size(), picture.size());
-}
-
-// A4 less 1 cm all round leaves 19.0 x 27.7 cm: six pictures a page, the seventh on page two.
-// A file that is no picture is listed but not printed.
-void TestCapture::printsSevenPicturesOnTwoPages()
-{
-    CaptureWindow printpage2(CaptureWindow::Kind::Printpage2, *m_files); // a tall page first
-    QVERIFY(printpage2.captureText(u"中文"_s, QFont(), Qt::black));
-    CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
-    for (int i = 1; i < 7; ++i) {
-        printpage.setText(QString(QChar(0x6C34 + i)));
-        QVERIFY(printpage.cmdCaptureActive_Click());
-    }
-    QVERIFY(TestFiles::write(m_program->filePath(u"temp/junk.bmp"_s), "BM not a bitmap"));
-
-    PrintWindow printbild(*m_files);
-    printbild.show();
-    auto *thumbnails = printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s);
-    auto *fileList = printbild.findChild<QListWidget *>(u"flbSource"_s);
-    QCOMPARE(thumbnails->count(), 8);
-    QCOMPARE(fileList->count(), 8);
-    // Tall and wide pictures get icons of one size, so that the names line up under them.
-    const QList<QSize> iconSize = thumbnails->item(0)->icon().availableSizes();
-    QCOMPARE(thumbnails->item(1)->icon().availableSizes(), iconSize);
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_program->filePath(u"thumbnails.pdf"_s));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    const PrintJobResult result = printbild.printThumbnails(printer);
-    QCOMPARE(result.printed, 7);
-    QCOMPARE(result.pages, 2);
-    QCOMPARE(result.unreadable, QStringList{m_program->filePath(u"temp/junk.bmp"_s)});
-    QCOMPARE(pdfPages(printer.outputFileName()), 2);
-
-    // "Ta bort bild" with nothing chosen keeps everything; with 0.bmp chosen, deletes it.
-    auto *cmdDelete = printbild.findChild<QPushButton *>(u"cmdDelete"_s);
-    thumbnails->clearSelection();
-    cmdDelete->click();
-    QCOMPARE(fileList->count(), 8);
-    thumbnails->selectFile(m_program->filePath(u"temp/0.bmp"_s));
-    cmdDelete->click();
-    QVERIFY(!QFile::exists(m_program->filePath(u"temp/0.bmp"_s)));
-    QCOMPARE(thumbnails->count(), 7);
-    QCOMPARE(fileList->count(), 7);
-    QCOMPARE(fileList->item(0)->text(), u"1.bmp"_s);
-}
 
 int main(int argc, char **argv)
 {

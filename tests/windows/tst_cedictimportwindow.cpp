@@ -1,8 +1,6 @@
 #include "cedict/pendingwordtable.h"
-#include "dictionary/tables.h"
-#include "settings/settingsstore.h"
-#include "shell/programcontext.h"
 #include "tests/cedict/importfolder.h"
+#include "tests/windows/windowfolder.h"
 #include "windows/cedictimport/cedictimportwindow.h"
 
 #include <QLabel>
@@ -20,17 +18,14 @@ class TestCedictImportWindow : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(ImportFolder::create(*m_dir));
-        const QDir folder(m_dir->path());
+        m_folder = std::make_unique<WindowFolder>();
+        QVERIFY(ImportFolder::create(m_folder->dir));
+        const QDir folder(m_folder->dir.path());
         QVERIFY(
             TestFiles::write(folder.filePath(u"cedict.b5"_s),
                              "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/\r\n"_ba.repeated(20000)));
         QVERIFY(TestFiles::write(folder.filePath(u"garbage.b5"_s),
                                  "Dear friend,\r\nthis is a letter.\r\n"_ba.repeated(50)));
-        m_settings = std::make_unique<SettingsStore>(m_dir->path());
-        m_context =
-            std::make_unique<ProgramContext>(ProgramContext{m_dir->path(), *m_settings, m_tables});
     }
 
     void import_data()
@@ -56,14 +51,14 @@ private slots:
         QFETCH(bool, cancel);
         QFETCH(QString, ready);
 
-        CedictImportWindow window(*m_context);
+        CedictImportWindow window(m_folder->context);
         window.show();
         auto *start = window.findChild<QPushButton *>(u"Command1"_s);
         auto *stop = window.findChild<QPushButton *>(u"Command2"_s);
         QVERIFY(start && stop && start->isEnabled() && !stop->isEnabled());
 
         QSignalSpy finished(&window, &CedictImportWindow::importFinished);
-        QVERIFY(window.startImport(m_dir->filePath(file)));
+        QVERIFY(window.startImport(m_folder->dir.filePath(file)));
         QVERIFY(!start->isEnabled() && stop->isEnabled());
         if (cancel)
             QTest::mouseClick(stop, Qt::LeftButton);
@@ -73,16 +68,13 @@ private slots:
         QCOMPARE(window.findChild<QLineEdit *>(u"Text1"_s)->text(), ready);
         QTEST(window.findChild<QLabel *>(u"Label2"_s)->text(), "status");
         QVERIFY(start->isEnabled() && !stop->isEnabled());
-        const QString pending = m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s);
+        const QString pending = m_folder->dir.filePath(u"kinesiskBIG5kod1.mdb"_s);
         QCOMPARE(QFile::exists(pending), !ready.isEmpty());
         QVERIFY(!QFile::exists(stagingFileFor(pending)));
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SettingsStore> m_settings;
-    DictionaryTables m_tables;
-    std::unique_ptr<ProgramContext> m_context;
+    std::unique_ptr<WindowFolder> m_folder;
 };
 
 QTEST_MAIN(TestCedictImportWindow)

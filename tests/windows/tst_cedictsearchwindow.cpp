@@ -1,9 +1,7 @@
 #include "cedict/big5codec.h"
 #include "cedict/studylist.h"
-#include "dictionary/tables.h"
-#include "settings/settingsstore.h"
-#include "shell/programcontext.h"
 #include "tests/common/files.h"
+#include "tests/windows/windowfolder.h"
 #include "windows/cedictsearch/cedictsearchwindow.h"
 
 #include <QAction>
@@ -14,7 +12,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -26,16 +23,14 @@ class TestCedictSearchWindow : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_folder = std::make_unique<WindowFolder>();
         const QString lines =
             u"山水 [shan1 shui3] /landscape/\r\n水 [shui3] /water/river/\r\n"
             u"水 [Shui3] /surname Shui/\r\n喝水 [he1 shui3] /to drink water/\r\n"_s;
-        QVERIFY(TestFiles::write(m_dir->filePath(u"cedict.b5"_s), *Big5Codec().encode(lines)));
-        m_store = std::make_unique<SettingsStore>(m_dir->path());
-        m_context =
-            std::make_unique<ProgramContext>(ProgramContext{m_dir->path(), *m_store, m_tables});
+        QVERIFY(
+            TestFiles::write(m_folder->dir.filePath(u"cedict.b5"_s), *Big5Codec().encode(lines)));
         copy(u"水"_s);
-        m_window = new CedictSearchWindow(*m_context);
+        m_window = new CedictSearchWindow(m_folder->context);
         m_window->show();
     }
 
@@ -75,7 +70,7 @@ private slots:
         save->trigger();
         save->trigger();
         const QString line = u"水 [shui3] /water/river/"_s;
-        QCOMPARE(StudyList::lines(m_dir->path()), QStringList({line, line}));
+        QCOMPARE(StudyList::lines(m_folder->dir.path()), QStringList({line, line}));
         QCOMPARE(text1()->textCursor().selectedText(), line);
 
         // Look up searches the selection.
@@ -84,8 +79,8 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), u"landscape"_s);
         QCOMPARE(text1()->toPlainText().section(u'\n', 0, 0), u"山水 [shan1 shui3] /landscape/"_s);
 
-        m_window->exportStudyList(m_dir->filePath(u"cards.tsv"_s));
-        QCOMPARE(TestFiles::read(m_dir->filePath(u"cards.tsv"_s)),
+        m_window->exportStudyList(m_folder->dir.filePath(u"cards.tsv"_s));
+        QCOMPARE(TestFiles::read(m_folder->dir.filePath(u"cards.tsv"_s)),
                  u"水\tshuǐ\twater; river\n"_s.repeated(2).toUtf8());
         QTRY_VERIFY(m_window->findChild<QMessageBox *>(u"message"_s));
     }
@@ -96,7 +91,7 @@ private slots:
         m_window->resize(600, 400);
         m_window->close();
         QCOMPARE(closed.count(), 1);
-        SettingsStore reread(m_dir->path());
+        SettingsStore reread(m_folder->dir.path());
         QVERIFY(reread.load());
         QCOMPARE(reread.record().value(SettingsRecord::pageWidth), u"9000"_s); // twips
         QCOMPARE(reread.record().value(SettingsRecord::pageHeight), u"6000"_s);
@@ -133,10 +128,7 @@ private:
     QPlainTextEdit *text1() const { return m_window->findChild<QPlainTextEdit *>(u"text1"_s); }
     static void copy(const QString &text) { QGuiApplication::clipboard()->setText(text); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    DictionaryTables m_tables; // the page reads no table
-    std::unique_ptr<ProgramContext> m_context;
+    std::unique_ptr<WindowFolder> m_folder;
     QPointer<CedictSearchWindow> m_window;
 };
 

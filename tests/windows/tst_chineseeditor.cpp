@@ -1,9 +1,7 @@
-#include "dictionary/tables.h"
 #include "pinyin/syllabletables.h"
 #include "settings/chineseeditorsettings.h"
-#include "settings/settingsstore.h"
-#include "shell/programcontext.h"
 #include "tests/common/files.h"
+#include "tests/windows/windowfolder.h"
 #include "windows/chineseeditor/chineseeditorwindow.h"
 
 #include <QAction>
@@ -16,7 +14,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -71,229 +68,204 @@ class TestChineseEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void ctrlSpace_switchesTablesThenHides(); // first: no traditional load yet in this run
-    void keys_data();
-    void keys();
-    void coloursAndTable_surviveCloseAndRestart();
-    void selectAllAndPrint_handTheDocumentOn();
-    void openAndSave();
+    void init()
+    {
+        m_folder = std::make_unique<WindowFolder>();
+        loadSimplifiedTable();
+        openEditor();
+    }
+
+    void cleanup() { delete m_editor.data(); }
+
+    // First: no traditional load yet in this run.
+    void ctrlSpace_switchesTablesThenHides()
+    {
+        QVERIFY(!traditionalLoaded);
+        auto *input = control<QLineEdit>(u"TextBox2"_s);
+        QTest::keyClicks(input, u"zh"_s);
+        QVERIFY(!control<QLabel>(u"Label2"_s)->text().isEmpty());
+        QTest::keyClick(input, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(traditionalLoaded);
+        QCOMPARE(candidates(u"b+0"_s), u"ㄅ"_s); // a zhuyin letter: the traditional table
+        QCOMPARE(input->text(), QString());
+        QCOMPARE(control<QLabel>(u"Label2"_s)->text(), QString());
+        QVERIFY(m_editor->isVisible());
+        QVERIFY(m_editor->findChild<QAction *>(u"sdf"_s)->isChecked()); // the ticks stay
+
+        QTest::keyClick(input, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(!m_editor->isVisible());
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("keys");     // "#" Shift+3 (US), "⌫" Backspace, "⏎" Enter
+        QTest::addColumn<QString>("document"); // as candidates() reads it
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("lineOf");  // the syllable whose page the candidate line shows
+        QTest::addColumn<int>("page");        // -1: the line is empty
+        QTest::addColumn<QString>("preview"); // in b1 and TextBox1
+
+        const QString n;
+        const auto row = [](const char *name, const QString &keys, const QString &document,
+                            const QString &input, const QString &lineOf, int page,
+                            const QString &preview = {}) {
+            QTest::newRow(name) << keys << document << input << lineOf << page << preview;
+        };
+        row("zhong 1", u"zhong1"_s, u"zhong+0"_s, n, n, -1);
+        row("s: ten and more", u"s"_s, n, u"s"_s, u"s"_s, 0);
+        row(", on the first page", u"s,"_s, n, u"s"_s, u"s"_s, 0);
+        row("s . . . . . , ,", u"s.....,,"_s, n, u"s"_s, u"s"_s, 3);
+        row("s . 2", u"s.2"_s, u"s+11"_s, n, n, -1);
+        // "cao" has ten candidates, "chuan" twenty: "." after the last page does nothing.
+        row("one full page", u"cao."_s, n, u"cao"_s, u"cao"_s, 0);
+        row("two full pages", u"chuan..."_s, n, u"chuan"_s, u"chuan"_s, 1);
+        row("lu covers the u: syllables", u"lu."_s, n, u"lu"_s, u"lu"_s, 1);
+        row("lu: is the ü syllable", u"lu:"_s, n, u"lu:"_s, u"lu:"_s, 0);
+        row("capitals, space chooses the first", u"ZHONG "_s, u"zhong+0"_s, n, n, -1);
+        row("3 chooses the last", u"ang3"_s, u"ang+2"_s, n, n, -1);
+        row("past a short page: dropped", u"ang9"_s, n, u"ang"_s, u"ang"_s, 0);
+        row("no syllable keeps the line", u"angv"_s, n, u"angv"_s, u"ang"_s, 0);
+        row("the kept line still chooses", u"angv2"_s, u"ang+1"_s, n, n, -1);
+        row("nothing shown: digit dropped", u"v1"_s, n, u"v"_s, n, -1);
+        row("other characters removed", u"ang-"_s, n, u"ang"_s, u"ang"_s, 0);
+        row("backspace on the last letter", u"a⌫"_s, n, n, n, -1);
+        row("backspace to a shorter prefix", u"angv⌫"_s, n, u"ang"_s, u"ang"_s, 0);
+        row("enter after a letter", u"ang⏎"_s, n, u"ang"_s, u"ang"_s, 0);
+        // The empty box: digits and marks go to the document in full width.
+        row(", in the empty box", u","_s, u"，"_s, n, n, -1);
+        row("lone colon", u":"_s, u"："_s, n, n, -1);
+        row("digit", u"5"_s, u"５"_s, n, n, -1);
+        row("space", u" "_s, n, n, n, -1);
+        row("enter", u"⏎"_s, u"\n"_s, n, n, -1);
+        row("marks of the US table", u";=-./`[\\]'"_s, u"；＝－．／｀［＼］＇"_s, n, n, -1);
+        // Shift+digit previews a candidate of the page shown.
+        row("shift+3", u"s#"_s, n, u"s"_s, u"s"_s, 0, u"s+2"_s);
+        // The box, cleaned of the key's symbol, is looked up again: back to the first page.
+        row("shift+3 on page two", u"s.#"_s, n, u"s"_s, u"s"_s, 0, u"s+12"_s);
+        row("cleared by a letter", u"s#h"_s, n, u"sh"_s, u"sh"_s, 0);
+        row("cleared by choosing 1", u"s#1"_s, u"s+0"_s, n, n, -1);
+        row("kept by choosing 0", u"s#0"_s, u"s+9"_s, n, n, -1, u"s+2"_s);
+        row("kept by the space bar", u"s# "_s, u"s+0"_s, n, n, -1, u"s+2"_s);
+    }
+
+    void keys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, lineOf);
+        QFETCH(int, page);
+        auto *box = control<QLineEdit>(u"TextBox2"_s);
+        for (QChar ch : keys) {
+            if (ch == u'#')
+                QTest::keyClick(box, Qt::Key_NumberSign, Qt::ShiftModifier);
+            else if (ch == u'⌫')
+                QTest::keyClick(box, Qt::Key_Backspace);
+            else if (ch == u'⏎')
+                QTest::keyClick(box, Qt::Key_Return);
+            else
+                QTest::keyClick(box, ch.toLatin1());
+        }
+        QFETCH(QString, document);
+        QCOMPARE(control<QPlainTextEdit>(u"TextBox3"_s)->toPlainText(), candidates(document));
+        QTEST(box->text(), "input");
+        QCOMPARE(control<QLabel>(u"Label2"_s)->text(), pageLine(lineOf, page));
+        QFETCH(QString, preview);
+        QCOMPARE(control<QPushButton>(u"b1"_s)->text(), candidates(preview));
+        QCOMPARE(control<QLineEdit>(u"TextBox1"_s)->text(), candidates(preview));
+    }
+
+    void coloursAndTable_surviveCloseAndRestart()
+    {
+        pickColour(m_editor, u"farg"_s, QColor(10, 20, 30));
+        pickColour(m_editor, u"tfarg"_s, QColor(200, 210, 220));
+        pickColour(m_editor, u"charcolor"_s, QColor(1, 2, 3));
+        pickColour(m_editor, u"txtc"_s, QColor(250, 240, 230));
+        m_editor->findChild<QAction *>(u"wer"_s)->trigger();
+        QVERIFY(m_editor->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_editor);
+
+        // A restart: the settings read back from inst.ini, colours stored red in the low byte.
+        QVERIFY(m_folder->settings.load());
+        QCOMPARE(ChineseEditorSettings::read(m_folder->settings.record()).backColor.value_or(0),
+                 30u << 16 | 20u << 8 | 10u);
+        loadSimplifiedTable();
+        QVERIFY(openEditor());
+        QCOMPARE(control<QPlainTextEdit>(u"TextBox3"_s)->palette().color(QPalette::Base),
+                 QColor(10, 20, 30));
+        QCOMPARE(control<QLineEdit>(u"TextBox2"_s)->palette().color(QPalette::Text),
+                 QColor(200, 210, 220));
+        QCOMPARE(control<QLabel>(u"Label2"_s)->palette().color(QPalette::Window), QColor(1, 2, 3));
+        QCOMPARE(control<QLabel>(u"Label2"_s)->palette().color(QPalette::WindowText),
+                 QColor(250, 240, 230));
+        QVERIFY(m_editor->findChild<QAction *>(u"wer"_s)->isChecked());
+        QCOMPARE(candidates(u"b+0"_s), u"ㄅ"_s);
+    }
+
+    void selectAllAndPrint_handTheDocumentOn()
+    {
+        QSignalSpy paused(m_editor.data(), &ChineseEditorWindow::autoLookupPauseRequested);
+        QSignalSpy resumed(m_editor.data(), &ChineseEditorWindow::autoLookupResumeRequested);
+        QSignalSpy print(m_editor.data(), &ChineseEditorWindow::printRequested);
+        QTest::keyClicks(control<QLineEdit>(u"TextBox2"_s), u"ai1ai2"_s);
+        const QString text = control<QPlainTextEdit>(u"TextBox3"_s)->toPlainText();
+        QCOMPARE(text.size(), 2);
+        QTest::keyClick(control<QLineEdit>(u"TextBox2"_s), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(print.count(), 1);
+        QCOMPARE(print.at(0).at(0).toString(), text);
+        m_editor->findChild<QAction *>(u"selall"_s)->trigger();
+        QCOMPARE(paused.count(), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+
+        control<QPlainTextEdit>(u"TextBox3"_s)->document()->setModified(false);
+        QVERIFY(m_editor->close());
+        QCOMPARE(resumed.count(), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    }
+
+    void openAndSave()
+    {
+        auto *document = control<QPlainTextEdit>(u"TextBox3"_s);
+        QTest::keyClicks(control<QLineEdit>(u"TextBox2"_s), u"zhong1,"_s);
+        const QString path = m_folder->dir.filePath(u"doc.txt"_s);
+        QCOMPARE(m_editor->saveFile(path).problem, DocumentFile::Problem::None);
+        QVERIFY(!document->document()->isModified());
+        QCOMPARE(TestFiles::read(path), candidates(u"zhong+0 ，"_s).toUtf8());
+
+        // A binary file is refused and the document stays as it was.
+        const QString binary = m_folder->dir.filePath(u"picture.txt"_s);
+        QVERIFY(TestFiles::write(binary, QByteArray("\x89PNG\r\n\x1A\n\0\0\0", 11)));
+        QTest::keyClicks(control<QLineEdit>(u"TextBox2"_s), u"a1"_s);
+        const QString before = document->toPlainText();
+        QCOMPARE(m_editor->openFile(binary).problem, DocumentFile::Problem::NotText);
+        QCOMPARE(document->toPlainText(), before);
+        QCOMPARE(m_editor->documentPath(), path);
+
+        // A save that cannot be written keeps the document marked as changed, under its old name.
+        QCOMPARE(m_editor->saveFile(binary + u"/in-a-file.txt"_s).problem,
+                 DocumentFile::Problem::NotWritten);
+        QVERIFY(document->document()->isModified());
+        QCOMPARE(m_editor->documentPath(), path);
+
+        QCOMPARE(m_editor->openFile(path).problem, DocumentFile::Problem::None);
+        QCOMPARE(document->toPlainText(), candidates(u"zhong+0 ，"_s));
+    }
 
 private:
-    ChineseEditorWindow *openEditor();
+    ChineseEditorWindow *openEditor()
+    {
+        m_editor = new ChineseEditorWindow(m_folder->context, Language::English);
+        m_editor->show();
+        if (!QTest::qWaitForWindowExposed(m_editor))
+            return nullptr;
+        control<QLineEdit>(u"TextBox2"_s)->setFocus();
+        return m_editor;
+    }
+
     template <typename T> T *control(const QString &name) { return m_editor->findChild<T *>(name); }
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<SettingsStore> m_store;
-    DictionaryTables m_tables;
-    std::unique_ptr<ProgramContext> m_context;
+    std::unique_ptr<WindowFolder> m_folder;
     QPointer<ChineseEditorWindow> m_editor;
 };
-
-void TestChineseEditor::init()
-{
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<SettingsStore>(m_folder->path());
-    m_context =
-        std::make_unique<ProgramContext>(ProgramContext{m_folder->path(), *m_store, m_tables});
-    loadSimplifiedTable();
-    openEditor();
-}
-
-void TestChineseEditor::cleanup()
-{
-    delete m_editor.data();
-}
-
-ChineseEditorWindow *TestChineseEditor::openEditor()
-{
-    m_editor = new ChineseEditorWindow(*m_context, Language::English);
-    m_editor->show();
-    if (!QTest::qWaitForWindowExposed(m_editor))
-        return nullptr;
-    control<QLineEdit>(u"TextBox2"_s)->setFocus();
-    return m_editor;
-}
-
-void TestChineseEditor::ctrlSpace_switchesTablesThenHides()
-{
-    QVERIFY(!traditionalLoaded);
-    auto *input = control<QLineEdit>(u"TextBox2"_s);
-    QTest::keyClicks(input, u"zh"_s);
-    QVERIFY(!control<QLabel>(u"Label2"_s)->text().isEmpty());
-    QTest::keyClick(input, Qt::Key_Space, Qt::ControlModifier);
-    QVERIFY(traditionalLoaded);
-    QCOMPARE(candidates(u"b+0"_s), u"ㄅ"_s); // a zhuyin letter: the traditional table
-    QCOMPARE(input->text(), QString());
-    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), QString());
-    QVERIFY(m_editor->isVisible());
-    QVERIFY(m_editor->findChild<QAction *>(u"sdf"_s)->isChecked()); // the ticks stay
-
-    QTest::keyClick(input, Qt::Key_Space, Qt::ControlModifier);
-    QVERIFY(!m_editor->isVisible());
-}
-
-void TestChineseEditor::keys_data()
-{
-    QTest::addColumn<QString>("keys");     // "#" Shift+3 (US), "⌫" Backspace, "⏎" Enter
-    QTest::addColumn<QString>("document"); // as candidates() reads it
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("lineOf");  // the syllable whose page the candidate line shows
-    QTest::addColumn<int>("page");        // -1: the line is empty
-    QTest::addColumn<QString>("preview"); // in b1 and TextBox1
-
-    const QString n;
-    const auto row = [](const char *name, const QString &keys, const QString &document,
-                        const QString &input, const QString &lineOf, int page,
-                        const QString &preview = {}) {
-        QTest::newRow(name) << keys << document << input << lineOf << page << preview;
-    };
-    row("zhong 1", u"zhong1"_s, u"zhong+0"_s, n, n, -1);
-    row("s: ten and more", u"s"_s, n, u"s"_s, u"s"_s, 0);
-    row("s .", u"s."_s, n, u"s"_s, u"s"_s, 1);
-    row(", on the first page", u"s,"_s, n, u"s"_s, u"s"_s, 0);
-    row("s . . . . . , ,", u"s.....,,"_s, n, u"s"_s, u"s"_s, 3);
-    row("s . 2", u"s.2"_s, u"s+11"_s, n, n, -1);
-    // "cao" has ten candidates, "chuan" twenty: "." after the last page does nothing.
-    row("one full page", u"cao."_s, n, u"cao"_s, u"cao"_s, 0);
-    row("two full pages", u"chuan..."_s, n, u"chuan"_s, u"chuan"_s, 1);
-    row("lu covers the u: syllables", u"lu."_s, n, u"lu"_s, u"lu"_s, 1);
-    row("lu: is the ü syllable", u"lu:"_s, n, u"lu:"_s, u"lu:"_s, 0);
-    row("ang: three, no more", u"ang"_s, n, u"ang"_s, u"ang"_s, 0);
-    row("capitals, space chooses the first", u"ZHONG "_s, u"zhong+0"_s, n, n, -1);
-    row("3 chooses the last", u"ang3"_s, u"ang+2"_s, n, n, -1);
-    row("past a short page: dropped", u"ang9"_s, n, u"ang"_s, u"ang"_s, 0);
-    row("no syllable keeps the line", u"angv"_s, n, u"angv"_s, u"ang"_s, 0);
-    row("the kept line still chooses", u"angv2"_s, u"ang+1"_s, n, n, -1);
-    row("nothing shown: digit dropped", u"v1"_s, n, u"v"_s, n, -1);
-    row("other characters removed", u"ang-"_s, n, u"ang"_s, u"ang"_s, 0);
-    row("backspace on the last letter", u"a⌫"_s, n, n, n, -1);
-    row("backspace to a shorter prefix", u"angv⌫"_s, n, u"ang"_s, u"ang"_s, 0);
-    row("enter after a letter", u"ang⏎"_s, n, u"ang"_s, u"ang"_s, 0);
-    row("two characters", u"a1a2"_s, u"a+0 a+1"_s, n, n, -1);
-    // The empty box: digits and marks go to the document in full width.
-    row(", in the empty box", u","_s, u"，"_s, n, n, -1);
-    row("lone colon", u":"_s, u"："_s, n, n, -1);
-    row("digit", u"5"_s, u"５"_s, n, n, -1);
-    row("space", u" "_s, n, n, n, -1);
-    row("enter", u"⏎"_s, u"\n"_s, n, n, -1);
-    row("shifted marks", u"!?(\"~"_s, u"！？（＂～"_s, n, n, -1);
-    row("marks of the US table", u";=-./`[\\]'"_s, u"；＝－．／｀［＼］＇"_s, n, n, -1);
-    // Shift+digit previews a candidate of the page shown.
-    row("shift+3", u"s#"_s, n, u"s"_s, u"s"_s, 0, u"s+2"_s);
-    // The box, cleaned of the key's symbol, is looked up again: back to the first page.
-    row("shift+3 on page two", u"s.#"_s, n, u"s"_s, u"s"_s, 0, u"s+12"_s);
-    row("cleared by a letter", u"s#h"_s, n, u"sh"_s, u"sh"_s, 0);
-    row("cleared by choosing 1", u"s#1"_s, u"s+0"_s, n, n, -1);
-    row("kept by choosing 0", u"s#0"_s, u"s+9"_s, n, n, -1, u"s+2"_s);
-    row("kept by the space bar", u"s# "_s, u"s+0"_s, n, n, -1, u"s+2"_s);
-}
-
-void TestChineseEditor::keys()
-{
-    QFETCH(QString, keys);
-    QFETCH(QString, lineOf);
-    QFETCH(int, page);
-    auto *box = control<QLineEdit>(u"TextBox2"_s);
-    for (QChar ch : keys) {
-        if (ch == u'#')
-            QTest::keyClick(box, Qt::Key_NumberSign, Qt::ShiftModifier);
-        else if (ch == u'⌫')
-            QTest::keyClick(box, Qt::Key_Backspace);
-        else if (ch == u'⏎')
-            QTest::keyClick(box, Qt::Key_Return);
-        else
-            QTest::keyClick(box, ch.toLatin1());
-    }
-    QFETCH(QString, document);
-    QCOMPARE(control<QPlainTextEdit>(u"TextBox3"_s)->toPlainText(), candidates(document));
-    QTEST(box->text(), "input");
-    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), pageLine(lineOf, page));
-    QFETCH(QString, preview);
-    QCOMPARE(control<QPushButton>(u"b1"_s)->text(), candidates(preview));
-    QCOMPARE(control<QLineEdit>(u"TextBox1"_s)->text(), candidates(preview));
-}
-
-void TestChineseEditor::coloursAndTable_surviveCloseAndRestart()
-{
-    pickColour(m_editor, u"farg"_s, QColor(10, 20, 30));
-    pickColour(m_editor, u"tfarg"_s, QColor(200, 210, 220));
-    pickColour(m_editor, u"charcolor"_s, QColor(1, 2, 3));
-    pickColour(m_editor, u"txtc"_s, QColor(250, 240, 230));
-    m_editor->findChild<QAction *>(u"wer"_s)->trigger();
-    QVERIFY(m_editor->close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!m_editor);
-
-    // A restart: the settings read back from inst.ini, colours stored red in the low byte.
-    m_store = std::make_unique<SettingsStore>(m_folder->path());
-    QVERIFY(m_store->load());
-    QCOMPARE(ChineseEditorSettings::read(m_store->record()).backColor.value_or(0),
-             30u << 16 | 20u << 8 | 10u);
-    m_context =
-        std::make_unique<ProgramContext>(ProgramContext{m_folder->path(), *m_store, m_tables});
-    loadSimplifiedTable();
-    QVERIFY(openEditor());
-    QCOMPARE(control<QPlainTextEdit>(u"TextBox3"_s)->palette().color(QPalette::Base),
-             QColor(10, 20, 30));
-    QCOMPARE(control<QLineEdit>(u"TextBox2"_s)->palette().color(QPalette::Text),
-             QColor(200, 210, 220));
-    QCOMPARE(control<QLabel>(u"Label2"_s)->palette().color(QPalette::Window), QColor(1, 2, 3));
-    QCOMPARE(control<QLabel>(u"Label2"_s)->palette().color(QPalette::WindowText),
-             QColor(250, 240, 230));
-    QVERIFY(m_editor->findChild<QAction *>(u"wer"_s)->isChecked());
-    QCOMPARE(candidates(u"b+0"_s), u"ㄅ"_s);
-}
-
-void TestChineseEditor::selectAllAndPrint_handTheDocumentOn()
-{
-    QSignalSpy paused(m_editor.data(), &ChineseEditorWindow::autoLookupPauseRequested);
-    QSignalSpy resumed(m_editor.data(), &ChineseEditorWindow::autoLookupResumeRequested);
-    QSignalSpy print(m_editor.data(), &ChineseEditorWindow::printRequested);
-    QTest::keyClicks(control<QLineEdit>(u"TextBox2"_s), u"ai1ai2"_s);
-    const QString text = control<QPlainTextEdit>(u"TextBox3"_s)->toPlainText();
-    QCOMPARE(text.size(), 2);
-    QTest::keyClick(control<QLineEdit>(u"TextBox2"_s), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(print.count(), 1);
-    QCOMPARE(print.at(0).at(0).toString(), text);
-    m_editor->findChild<QAction *>(u"selall"_s)->trigger();
-    QCOMPARE(paused.count(), 1);
-    QCOMPARE(QGuiApplication::clipboard()->text(), text);
-
-    control<QPlainTextEdit>(u"TextBox3"_s)->document()->setModified(false);
-    QVERIFY(m_editor->close());
-    QCOMPARE(resumed.count(), 1);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-}
-
-void TestChineseEditor::openAndSave()
-{
-    auto *document = control<QPlainTextEdit>(u"TextBox3"_s);
-    QTest::keyClicks(control<QLineEdit>(u"TextBox2"_s), u"zhong1,"_s);
-    const QString path = m_folder->filePath(u"doc.txt"_s);
-    QCOMPARE(m_editor->saveFile(path).problem, DocumentFile::Problem::None);
-    QVERIFY(!document->document()->isModified());
-    QCOMPARE(TestFiles::read(path), candidates(u"zhong+0 ，"_s).toUtf8());
-
-    // A binary file is refused and the document stays as it was.
-    const QString binary = m_folder->filePath(u"picture.txt"_s);
-    QVERIFY(TestFiles::write(binary, QByteArray("\x89PNG\r\n\x1A\n\0\0\0", 11)));
-    QTest::keyClicks(control<QLineEdit>(u"TextBox2"_s), u"a1"_s);
-    const QString before = document->toPlainText();
-    QCOMPARE(m_editor->openFile(binary).problem, DocumentFile::Problem::NotText);
-    QCOMPARE(document->toPlainText(), before);
-    QCOMPARE(m_editor->documentPath(), path);
-
-    // A save that cannot be written keeps the document marked as changed, under its old name.
-    QCOMPARE(m_editor->saveFile(binary + u"/in-a-file.txt"_s).problem,
-             DocumentFile::Problem::NotWritten);
-    QVERIFY(document->document()->isModified());
-    QCOMPARE(m_editor->documentPath(), path);
-
-    QCOMPARE(m_editor->openFile(path).problem, DocumentFile::Problem::None);
-    QCOMPARE(document->toPlainText(), candidates(u"zhong+0 ，"_s));
-}
 
 QTEST_MAIN(TestChineseEditor)
 #include "tst_chineseeditor.moc"
