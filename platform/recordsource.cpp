@@ -357,13 +357,13 @@ void RecordSource::findSearchIndex()
         qCDebug(lcStore) << name << "is not a trigram index in" << m_fileName;
         return;
     }
-    // An SQLite without FTS5 can read the schema but not the table.
+    // An SQLite without FTS5 can read the schema but cannot compile a query of the table.
+    // Compiling is enough: running one would read index pages at every start.
     QSqlQuery probe(db);
-    if (!probe.exec(u"SELECT rowid FROM %1 WHERE %1 MATCH '\"abc\"' LIMIT 1"_s.arg(quoted(name)))) {
+    if (!probe.prepare(u"SELECT rowid FROM %1 WHERE %1 MATCH ?"_s.arg(quoted(name)))) {
         qCDebug(lcStore) << "search index unreadable in" << m_fileName << probe.lastError().text();
         return;
     }
-    probe.finish();
     const QSqlRecord record = db.record(name);
     for (int i = 0; i < record.count(); ++i) {
         if (hasField(record.fieldName(i)))
