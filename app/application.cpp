@@ -16,7 +16,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -216,10 +219,7 @@ PrintWindow *Application::openPrintWindow()
 {
     if (!m_printWindow)
         m_printWindow = new PrintWindow(m_captures);
-    m_printWindow->setWindowState(m_printWindow->windowState() & ~Qt::WindowMinimized);
-    m_printWindow->show();
-    m_printWindow->raise();
-    m_printWindow->activateWindow();
+    present(m_printWindow);
     return m_printWindow;
 }
 
@@ -249,10 +249,7 @@ HelpBrowser *Application::openHelpPage(const QString &pageFileName)
                                         HelpBrowser::pageAddress(programFolder(), pageFileName),
                                         m_uiLanguage);
     }
-    m_helpBrowser->setWindowState(m_helpBrowser->windowState() & ~Qt::WindowMinimized);
-    m_helpBrowser->show();
-    m_helpBrowser->raise();
-    m_helpBrowser->activateWindow();
+    present(m_helpBrowser);
     return m_helpBrowser;
 }
 
@@ -302,10 +299,7 @@ CedictSearchWindow *Application::openCedictSearch()
         connect(m_cedictSearch, &CedictSearchWindow::closed, this,
                 &Application::resumeAutoLookup);
     }
-    m_cedictSearch->setWindowState(m_cedictSearch->windowState() & ~Qt::WindowMinimized);
-    m_cedictSearch->show();
-    m_cedictSearch->raise();
-    m_cedictSearch->activateWindow();
+    present(m_cedictSearch);
     return m_cedictSearch;
 }
 
@@ -340,10 +334,7 @@ CodeSearchWindow *Application::codeSearchWindow()
 CodeSearchWindow *Application::openCodeSearch()
 {
     CodeSearchWindow *window = codeSearchWindow();
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    present(window);
     return window;
 }
 
@@ -351,10 +342,7 @@ PageTranslatorWindow *Application::openPageTranslator()
 {
     if (!m_pageTranslator)
         m_pageTranslator = new PageTranslatorWindow(m_context);
-    m_pageTranslator->setWindowState(m_pageTranslator->windowState() & ~Qt::WindowMinimized);
-    m_pageTranslator->show();
-    m_pageTranslator->raise();
-    m_pageTranslator->activateWindow();
+    present(m_pageTranslator);
     return m_pageTranslator;
 }
 
@@ -362,10 +350,7 @@ CedictImportWindow *Application::openCedictImport()
 {
     if (!m_cedictImport)
         m_cedictImport = new CedictImportWindow(m_context);
-    m_cedictImport->setWindowState(m_cedictImport->windowState() & ~Qt::WindowMinimized);
-    m_cedictImport->show();
-    m_cedictImport->raise();
-    m_cedictImport->activateWindow();
+    present(m_cedictImport);
     return m_cedictImport;
 }
 
@@ -388,10 +373,7 @@ ChineseEditorWindow *Application::openChineseEditor()
         connect(editor, &ChineseEditorWindow::autoLookupResumeRequested, this,
                 &Application::resumeAutoLookup);
     }
-    m_chineseEditor->setWindowState(m_chineseEditor->windowState() & ~Qt::WindowMinimized);
-    m_chineseEditor->show();
-    m_chineseEditor->raise();
-    m_chineseEditor->activateWindow();
+    present(m_chineseEditor);
     return m_chineseEditor;
 }
 
@@ -401,10 +383,7 @@ PinyinEditorWindow *Application::openPinyinEditor(Language language)
         language == Language::Swedish ? m_pinyinEditorSwedish : m_pinyinEditorEnglish;
     if (!editor)
         editor = new PinyinEditorWindow(language, m_context);
-    editor->setWindowState(editor->windowState() & ~Qt::WindowMinimized);
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    present(editor);
     return editor;
 }
 
@@ -417,11 +396,33 @@ RadicalChartWindow *Application::openRadicalChart(RadicalChart chart)
         connect(window, &RadicalChartWindow::radicalPicked, this,
                 [this](int radical) { mainWindowInUse()->listRadical(radical); });
     }
+    present(window);
+    return window;
+}
+
+void Application::present(QWidget *window)
+{
+    // Opened for the first time and not placed by itself (a kept position): over the main
+    // window, and whole on its screen, not wherever the window manager finds room.
+    const MainWindow *main = mainWindow(m_uiLanguage);
+    const bool placed = window->testAttribute(Qt::WA_WState_ExplicitShowHide)
+                        || window->testAttribute(Qt::WA_Moved);
+    if (!placed && main && main != window && main->isVisible()) {
+        const QRect screen = main->screen()->availableGeometry();
+        // Room for the frame, which the window does not have before it is shown.
+        const QSize frame = main->frameGeometry().size() - main->size();
+        QRect area(QPoint(), window->size() + frame);
+        area.moveCenter(main->frameGeometry().center());
+        area.moveTo(std::clamp(area.left(), screen.left(),
+                               std::max(screen.left(), screen.right() + 1 - area.width())),
+                    std::clamp(area.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - area.height())));
+        window->move(area.topLeft());
+    }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
-    return window;
 }
 
 void Application::quitWhenNoMainWindow()

@@ -86,6 +86,8 @@ private:
     void runFirstStart();
     void connectMainWindow(MainWindow *window);
     void openRequested(MainWindow::Request request, MainWindow *from);
+    // Shown, raised and given the focus; unminimised when it was minimised.
+    void present(QWidget *window);
     void quitWhenNoMainWindow();
     // The one way out, also when the session ends: settings of every window written.
     void closeEverything();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -238,6 +239,23 @@ private slots:
             help = help ? help : qobject_cast<HelpBrowser *>(window);
         QVERIFY(help && help->isVisible());
         QTRY_COMPARE(help->currentPage().fileName(), page);
+    }
+
+    // Not wherever the window manager finds room: over the main window, and whole on screen
+    // even when the main window is not.
+    void windowsOpenOverTheMainWindow()
+    {
+        Application &app = start({{F::autoStartEnglish, u"1"_s}});
+        MainWindow *main = app.mainWindow(Language::English);
+        const QRect screen = main->screen()->availableGeometry();
+        main->move(screen.topLeft() + QPoint(-main->width() / 2, screen.height() / 3));
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QWidget *window = app.openCedictImport();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect placed = window->frameGeometry();
+        QVERIFY2(screen.contains(placed), qPrintable(QDebug::toString(placed)));
+        const QPoint centre = main->frameGeometry().center();
+        QVERIFY(placed.contains(QPoint(std::max(centre.x(), placed.left()), centre.y())));
     }
 
     void endingFromTheTrayWritesTheSettings()
