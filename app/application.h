@@ -86,7 +86,8 @@ private:
     void runFirstStart();
     void connectMainWindow(MainWindow *window);
     void openRequested(MainWindow::Request request, MainWindow *from);
-    // Shown, raised and given the focus; unminimised when it was minimised.
+    // Shown, raised and given the focus, unminimised; placed over the main window the first
+    // time unless it placed itself.
     void present(QWidget *window);
     void quitWhenNoMainWindow();
     // The one way out, also when the session ends: settings of every window written.

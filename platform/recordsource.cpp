@@ -3,13 +3,13 @@
 #include "platform/sqliteconnection.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QtEndian>
 
 #include <limits>
 
