@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "ordbok/version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
     // Skipped steps explain themselves only when asked (QT_LOGGING_RULES="ordbok.*=true").
     QLoggingCategory::setFilterRules(QStringLiteral("ordbok.*.debug=false"));
     QApplication::setApplicationName(QStringLiteral("Ordbok"));
-    QApplication::setApplicationVersion(QStringLiteral("3.4.0"));
+    QApplication::setApplicationVersion(QStringLiteral(ORDBOK_VERSION_STRING));
     const QString folder = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(QIcon(QDir(folder).filePath(QStringLiteral("ordbok.png"))));
 

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 shift || true
+cmake -B "$build" -DORDBOK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" >/dev/null
 results=$(mktemp -d)
 for program in "$build"/bench/bench_*; do

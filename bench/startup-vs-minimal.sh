@@ -17,6 +17,7 @@ data=$(realpath "${ORDBOK_DATA_DIR:-$build/bin}")
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x900x24" "$0" $([ $split = 1 ] && echo --split) "$build" "$runs"
 fi
+cmake -B "$build" -DORDBOK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target ordbok minimalwindow startupsplit >/dev/null
 
 # A scratch program folder: the program copied (its folder is where it finds everything), the

