@@ -42,7 +42,8 @@ bool Big5CodeTable::load(const QString &databaseFile)
     SqliteConnection connection(databaseFile, SqliteConnection::Mode::ReadOnly);
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!query.exec(u"SELECT bigfive, unicode FROM %1 ORDER BY rowid"_s.arg(Tables::tableName))) {
+    if (!query.exec(u"SELECT %1, %2 FROM %3 ORDER BY rowid"_s.arg(
+            CodeField::bigfive, CodeField::unicode, Tables::tableName))) {
         qCDebug(lcCedict) << "cannot read code table" << databaseFile << query.lastError().text();
         return false;
     }

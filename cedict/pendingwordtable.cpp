@@ -25,7 +25,7 @@ bool isWordStore(const QString &file)
 {
     SqliteConnection connection(file, SqliteConnection::Mode::ReadOnly);
     return connection.isOpen() &&
-           connection.database().record(Tables::tableName).contains(u"teckenkoder"_s);
+           connection.database().record(Tables::tableName).contains(WordField::teckenkoder);
 }
 
 } // namespace

@@ -39,21 +39,21 @@ long long leadingNumber(QStringView text)
 
 QString listLine(const RecordSource &characters, bool threeBlanks)
 {
-    const QString pinyin = characters.text(u"pinyin1"_s);
-    const QString meaning1 = characters.text(u"meaning1"_s);
+    const QString pinyin = characters.text(CharacterField::pinyin1);
+    const QString meaning1 = characters.text(CharacterField::meaning(1));
     const std::optional<QChar> character =
-        CharacterCode::toCharacter(characters.text(u"teckenkod"_s));
+        CharacterCode::toCharacter(characters.text(CharacterField::teckenkod));
     if (pinyin.isEmpty() || meaning1.isEmpty())
         return {};
     if (!character) {
         qCDebug(lcDictionary) << "not listed, no character code:"
-                              << characters.text(u"teckenkod"_s);
+                              << characters.text(CharacterField::teckenkod);
         return {};
     }
     QString line =
         *character + (threeBlanks ? u",   "_s : u",  "_s) + pinyin + u",  "_s + meaning1 + u", "_s;
     for (int i = 2; i <= Tables::meaningCount; ++i) {
-        const QString meaning = characters.text(u"meaning%1"_s.arg(i));
+        const QString meaning = characters.text(CharacterField::meaning(i));
         if (!meaning.isEmpty())
             line += meaning + u", "_s;
     }

@@ -19,9 +19,9 @@ using RecordLookup::text;
 // The reading and the ten translations of a word, as the result line lists them.
 QStringList wordFields(const RecordSource &words, const Record &word)
 {
-    QStringList fields{text(words, word, u"Pinyin"_s)};
+    QStringList fields{text(words, word, WordField::pinyin)};
     for (int i = 1; i <= Tables::translationCount; ++i)
-        fields << text(words, word, u"translation%1"_s.arg(i));
+        fields << text(words, word, WordField::translation(i));
     return fields;
 }
 
@@ -51,7 +51,7 @@ QString CodeWordSearch::simplifiedForm(const QString &code)
     // record happens to be current).
     const std::optional<Record> record = first(m_characters, SearchCriteria::characterCode(code));
     const QString form =
-        record ? text(m_characters, *record, u"forenklaform"_s).trimmed() : QString();
+        record ? text(m_characters, *record, CharacterField::forenklaform).trimmed() : QString();
     m_simplified.insert(code, form);
     return form;
 }
@@ -90,12 +90,12 @@ CodeWordResult CodeWordSearch::search(const QStringList &codes, bool traditional
         return result;
     }
     result.lines << line(result.characters, wordFields(m_words, *word));
-    const Criteria containing{u"teckenkoder"_s, Criteria::Operator::Like,
+    const Criteria containing{WordField::teckenkoder, Criteria::Operator::Like,
                               u'*' + result.codeString + u'*'};
     const QList<Record> later =
         m_words.records(containing, word->rowId, std::numeric_limits<int>::max());
     for (const Record &entry : later) {
-        const QString entryCodes = text(m_words, entry, u"teckenkoder"_s).trimmed();
+        const QString entryCodes = text(m_words, entry, WordField::teckenkoder).trimmed();
         result.lines << line(displayed(entryCodes, traditional), wordFields(m_words, entry));
     }
     return result;

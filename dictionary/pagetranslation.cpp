@@ -19,7 +19,7 @@ std::optional<Criteria> numberCriteria(const QString &code)
     const std::optional<QChar> character = CharacterCode::toCharacter(code);
     if (!character)
         return std::nullopt;
-    return Criteria{u"nummer"_s, Criteria::Operator::Equals, qlonglong(character->unicode())};
+    return Criteria{CharacterField::nummer, Criteria::Operator::Equals, qlonglong(character->unicode())};
 }
 
 } // namespace
@@ -46,7 +46,7 @@ void PageTranslation::setPage(const QStringList &codes)
             const std::optional<Record> record =
                 RecordLookup::first(m_characters, numberCriteria(code));
             known = traditional.insert(
-                code, record ? RecordLookup::text(m_characters, *record, u"traditionellform"_s)
+                code, record ? RecordLookup::text(m_characters, *record, CharacterField::traditionellform)
                                    .trimmed()
                              : QString());
         }
@@ -69,9 +69,9 @@ CharacterDetails PageTranslation::details(int index)
     const std::optional<Record> record =
         RecordLookup::first(m_characters, numberCriteria(m_page.at(index).code));
     if (record) {
-        QStringList fields{u"pinyin1"_s};
+        QStringList fields{CharacterField::pinyin1};
         for (int i = 1; i <= Tables::meaningCount; ++i)
-            fields << u"meaning%1"_s.arg(i);
+            fields << CharacterField::meaning(i);
         for (const QString &field : fields) {
             const QString value = RecordLookup::text(m_characters, *record, field);
             if (!value.isEmpty())
@@ -90,8 +90,8 @@ CharacterDetails PageTranslation::details(int index)
             continue;
         for (int i = index; i < index + length; ++i)
             details.word += m_page.at(i).character();
-        details.wordLine = RecordLookup::text(m_words, *word, u"Pinyin"_s) + u", "_s
-                           + RecordLookup::text(m_words, *word, u"translation1"_s);
+        details.wordLine = RecordLookup::text(m_words, *word, WordField::pinyin) + u", "_s
+                           + RecordLookup::text(m_words, *word, WordField::translation(1));
         details.wordLength = length;
         return details;
     }

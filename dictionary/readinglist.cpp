@@ -18,15 +18,15 @@ ReadingFields fieldsOf(Reading reading)
 {
     switch (reading) {
     case Reading::Mandarin:
-        return {u"pinyin1"_s, {}};
+        return {CharacterField::pinyin1, {}};
     case Reading::Cantonese:
-        return {u"kantonesiska1"_s, {u"kantonesiska2"_s, u"kantonesiska3"_s}};
+        return {CharacterField::kantonesiska(1), {CharacterField::kantonesiska(2), CharacterField::kantonesiska(3)}};
     case Reading::JapaneseKun:
-        return {u"japanskkun1"_s, {u"japanskkun2"_s}};
+        return {CharacterField::japanskkun(1), {CharacterField::japanskkun(2)}};
     case Reading::JapaneseOn:
-        return {u"japanskon1"_s, {u"japanskon2"_s}};
+        return {CharacterField::japanskon(1), {CharacterField::japanskon(2)}};
     case Reading::Korean:
-        return {u"Koreanska1"_s, {u"Koreanska2"_s, u"Koreanska3"_s}};
+        return {CharacterField::koreanska(1), {CharacterField::koreanska(2), CharacterField::koreanska(3)}};
     }
     return {};
 }
@@ -39,9 +39,9 @@ QString readingLine(const RecordSource &characters, Reading reading, QChar chara
     QString line = character + u",  "_s + characters.text(fields.first) + u", "_s;
     QStringList following = fields.following;
     if (reading == Reading::Mandarin) {
-        line += characters.text(u"meaning1"_s) + u", "_s;
+        line += characters.text(CharacterField::meaning(1)) + u", "_s;
         for (int i = 2; i <= Tables::meaningCount; ++i)
-            following << u"meaning%1"_s.arg(i);
+            following << CharacterField::meaning(i);
     }
     for (const QString &field : std::as_const(following)) {
         const QString text = characters.text(field);
@@ -53,7 +53,7 @@ QString readingLine(const RecordSource &characters, Reading reading, QChar chara
 
 QChar simplifiedForm(const RecordSource &characters, QChar character)
 {
-    return CharacterCode::toCharacter(characters.text(u"forenklaform"_s)).value_or(character);
+    return CharacterCode::toCharacter(characters.text(CharacterField::forenklaform)).value_or(character);
 }
 
 } // namespace
@@ -81,6 +81,6 @@ ReadingList readingList(DictionaryTables &tables, Reading reading, const QString
         list.text += readingLine(characters, reading, shown);
     }
     if (reading != Reading::Mandarin)
-        list.pinyin = tables.words.text(u"Pinyin"_s);
+        list.pinyin = tables.words.text(WordField::pinyin);
     return list;
 }

@@ -1,5 +1,7 @@
 #include "dictionary/searchcriteria.h"
 
+#include "dictionary/tables.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -20,22 +22,22 @@ using Op = Criteria::Operator;
 
 std::optional<Criteria> characterCode(const QString &code)
 {
-    return text(u"teckenkod"_s, Op::Equals, code);
+    return text(CharacterField::teckenkod, Op::Equals, code);
 }
 
 std::optional<Criteria> wordCodes(const QString &codeString)
 {
-    return text(u"teckenkoder"_s, Op::Equals, codeString);
+    return text(WordField::teckenkoder, Op::Equals, codeString);
 }
 
 std::optional<Criteria> translationContains(int field, const QString &typed)
 {
-    return text(u"translation%1"_s.arg(field), Op::Like, u'*' + typed.toLower() + u'*');
+    return text(WordField::translation(field), Op::Like, u'*' + typed.toLower() + u'*');
 }
 
 std::optional<Criteria> translationEquals(int field, const QString &typed)
 {
-    return text(u"translation%1"_s.arg(field), Op::Equals, typed.toLower());
+    return text(WordField::translation(field), Op::Equals, typed.toLower());
 }
 
 std::optional<Criteria> pinyinContains(const QString &typed)
@@ -50,12 +52,12 @@ std::optional<Criteria> pinyinEquals(const QString &typed)
 
 std::optional<Criteria> radicalKey(const QString &key)
 {
-    return text(u"kinesisktradikal"_s, Op::Equals, key);
+    return text(CharacterField::kinesisktradikal, Op::Equals, key);
 }
 
 std::optional<Criteria> radicalNumber(const QString &number)
 {
-    return text(u"kinesisktradikal"_s, Op::Like, number + u".*"_s);
+    return text(CharacterField::kinesisktradikal, Op::Like, number + u".*"_s);
 }
 
 std::optional<Criteria> strokes(const QString &total)
@@ -64,7 +66,7 @@ std::optional<Criteria> strokes(const QString &total)
     const qlonglong number = total.trimmed().toLongLong(&ok);
     if (!ok)
         return std::nullopt;
-    return Criteria{u"summa"_s, Op::Equals, number};
+    return Criteria{CharacterField::summa, Op::Equals, number};
 }
 
 } // namespace SearchCriteria

@@ -9,18 +9,18 @@ using namespace Qt::StringLiterals;
 namespace Tables {
 namespace {
 
-QStringList numbered(const QString &stem, int count)
+QStringList numbered(QString (*field)(int), int count)
 {
     QStringList names;
     for (int i = 1; i <= count; ++i)
-        names << stem + QString::number(i);
+        names << field(i);
     return names;
 }
 
 // Integer columns compare as numbers ("summa =" + number); all others are text.
 bool isIntegerField(const QString &name)
 {
-    return name == u"summa" || name == u"nummer";
+    return name == CharacterField::summa || name == CharacterField::nummer;
 }
 
 bool exec(QSqlDatabase &db, const QString &sql)
@@ -48,47 +48,48 @@ bool createTable(QSqlDatabase &db, const QStringList &fields, const QStringList 
 
 QStringList wordFields()
 {
-    return QStringList{u"tecken"_s, u"teckenkoder"_s, u"Pinyin"_s}
-           + numbered(u"translation"_s, translationCount);
+    return QStringList{WordField::tecken, WordField::teckenkoder, WordField::pinyin}
+           + numbered(WordField::translation, translationCount);
 }
 
 QStringList characterFields()
 {
-    return QStringList{u"teckenkod"_s,     u"nummer"_s,           u"forenklaform"_s,
-                       u"traditionellform"_s, u"kinesisktradikal"_s, u"summa"_s,
-                       u"pinyin1"_s}
-           + numbered(u"meaning"_s, meaningCount) + numbered(u"kantonesiska"_s, 3)
-           + numbered(u"japanskkun"_s, 3) + numbered(u"japanskon"_s, 3)
-           + numbered(u"Koreanska"_s, 3);
+    using namespace CharacterField;
+    return QStringList{teckenkod,        nummer, forenklaform, traditionellform,
+                       kinesisktradikal, summa,  pinyin1}
+           + numbered(meaning, meaningCount) + numbered(kantonesiska, readingCount)
+           + numbered(japanskkun, readingCount) + numbered(japanskon, readingCount)
+           + numbered(koreanska, readingCount);
 }
 
 QStringList codeFields()
 {
-    return {u"bigfive"_s, u"big5"_s, u"unicode"_s};
+    return {CodeField::bigfive, CodeField::big5, CodeField::unicode};
 }
 
 bool createWordTable(QSqlDatabase &db)
 {
-    return createTable(db, wordFields(), {u"teckenkoder"_s, u"Pinyin"_s});
+    return createTable(db, wordFields(), {WordField::teckenkoder, WordField::pinyin});
 }
 
 bool createCharacterTable(QSqlDatabase &db)
 {
     return createTable(db, characterFields(),
-                       {u"teckenkod"_s, u"nummer"_s, u"kinesisktradikal"_s, u"summa"_s});
+                       {CharacterField::teckenkod, CharacterField::nummer,
+                        CharacterField::kinesisktradikal, CharacterField::summa});
 }
 
 bool createCodeTable(QSqlDatabase &db)
 {
-    return createTable(db, codeFields(), {u"bigfive"_s, u"unicode"_s});
+    return createTable(db, codeFields(), {CodeField::bigfive, CodeField::unicode});
 }
 
 bool createWordSearchIndex(QSqlDatabase &db)
 {
     // teckenkoder for the code search page's words that contain the copied word.
     return RecordSource::createSearchIndex(db, tableName,
-                                           QStringList{u"teckenkoder"_s, u"Pinyin"_s} +
-                                               numbered(u"translation"_s, translationCount));
+                                           QStringList{WordField::teckenkoder, WordField::pinyin} +
+                                               numbered(WordField::translation, translationCount));
 }
 
 QString storePath(const QString &programFolder, QLatin1StringView fileName)
@@ -97,6 +98,47 @@ QString storePath(const QString &programFolder, QLatin1StringView fileName)
 }
 
 } // namespace Tables
+
+namespace {
+
+QString numberedField(QLatin1StringView stem, int number, int count)
+{
+    Q_ASSERT(number >= 1 && number <= count);
+    Q_UNUSED(count);
+    return stem + QString::number(number);
+}
+
+} // namespace
+
+QString WordField::translation(int number)
+{
+    return numberedField("translation"_L1, number, Tables::translationCount);
+}
+
+QString CharacterField::meaning(int number)
+{
+    return numberedField("meaning"_L1, number, Tables::meaningCount);
+}
+
+QString CharacterField::kantonesiska(int number)
+{
+    return numberedField("kantonesiska"_L1, number, Tables::readingCount);
+}
+
+QString CharacterField::japanskkun(int number)
+{
+    return numberedField("japanskkun"_L1, number, Tables::readingCount);
+}
+
+QString CharacterField::japanskon(int number)
+{
+    return numberedField("japanskon"_L1, number, Tables::readingCount);
+}
+
+QString CharacterField::koreanska(int number)
+{
+    return numberedField("Koreanska"_L1, number, Tables::readingCount);
+}
 
 bool DictionaryTables::open(const QString &programFolder)
 {

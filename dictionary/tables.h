@@ -22,6 +22,7 @@ inline constexpr QLatin1StringView codeStore{"BIG5.mdb"};
 
 inline constexpr int translationCount = 10;
 inline constexpr int meaningCount = 10;
+inline constexpr int readingCount = 3; // Cantonese, Japanese and Korean readings per character
 
 // Word table: tecken, teckenkoder, Pinyin, translation1..translation10.
 QStringList wordFields();
@@ -43,6 +44,36 @@ bool createWordSearchIndex(QSqlDatabase &db);
 QString storePath(const QString &programFolder, QLatin1StringView fileName);
 
 } // namespace Tables
+
+// The stores' field names, each written once: a misspelt name fails to compile instead of
+// reading as an empty field. Numbered fields count from 1.
+namespace WordField {
+inline constexpr QLatin1StringView tecken{"tecken"};
+inline constexpr QLatin1StringView teckenkoder{"teckenkoder"};
+inline constexpr QLatin1StringView pinyin{"Pinyin"};
+QString translation(int number); // 1..Tables::translationCount
+} // namespace WordField
+
+namespace CharacterField {
+inline constexpr QLatin1StringView teckenkod{"teckenkod"};
+inline constexpr QLatin1StringView nummer{"nummer"};
+inline constexpr QLatin1StringView forenklaform{"forenklaform"};
+inline constexpr QLatin1StringView traditionellform{"traditionellform"};
+inline constexpr QLatin1StringView kinesisktradikal{"kinesisktradikal"};
+inline constexpr QLatin1StringView summa{"summa"};
+inline constexpr QLatin1StringView pinyin1{"pinyin1"};
+QString meaning(int number);      // 1..Tables::meaningCount
+QString kantonesiska(int number); // 1..Tables::readingCount, and so on
+QString japanskkun(int number);
+QString japanskon(int number);
+QString koreanska(int number);
+} // namespace CharacterField
+
+namespace CodeField {
+inline constexpr QLatin1StringView bigfive{"bigfive"};
+inline constexpr QLatin1StringView big5{"big5"};
+inline constexpr QLatin1StringView unicode{"unicode"};
+} // namespace CodeField
 
 // The record sources of a main window: the word table (Data2), the code table (Data3) and two
 // independent cursors on the character table (Data4 and Data1). Missing stores stay closed.

@@ -8,12 +8,12 @@ using namespace Qt::StringLiterals;
 QList<WordRecord> WordRecord::find(RecordSource &words, const Criteria &criteria,
                                    qint64 afterRowId, int limit)
 {
-    const int tecken = words.fieldIndex(u"tecken"_s);
-    const int codes = words.fieldIndex(u"teckenkoder"_s);
-    const int pinyin = words.fieldIndex(u"Pinyin"_s);
+    const int tecken = words.fieldIndex(WordField::tecken);
+    const int codes = words.fieldIndex(WordField::teckenkoder);
+    const int pinyin = words.fieldIndex(WordField::pinyin);
     int translation[Tables::translationCount];
     for (int i = 0; i < Tables::translationCount; ++i)
-        translation[i] = words.fieldIndex(u"translation%1"_s.arg(i + 1));
+        translation[i] = words.fieldIndex(WordField::translation(i + 1));
     const auto field = [](const RecordSource::Record &record, int index) {
         return index >= 0 ? record.values.at(index).toString() : QString();
     };

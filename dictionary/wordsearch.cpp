@@ -10,7 +10,7 @@ WordSearch::WordSearch(DictionaryTables &tables) : m_tables(tables)
 
 QString WordSearch::text9Field() const
 {
-    return u"translation%1"_s.arg(m_text9Field);
+    return WordField::translation(m_text9Field);
 }
 
 bool WordSearch::findEnglish(const QString &text, Kind kind)
@@ -77,7 +77,7 @@ QString meaningsLine(const RecordSource &words)
 {
     QStringList translations;
     for (int field = 1; field <= Tables::translationCount; ++field) {
-        const QString translation = words.text(u"translation%1"_s.arg(field));
+        const QString translation = words.text(WordField::translation(field));
         if (!translation.isEmpty())
             translations << translation;
     }

@@ -16,7 +16,7 @@ enum class Form { Traditional, Simplified };
 std::optional<RadicalSlot> radicalSlot(const RecordSource &characters, Form form)
 {
     RadicalSlot slot;
-    slot.key = characters.text(u"kinesisktradikal"_s);
+    slot.key = characters.text(CharacterField::kinesisktradikal);
     bool ok = false;
     slot.radical = Radicals::numberText(slot.key).toInt(&ok);
     if (!ok || slot.radical < 1 || slot.radical > Radicals::count)
@@ -34,7 +34,7 @@ std::optional<RadicalSlot> radicalSlot(const RecordSource &characters, Form form
 // form when it has one. characters2 follows that form, as the window's second cursor does.
 QChar simplifiedCharacter(DictionaryTables &tables, QChar character)
 {
-    const QString simplified = tables.characters.text(u"forenklaform"_s);
+    const QString simplified = tables.characters.text(CharacterField::forenklaform);
     tables.characters2.findFirst(SearchCriteria::characterCode(simplified));
     if (simplified.isEmpty())
         return character;
@@ -49,7 +49,7 @@ QChar simplifiedCharacter(DictionaryTables &tables, QChar character)
 WordView display(DictionaryTables &tables, Form form, bool radicals)
 {
     WordView view;
-    const QString codeString = tables.words.text(u"teckenkoder"_s);
+    const QString codeString = tables.words.text(WordField::teckenkoder);
     for (const QString &code : CharacterCode::pieces(codeString.trimmed())) {
         const std::optional<QChar> character = CharacterCode::toCharacter(code);
         if (!character) {
@@ -68,12 +68,12 @@ WordView display(DictionaryTables &tables, Form form, bool radicals)
         const std::optional<RadicalSlot> slot = radicalSlot(tables.characters, form);
         if (!slot) {
             qCDebug(lcDictionary) << "display ended: no radical number in key"
-                                  << tables.characters.text(u"kinesisktradikal"_s);
+                                  << tables.characters.text(CharacterField::kinesisktradikal);
             return view;
         }
         view.radicalSlots << *slot;
     }
-    view.pinyin = tables.words.text(u"Pinyin"_s);
+    view.pinyin = tables.words.text(WordField::pinyin);
     view.codeString = codeString;
     view.completed = true;
     return view;

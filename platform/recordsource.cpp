@@ -157,6 +157,11 @@ bool RecordSource::hasField(const QString &name) const
 QVariant RecordSource::value(const QString &name) const
 {
     const int index = columnIndex(name);
+    if (index < 0 && isOpen()) {
+        // A field the table does not have is a misspelt name or a store of another layout.
+        qCWarning(lcStore) << "no field" << name << "in" << m_fileName;
+        return {};
+    }
     if (index < 0 || index >= m_current.size())
         return {};
     return m_current.at(index);
@@ -190,25 +195,7 @@ void RecordSource::moveFirst()
 
 namespace {
 
-std::optional<Criteria> parsed(const QString &criteriaText)
-{
-    std::optional<Criteria> criteria = Criteria::parse(criteriaText);
-    if (!criteria)
-        qCDebug(lcStore) << "criteria refused:" << criteriaText;
-    return criteria;
-}
-
 } // namespace
-
-void RecordSource::findFirst(const QString &criteria)
-{
-    find(parsed(criteria), -1);
-}
-
-void RecordSource::findNext(const QString &criteria)
-{
-    find(parsed(criteria), m_currentRowId);
-}
 
 void RecordSource::findFirst(const std::optional<Criteria> &criteria)
 {
@@ -503,6 +490,8 @@ void RecordSource::addNew()
 void RecordSource::setValue(const QString &name, const QVariant &value)
 {
     const int index = columnIndex(name);
+    if (index < 0)
+        qCWarning(lcStore) << "no field" << name << "in" << m_fileName;
     if (!m_hasPending || index < 0)
         return;
     m_pending[index] = value;

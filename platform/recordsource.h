@@ -40,8 +40,6 @@ public:
     // does not parse.
     void findFirst(const std::optional<Criteria> &criteria);
     void findNext(const std::optional<Criteria> &criteria);
-    void findFirst(const QString &criteria);
-    void findNext(const QString &criteria);
     bool noMatch() const { return m_noMatch; }
     // The records FindFirst and then FindNext would reach, in one pass: each becomes current
     // in turn and visit() reads it (it must not search this source). The last one stays

@@ -29,10 +29,11 @@ void BM_FindFirstCharacterCode(benchmark::State &state)
     if (!openStore(state, characters, Tables::characterStore))
         return;
     QSqlQuery query(characters.database());
-    QStringList criteria;
-    query.exec(u"SELECT teckenkod FROM Tabell1 WHERE rowid % 97 = 0"_s);
+    QList<Criteria> criteria;
+    query.exec(u"SELECT %1 FROM %2 WHERE rowid % 97 = 0"_s.arg(CharacterField::teckenkod, Tables::tableName));
     while (query.next())
-        criteria << u"teckenkod ='"_s + query.value(0).toString() + u"'"_s;
+        criteria << Criteria{CharacterField::teckenkod, Criteria::Operator::Equals,
+                             query.value(0).toString()};
     query.finish();
     if (criteria.isEmpty()) {
         state.SkipWithError("empty character table");
@@ -59,7 +60,7 @@ void BM_FindFirstTranslationNotFound(benchmark::State &state)
         return;
     words.setSearchIndexEnabled(state.range(0) != 0);
     for (auto _ : state) {
-        words.findFirst(u"translation1 like'*xylophonics*'"_s);
+        words.findFirst(Criteria{WordField::translation(1), Criteria::Operator::Like, u"*xylophonics*"_s});
         if (!words.noMatch()) {
             state.SkipWithError("the text was found");
             return;

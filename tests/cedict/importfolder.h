@@ -19,8 +19,8 @@ inline bool create(const QTemporaryDir &dir)
     QList<TestStores::Row> codes;
     for (const auto &[big5, unicode] :
          {std::pair{"A4A4", "&H4E2D"}, {"A4E5", "&H6587"}, {"B0EA", "&H570B"}, {"a4a4", "&HFFFF"}})
-        codes << TestStores::Row{{QStringLiteral("bigfive"), QString::fromLatin1(big5)},
-                                 {QStringLiteral("unicode"), QString::fromLatin1(unicode)}};
+        codes << TestStores::Row{{CodeField::bigfive, QString::fromLatin1(big5)},
+                                 {CodeField::unicode, QString::fromLatin1(unicode)}};
     const QDir folder(dir.path());
     return folder.mkpath(QStringLiteral("empty")) &&
            TestStores::words(folder.filePath(QStringLiteral("empty/kinesiskBIG5kod1.mdb")), {}) &&

@@ -111,7 +111,7 @@ private slots:
         QFETCH(int, stopAt);
         QVERIFY(TestFiles::write(input(), "#! charset=UTF-8\n" + utf8Entry.repeated(8000)));
         QVERIFY(TestStores::words(file(u"kinesiskBIG5kod.mdb"_s),
-                                  {{{u"Pinyin"_s, u"the installed table"_s}}}));
+                                  {{{WordField::pinyin, u"the installed table"_s}}}));
         QVERIFY(TestFiles::write(file(u"kinesiskBIG5kod1.mdb"_s), "an earlier import"));
         const QByteArray installed = TestFiles::read(file(u"kinesiskBIG5kod.mdb"_s));
         std::atomic<bool> cancel = stopAt == 0;

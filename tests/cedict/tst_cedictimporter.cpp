@@ -184,7 +184,7 @@ private slots:
         QFETCH(QString, after);
         const QString word = path(u"kinesiskBIG5kod.mdb"_s);
         const auto store = [](const QString &file, const QString &text) {
-            return TestStores::words(file, {{{u"translation1"_s, text}}});
+            return TestStores::words(file, {{{WordField::translation(1), text}}});
         };
         QVERIFY(!before.contains(u"word") || store(word, u"old"_s));
         QVERIFY(!before.contains(u"pending") || store(pendingFile(), u"new"_s));
@@ -222,8 +222,8 @@ private slots:
         QVERIFY(summary.linesRead > 110000);
         RecordSource words;
         QVERIFY(words.open(summary.targetFile));
-        words.findFirst(u"teckenkoder ='&H4E2D&H570B'"_s);
-        QCOMPARE(words.text(u"Pinyin"_s) + words.text(u"translation1"_s), u"Zhong1 guo2China"_s);
+        words.findFirst(Criteria{WordField::teckenkoder, Criteria::Operator::Equals, u"&H4E2D&H570B"_s});
+        QCOMPARE(words.text(WordField::pinyin) + words.text(WordField::translation(1)), u"Zhong1 guo2China"_s);
     }
 };
 

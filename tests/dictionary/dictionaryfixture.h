@@ -12,16 +12,16 @@ namespace DictionaryFixture {
 
 // Fields given as a null text stay null, and so do numbered fields given as empty texts.
 inline TestStores::Row fields(TestStores::Row row,
-                              const QList<std::pair<const char *, QString>> &named,
-                              const char *numbered, const QStringList &values)
+                              const QList<std::pair<QLatin1StringView, QString>> &named,
+                              QString (*numbered)(int), const QStringList &values)
 {
     for (const auto &[name, value] : named) {
         if (!value.isNull())
-            row.insert(QString::fromLatin1(name), value);
+            row.insert(name, value);
     }
     for (int i = 0; i < values.size(); ++i) {
         if (!values.at(i).isEmpty())
-            row.insert(QString::fromLatin1(numbered) + QString::number(i + 1), values.at(i));
+            row.insert(numbered(i + 1), values.at(i));
     }
     return row;
 }
@@ -32,15 +32,18 @@ inline TestStores::Row character(const QString &code, const QString &radicalKey,
                                  const TestStores::Row &more = {})
 {
     return fields(more,
-                  {{"teckenkod", code}, {"kinesisktradikal", radicalKey}, {"pinyin1", pinyin}},
-                  "meaning", meanings);
+                  {{CharacterField::teckenkod, code},
+                   {CharacterField::kinesisktradikal, radicalKey},
+                   {CharacterField::pinyin1, pinyin}},
+                  CharacterField::meaning, meanings);
 }
 
 // A word record: code string, pinyin, translations.
 inline TestStores::Row word(const QString &codes, const QString &pinyin,
                             const QStringList &translations = {})
 {
-    return fields({}, {{"teckenkoder", codes}, {"Pinyin", pinyin}}, "translation", translations);
+    return fields({}, {{WordField::teckenkoder, codes}, {WordField::pinyin, pinyin}},
+                  WordField::translation, translations);
 }
 
 class ProgramFolder

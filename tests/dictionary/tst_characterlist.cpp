@@ -12,7 +12,7 @@ namespace {
 TestStores::Row row(const QString &code, const QString &key, const QString &pinyin,
                     const QStringList &meanings, int strokes)
 {
-    return DictionaryFixture::character(code, key, pinyin, meanings, {{u"summa"_s, strokes}});
+    return DictionaryFixture::character(code, key, pinyin, meanings, {{CharacterField::summa, strokes}});
 }
 
 const QList<TestStores::Row> kCharacters = {
@@ -103,9 +103,9 @@ private slots:
         QCOMPARE(list.search, CharacterList::Search::Chart);
         QVERIFY(list.pictureFile.isEmpty());
         // The list ends on the last match; a miss leaves it there.
-        QCOMPARE(m_characters->text(u"teckenkod"_s), u"&H4F46"_s);
+        QCOMPARE(m_characters->text(CharacterField::teckenkod), u"&H4F46"_s);
         QCOMPARE(CharacterLists::radikalLista(*m_characters, 214).count, 0);
-        QCOMPARE(m_characters->text(u"teckenkod"_s), u"&H4F46"_s);
+        QCOMPARE(m_characters->text(CharacterField::teckenkod), u"&H4F46"_s);
     }
 };
 

@@ -23,13 +23,13 @@ namespace {
 // nummer, the code point, is how the page finds a character.
 const QList<TestStores::Row> kCharacters = {
     character(u"&H4E2D"_s, u"2.3"_s, u"zhong1"_s, {u"central"_s, u"middle"_s},
-              {{u"nummer"_s, 0x4E2D}}),
+              {{CharacterField::nummer, 0x4E2D}}),
     character(u"&H570B"_s, u"31.8"_s, u"guo2"_s, {u"country"_s},
-              {{u"nummer"_s, 0x570B}, {u"forenklaform"_s, u"&H56FD"_s}}),
+              {{CharacterField::nummer, 0x570B}, {CharacterField::forenklaform, u"&H56FD"_s}}),
     character(u"&H56FD"_s, u"31.5"_s, u"guo2"_s, {u"country"_s},
-              {{u"nummer"_s, 0x56FD}, {u"traditionellform"_s, u"&H570B"_s}}),
-    character(u"&H4EBA"_s, u"9.0"_s, u"ren2"_s, {u"person"_s}, {{u"nummer"_s, 0x4EBA}}),
-    character(u"&H6C11"_s, u"83.1"_s, u"min2"_s, {u"people"_s}, {{u"nummer"_s, 0x6C11}}),
+              {{CharacterField::nummer, 0x56FD}, {CharacterField::traditionellform, u"&H570B"_s}}),
+    character(u"&H4EBA"_s, u"9.0"_s, u"ren2"_s, {u"person"_s}, {{CharacterField::nummer, 0x4EBA}}),
+    character(u"&H6C11"_s, u"83.1"_s, u"min2"_s, {u"people"_s}, {{CharacterField::nummer, 0x6C11}}),
 };
 
 QString codes(const QString &text)

@@ -31,9 +31,9 @@ private slots:
                                      {u"China"_s, u"Middle Kingdom"_s}),
              DictionaryFixture::word(u"&H4E2D"_s, u"zhong1"_s, {u"middle"_s, u"China (abbr.)"_s})},
             {character(u"&H4E2D"_s, u"2.3"_s, u"zhong1"_s, {u"middle"_s},
-                       {{u"summa"_s, 4}, {u"kantonesiska1"_s, u"zung1"_s}}),
+                       {{CharacterField::summa, 4}, {CharacterField::kantonesiska(1), u"zung1"_s}}),
              character(u"&H570B"_s, u"31.8"_s, u"guo2"_s, {u"country"_s},
-                       {{u"forenklaform"_s, u"&H56FD"_s}, {u"kantonesiska1"_s, u"gwok3"_s}}),
+                       {{CharacterField::forenklaform, u"&H56FD"_s}, {CharacterField::kantonesiska(1), u"gwok3"_s}}),
              character(u"&H56FD"_s, u"31.5"_s, u"guo2"_s, {u"country"_s}),
              character(u"&H4F55"_s, u"9.5"_s, u"he2"_s, {u"what"_s, u"why"_s}),
              character(u"&H4F5B"_s, u"9.5"_s, u"fo2"_s, {u"Buddha"_s})}));

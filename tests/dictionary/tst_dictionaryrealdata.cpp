@@ -77,8 +77,8 @@ private slots:
     {
         QTest::addColumn<QString>("store");
         QTest::addColumn<QString>("field");
-        QTest::newRow("words") << QString(Tables::wordStore) << u"Pinyin"_s;
-        QTest::newRow("characters") << QString(Tables::characterStore) << u"pinyin1"_s;
+        QTest::newRow("words") << QString(Tables::wordStore) << QString(WordField::pinyin);
+        QTest::newRow("characters") << QString(Tables::characterStore) << QString(CharacterField::pinyin1);
     }
 
     void everyReadingIsToneMarked()

@@ -24,9 +24,9 @@ static QList<TestStores::Row> wordRows()
           u"gu3|𠀀𠀁 old"_s, u"|"_s, u"shui3 shui3|water water"_s, u"Shui3|wa ter|1000%"_s,
           u"bu4|it's"_s}) {
         const QStringList fields = line.split(u'|'); // rows 2..15; row 12 empty, not null
-        rows << TestStores::Row{{u"Pinyin"_s, fields[0]}, {u"translation1"_s, fields[1]}};
+        rows << TestStores::Row{{WordField::pinyin, fields[0]}, {WordField::translation(1), fields[1]}};
         if (fields.size() > 2)
-            rows.last().insert(u"translation2"_s, fields[2]);
+            rows.last().insert(WordField::translation(2), fields[2]);
     }
     return rows;
 }
@@ -56,8 +56,10 @@ class TestRecordSource : public QObject
         source.setSearchIndexEnabled(indexed);
         if (!source.open(file) || source.usesSearchIndex() != (indexed && file != m_plain))
             return {-1};
+        // Criteria text as it comes from outside: parsed, then searched.
+        const std::optional<Criteria> parsed = Criteria::parse(criteria);
         Rows found;
-        for (source.findFirst(criteria); !source.noMatch(); source.findNext(criteria))
+        for (source.findFirst(parsed); !source.noMatch(); source.findNext(parsed))
             found << source.currentRowId();
         return found;
     }
@@ -201,7 +203,7 @@ private slots:
         for (const QString &file : {m_plain, m_indexAfter}) {
             RecordSource source;
             QVERIFY(source.open(file));
-            source.findFirst(u"translation1 ='café'"_s);
+            source.findFirst(Criteria{WordField::translation(1), Criteria::Operator::Equals, u"café"_s});
             QSignalSpy moved(&source, &RecordSource::currentChanged);
             Rows found;
             for (const RecordSource::Record &record : source.records(criteria, after, limit)) {
@@ -223,16 +225,16 @@ private slots:
         {
             RecordSource source;
             QVERIFY(source.open(file, u"Tabell1"_s, RecordSource::Mode::ReadWrite));
-            source.findFirst(u"translation3 like'*storm*'"_s);
+            source.findFirst(Criteria{WordField::translation(3), Criteria::Operator::Like, u"*storm*"_s});
             QVERIFY(source.noMatch());
             QVERIFY(source.beginTransaction());
             source.addNew();
-            source.setValue(u"translation3"_s, u"thunderstorm"_s);
+            source.setValue(WordField::translation(3), u"thunderstorm"_s);
             source.setValue(u"nosuchfield"_s, u"ignored"_s);
             QVERIFY(source.update());
             QVERIFY(!source.update()); // nothing pending
             QVERIFY(source.commit());
-            source.findFirst(u"translation3 like'*storm*'"_s); // not the answer from before
+            source.findFirst(Criteria{WordField::translation(3), Criteria::Operator::Like, u"*storm*"_s}); // not the answer from before
             QVERIFY(!source.noMatch());
             QSqlQuery query(source.database());
             QVERIFY(query.exec(u"UPDATE Tabell1 SET translation1 = 'fire' WHERE rowid = 2"_s));

@@ -13,7 +13,7 @@ using DictionaryFixture::word;
 static QList<TestStores::Row> words()
 {
     const auto named = [](const QString &name, TestStores::Row row) {
-        row.insert(u"tecken"_s, name);
+        row.insert(WordField::tecken, name);
         return row;
     };
     return {
@@ -37,7 +37,7 @@ class TestWordSearch : public QObject
     std::unique_ptr<DictionaryTables> m_tables;
     std::unique_ptr<WordSearch> m_search;
 
-    QString current() const { return m_tables->words.text(u"tecken"_s); }
+    QString current() const { return m_tables->words.text(WordField::tecken); }
 
 private slots:
     void initTestCase()
@@ -58,11 +58,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("text9Field");
-        QTest::newRow("upper case, part of a word") << u"ATE"_s << u"water"_s << u"translation1"_s;
+        QTest::newRow("upper case, part of a word") << u"ATE"_s << u"water"_s << WordField::translation(1);
         // translation2 of a later word wins over translation5 of an earlier one
-        QTest::newRow("falls back field by field") << u"fire"_s << u"fire2"_s << u"translation2"_s;
-        QTest::newRow("star inside") << u"s*water"_s << u"saltwater"_s << u"translation1"_s;
-        QTest::newRow("nowhere") << u"earth"_s << u"water4"_s << u"translation10"_s;
+        QTest::newRow("falls back field by field") << u"fire"_s << u"fire2"_s << WordField::translation(2);
+        QTest::newRow("star inside") << u"s*water"_s << u"saltwater"_s << WordField::translation(1);
+        QTest::newRow("nowhere") << u"earth"_s << u"water4"_s << WordField::translation(10);
     }
 
     void englishFromStart()
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, found);
         // From the last word: every step of the fallback starts from the top again.
-        m_tables->words.findFirst(u"tecken ='water4'"_s);
+        m_tables->words.findFirst(Criteria{WordField::tecken, Criteria::Operator::Equals, u"water4"_s});
         const WordSearchResult result = m_search->english(text, WordSearch::FromStart, {});
         QCOMPARE(current(), found);
         QCOMPARE(result.found, found != u"water4");

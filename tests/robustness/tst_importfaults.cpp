@@ -31,7 +31,7 @@ constexpr int oldRecords = 3;
 bool buildFolder(const QString &folder)
 {
     const QDir dir(folder);
-    const TestStores::Row old{{u"teckenkoder"_s, u"&H4E2D"_s}, {u"translation1"_s, u"old"_s}};
+    const TestStores::Row old{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), u"old"_s}};
     return dir.mkpath(u"empty"_s) && TestStores::words(dir.filePath(Tables::emptyWordTemplate), {})
            && TestStores::words(dir.filePath(Tables::wordStore), QList<TestStores::Row>(oldRecords, old));
 }

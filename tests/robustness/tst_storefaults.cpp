@@ -25,10 +25,10 @@ bool buildStores(const QDir &dir)
     QList<TestStores::Row> words, characters, codes;
     for (int i = 0; i < 400; ++i) {
         const QString code = u"&H%1"_s.arg(0x4E00 + i, 4, 16).toUpper();
-        words << TestStores::Row{{u"teckenkoder"_s, code}, {u"translation1"_s, u"water %1"_s.arg(i)}};
-        characters << TestStores::Row{{u"teckenkod"_s, code}, {u"nummer"_s, 0x4E00 + i}};
-        codes << TestStores::Row{{u"bigfive"_s, u"A%1"_s.arg(0x440 + i, 3, 16).toUpper()},
-                                 {u"unicode"_s, code}};
+        words << TestStores::Row{{WordField::teckenkoder, code}, {WordField::translation(1), u"water %1"_s.arg(i)}};
+        characters << TestStores::Row{{CharacterField::teckenkod, code}, {CharacterField::nummer, 0x4E00 + i}};
+        codes << TestStores::Row{{CodeField::bigfive, u"A%1"_s.arg(0x440 + i, 3, 16).toUpper()},
+                                 {CodeField::unicode, code}};
     }
     return TestStores::words(dir.filePath(Tables::wordStore), words)
            && TestStores::characters(dir.filePath(Tables::characterStore), characters)

@@ -72,7 +72,7 @@ private slots:
                                   {word(u"&H4E2D&H570B"_s, u"Zhong1 guo2"_s, {u"China"_s})}));
         QVERIFY(TestStores::codes(
             m_dir->filePath(u"BIG5.mdb"_s),
-            {{{u"bigfive"_s, u"A4A4"_s}, {u"big5"_s, u"A4A4"_s}, {u"unicode"_s, u"&H4E2D"_s}}}));
+            {{{CodeField::bigfive, u"A4A4"_s}, {CodeField::big5, u"A4A4"_s}, {CodeField::unicode, u"&H4E2D"_s}}}));
         QVERIFY(TestStores::characters(
             m_dir->filePath(u"KVOdata.mdb"_s),
             {character(u"&H4E2D"_s, u"2.3"_s, u"zhong1"_s, {u"central"_s})}));
@@ -153,7 +153,7 @@ private slots:
     void pendingWordTableTakesEffect()
     {
         QVERIFY(TestStores::words(m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s),
-                                  {{{u"teckenkoder"_s, u"&H6C34"_s}, {u"Pinyin"_s, u"shui3"_s}}}));
+                                  {{{WordField::teckenkoder, u"&H6C34"_s}, {WordField::pinyin, u"shui3"_s}}}));
         MainWindow *main = start({{F::autoStartEnglish, u"1"_s}}).mainWindow(Language::English);
         QVERIFY(!QFile::exists(m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s)));
         QCOMPARE(main->findChild<QLineEdit *>(u"Text2"_s)->text(), u"&H6C34"_s);

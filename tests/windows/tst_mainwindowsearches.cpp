@@ -26,7 +26,7 @@ Row word(const QString &characters, const QString &pinyin, const QStringList &tr
 Row character(QChar c, const QString &radical, int strokes, const QString &pinyin,
               const QString &meaning, Row more = {})
 {
-    more.insert(u"summa"_s, strokes);
+    more.insert(CharacterField::summa, strokes);
     return DictionaryFixture::character(CharacterCode::fromCharacter(c), radical, pinyin, {meaning},
                                         more);
 }
@@ -89,9 +89,9 @@ private slots:
              word(u"泉"_s, u"quan2"_s, {u"spring"_s, u"water"_s}),
              word(u"國"_s, u"guo2"_s, {u"country"_s})},
             {character(u'中', u"2.3"_s, 4, u"zhong1"_s, u"central"_s,
-                       {{u"kantonesiska1"_s, u"zung1"_s}, {u"japanskon1"_s, u"CHUU"_s}}),
+                       {{CharacterField::kantonesiska(1), u"zung1"_s}, {CharacterField::japanskon(1), u"CHUU"_s}}),
              character(u'國', u"31.8"_s, 11, u"guo2"_s, u"country"_s,
-                       {{u"forenklaform"_s, u"&H56FD"_s}, {u"kantonesiska1"_s, u"gwok3"_s}}),
+                       {{CharacterField::forenklaform, u"&H56FD"_s}, {CharacterField::kantonesiska(1), u"gwok3"_s}}),
              character(u'国', u"31.5"_s, 8, u"guo2"_s, u"country"_s),
              character(u'水', u"85.0"_s, 4, u"shui3"_s, u"water"_s),
              character(u'河', u"85.5"_s, 8, u"he2"_s, u"river"_s),

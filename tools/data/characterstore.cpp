@@ -137,8 +137,8 @@ bool buildCharacterStore(const QString &unihanFolder, const QString &targetFile,
         error = store.errorText();
         return false;
     }
-    const qsizetype pinyinColumn = Tables::characterFields().indexOf(u"pinyin1"_s);
-    const qsizetype meaningColumn = Tables::characterFields().indexOf(u"meaning1"_s);
+    const qsizetype pinyinColumn = Tables::characterFields().indexOf(CharacterField::pinyin1);
+    const qsizetype meaningColumn = Tables::characterFields().indexOf(CharacterField::meaning(1));
     for (const auto &[codePoint, fields] : characters) {
         if (!belongsInCharacterTable(codePoint, fields))
             continue;

@@ -285,28 +285,28 @@ void MainWindow::bindBoxes()
     RecordSource *words = &m_tables.words;
     RecordSource *codes = &m_tables.codes;
     RecordSource *characters = &m_tables.characters;
-    m_binder->bind(Text2, words, u"teckenkoder"_s);
-    m_binder->bind(Text3, words, u"pinyin"_s);
-    m_binder->bind(Text9, words, u"translation1"_s);
+    m_binder->bind(Text2, words, WordField::teckenkoder);
+    m_binder->bind(Text3, words, WordField::pinyin);
+    m_binder->bind(Text9, words, WordField::translation(1));
     for (int i = 0; i < 10; ++i)
-        m_binder->bind(Text10[i], words, u"translation%1"_s.arg(i + 1));
-    m_binder->bind(Text4, codes, u"unicode"_s);
-    m_binder->bind(Text5, codes, u"big5"_s);
-    m_binder->bind(kinarad, characters, u"teckenkod"_s);
-    m_binder->bind(text1, characters, u"forenklaform"_s);
-    m_binder->bind(Text24, characters, u"forenklaform"_s);
-    m_binder->bind(radikalnummer, characters, u"kinesisktradikal"_s);
-    m_binder->bind(pinyin, characters, u"pinyin1"_s);
+        m_binder->bind(Text10[i], words, WordField::translation(i + 1));
+    m_binder->bind(Text4, codes, CodeField::unicode);
+    m_binder->bind(Text5, codes, CodeField::big5);
+    m_binder->bind(kinarad, characters, CharacterField::teckenkod);
+    m_binder->bind(text1, characters, CharacterField::forenklaform);
+    m_binder->bind(Text24, characters, CharacterField::forenklaform);
+    m_binder->bind(radikalnummer, characters, CharacterField::kinesisktradikal);
+    m_binder->bind(pinyin, characters, CharacterField::pinyin1);
     for (int i = 0; i < 10; ++i)
-        m_binder->bind(meaning[i], characters, u"meaning%1"_s.arg(i + 1));
+        m_binder->bind(meaning[i], characters, CharacterField::meaning(i + 1));
     for (int i = 0; i < 3; ++i) {
-        m_binder->bind(kanton[i], characters, u"kantonesiska%1"_s.arg(i + 1));
-        m_binder->bind(japkun1[i], characters, u"japanskkun%1"_s.arg(i + 1));
+        m_binder->bind(kanton[i], characters, CharacterField::kantonesiska(i + 1));
+        m_binder->bind(japkun1[i], characters, CharacterField::japanskkun(i + 1));
         // Each on-reading box shows its own reading.
-        m_binder->bind(japon[i], characters, u"japanskon%1"_s.arg(i + 1));
-        m_binder->bind(Koreanska[i], characters, u"Koreanska%1"_s.arg(i + 1));
+        m_binder->bind(japon[i], characters, CharacterField::japanskon(i + 1));
+        m_binder->bind(Koreanska[i], characters, CharacterField::koreanska(i + 1));
     }
-    m_binder->bind(Text22, &m_tables.characters2, u"teckenkod"_s);
-    m_binder->bind(Text23, &m_tables.characters2, u"kinesisktradikal"_s);
+    m_binder->bind(Text22, &m_tables.characters2, CharacterField::teckenkod);
+    m_binder->bind(Text23, &m_tables.characters2, CharacterField::kinesisktradikal);
     connect(Text3, &QLineEdit::textChanged, Text25, &QLineEdit::setText);
 }
