@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "platform/programfiles.h"
+
 #include "cedict/pendingwordtable.h"
 #include "pinyin/syllabletables.h"
 #include "settings/fontinstaller.h"
@@ -104,7 +106,7 @@ void Application::start()
 void Application::runFirstStart()
 {
     SettingsRecord &record = m_settings.record();
-    record.setValue(SettingsRecord::backgroundPath, QDir(programFolder()).filePath(u"2.gif"_s));
+    record.setValue(SettingsRecord::backgroundPath, ProgramFiles::defaultBackground(programFolder()));
     FontInstaller(programFolder()).install();
     FontFlagFile(programFolder()).markInstalled();
     m_settings.save();

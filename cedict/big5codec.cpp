@@ -2,8 +2,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 bool isAscii(QByteArrayView bytes)
 {
     for (const char c : bytes) {
@@ -13,7 +11,6 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-} // namespace
 
 Big5Codec::Big5Codec()
     : m_decoder("Big5", QStringConverter::Flag::Stateless),

@@ -8,6 +8,9 @@
 
 #include <optional>
 
+// Bytes below 0x80 only: text that Big5 and UTF-8 spell alike.
+bool isAscii(QByteArrayView bytes);
+
 // Big5 text through Qt's ICU-backed codec. One instance per import: the ICU converters are
 // costly to create and not shared between threads.
 class Big5Codec

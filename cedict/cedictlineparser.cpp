@@ -1,5 +1,6 @@
 #include "cedict/cedictlineparser.h"
 
+#include "cedict/big5codec.h"
 #include "cedict/big5codetable.h"
 #include "cedict/big5line.h"
 #include "cedict/cedictimporter.h"
@@ -40,14 +41,6 @@ void appendUtf8(QByteArray &out, QStringView text)
         *bytes++ = char(c.unicode());
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if (uchar(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 

@@ -1,4 +1,6 @@
 #include "windows/capture/printwindow.h"
+
+#include "platform/programfiles.h"
 #include "shell/capturefiles.h"
 #include "shell/tiledsurface.h"
 #include "windows/capture/thumbnailview.h"
@@ -53,7 +55,7 @@ void PrintWindow::closeEvent(QCloseEvent *event)
 void PrintWindow::load()
 {
     m_loaded = true;
-    Image15->tileBackground(QDir(m_files.programFolder()).filePath(u"2.gif"_s));
+    Image15->tileBackground(ProgramFiles::defaultBackground(m_files.programFolder()));
     setSourceFolder(m_files.folder());
     m_files.setCounter(1);
     cmdThumbSize_Click();

@@ -1,4 +1,6 @@
 #include "windows/cedictimport/cedictimportwindow.h"
+
+#include "platform/programfiles.h"
 #include "windows/cedictimport/cedictimporttexts.h"
 
 #include "cedict/cedictimportjob.h"
@@ -24,7 +26,7 @@ CedictImportWindow::CedictImportWindow(ProgramContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     resize(600, 280); // the layout grows it where the fonts need more
-    m_surface->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
+    m_surface->tileBackground(ProgramFiles::defaultBackground(m_context.programFolder));
 
     m_job = new CedictImportJob(m_context.programFolder, this);
     connect(m_job, &CedictImportJob::progressed, this, &CedictImportWindow::showProgress);

@@ -1,5 +1,9 @@
 #include "windows/cedictsearch/cedictsearchwindow.h"
 
+#include "platform/programfiles.h"
+
+#include "shell/storedcolour.h"
+
 #include "cedict/cedictfilesearch.h"
 #include "cedict/studylist.h"
 #include "platform/programfonts.h"
@@ -54,16 +58,6 @@ QFont resultFont(const QString &family, double pointSize, bool bold, bool italic
     return font;
 }
 
-// Colour values are stored as 0x00BBGGRR.
-QColor fromColourValue(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 colourValue(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
 
 bool onSomeScreen(const QRect &geometry)
 {
@@ -110,9 +104,9 @@ void CedictSearchWindow::applySettings()
     text1->setFont(resultFont(m_settings.fontName, m_settings.fontSize.value_or(defaultPointSize),
                               m_settings.bold, m_settings.italic));
     QPalette palette = text1->palette();
-    palette.setColor(QPalette::Base, m_settings.backColor ? fromColourValue(*m_settings.backColor)
+    palette.setColor(QPalette::Base, m_settings.backColor ? fromStoredColour(*m_settings.backColor)
                                                           : QColor(Qt::white));
-    palette.setColor(QPalette::Text, m_settings.textColor ? fromColourValue(*m_settings.textColor)
+    palette.setColor(QPalette::Text, m_settings.textColor ? fromStoredColour(*m_settings.textColor)
                                                           : QColor(Qt::black));
     text1->setPalette(palette);
     // A place on a screen that is gone would open the page out of sight.
@@ -124,7 +118,7 @@ void CedictSearchWindow::applySettings()
 
 void CedictSearchWindow::storeSettings()
 {
-    m_settings.backColor = colourValue(text1->palette().color(QPalette::Base));
+    m_settings.backColor = toStoredColour(text1->palette().color(QPalette::Base));
     const QFont shown = text1->font();
     m_settings.fontName = shown.families().value(0, shown.family());
     m_settings.fontSize = shown.pointSizeF();
@@ -238,7 +232,7 @@ bool CedictSearchWindow::sparastudier_Click()
 void CedictSearchWindow::exportStudyListChosen()
 {
     const CedictSearchTexts &texts = CedictSearchTexts::english();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = ProgramFiles::documentsFolder();
     if (!QDir(folder).exists())
         folder = QDir::homePath();
     const QString target = QFileDialog::getSaveFileName(
@@ -291,7 +285,7 @@ void CedictSearchWindow::chooseColour(bool background)
     palette.setColor(role, colour);
     text1->setPalette(palette);
     if (!background)
-        m_settings.textColor = colourValue(colour);
+        m_settings.textColor = toStoredColour(colour);
 }
 
 void CedictSearchWindow::showEvent(QShowEvent *event)

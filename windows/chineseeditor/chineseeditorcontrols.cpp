@@ -176,17 +176,6 @@ void ChineseEditorWindow::buildMenus()
     m_menu.elp->setShortcut(QKeySequence::HelpContents);
 }
 
-// Stored colours have red in the low byte.
-QColor ChineseEditorWindow::fromStored(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 ChineseEditorWindow::toStored(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
-
 void ChineseEditorWindow::setBackColour(const QColor &colour)
 {
     for (QWidget *box : {static_cast<QWidget *>(TextBox3), static_cast<QWidget *>(TextBox2),

@@ -1,5 +1,9 @@
 #include "windows/chineseeditor/chineseeditorwindow.h"
 
+#include "platform/programfiles.h"
+
+#include "shell/storedcolour.h"
+
 #include "pinyin/syllabletables.h"
 #include "settings/settingsstore.h"
 #include "shell/pictureprinter.h"
@@ -81,7 +85,7 @@ void ChineseEditorWindow::connectControls()
         setLineBackColour(pickColour());
         m_context.settings.record().setValue(
             SettingsRecord::editorLineBackColor,
-            ChineseEditorSettings::colourText(toStored(Label2->palette().color(QPalette::Window))));
+            ChineseEditorSettings::colourText(toStoredColour(Label2->palette().color(QPalette::Window))));
     });
     connect(m_menu.txtc, &QAction::triggered, this, [this] { setLineTextColour(pickColour()); });
     // Each item swaps the two tables when it is the ticked one, and chooses its own otherwise.
@@ -95,7 +99,7 @@ void ChineseEditorWindow::connectControls()
 
 void ChineseEditorWindow::load()
 {
-    Image15->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
+    Image15->tileBackground(ProgramFiles::defaultBackground(m_context.programFolder));
     m_menu.sdf->setChecked(true);
 
     const ChineseEditorSettings settings = ChineseEditorSettings::read(m_context.settings.record());
@@ -106,17 +110,17 @@ void ChineseEditorWindow::load()
         font.setPointSizeF(*settings.fontSize);
     TextBox3->setFont(font);
     if (settings.backColor)
-        setBackColour(fromStored(*settings.backColor));
+        setBackColour(fromStoredColour(*settings.backColor));
     if (settings.textColor)
-        setTextColour(fromStored(*settings.textColor));
+        setTextColour(fromStoredColour(*settings.textColor));
     if (settings.lineTextColor)
-        setLineTextColour(fromStored(*settings.lineTextColor));
+        setLineTextColour(fromStoredColour(*settings.lineTextColor));
     if (settings.lineBackColor)
-        setLineBackColour(fromStored(*settings.lineBackColor));
+        setLineBackColour(fromStoredColour(*settings.lineBackColor));
     useTraditional(settings.traditional.value_or(false));
 
     // Documents belong with the user's own files, not beside the program.
-    m_dialogFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    m_dialogFolder = ProgramFiles::documentsFolder();
     if (m_dialogFolder.isEmpty() || !QDir(m_dialogFolder).exists())
         m_dialogFolder = QDir::homePath();
 }
@@ -126,10 +130,10 @@ ChineseEditorSettings ChineseEditorWindow::currentSettings() const
     ChineseEditorSettings settings;
     settings.fontName = TextBox3->font().family();
     settings.fontSize = TextBox3->font().pointSizeF();
-    settings.backColor = toStored(TextBox2->palette().color(QPalette::Base));
-    settings.textColor = toStored(TextBox2->palette().color(QPalette::Text));
-    settings.lineBackColor = toStored(Label2->palette().color(QPalette::Window));
-    settings.lineTextColor = toStored(Label2->palette().color(QPalette::WindowText));
+    settings.backColor = toStoredColour(TextBox2->palette().color(QPalette::Base));
+    settings.textColor = toStoredColour(TextBox2->palette().color(QPalette::Text));
+    settings.lineBackColor = toStoredColour(Label2->palette().color(QPalette::Window));
+    settings.lineTextColor = toStoredColour(Label2->palette().color(QPalette::WindowText));
     settings.traditional = m_menu.wer->isChecked();
     return settings;
 }

@@ -84,8 +84,6 @@ private:
     void selectAllClicked();
     void fontClicked();
     QColor pickColour();
-    static QColor fromStored(quint32 value);
-    static quint32 toStored(const QColor &colour);
     void setBackColour(const QColor &colour);
     void setTextColour(const QColor &colour);
     void setLineBackColour(const QColor &colour);

@@ -1,5 +1,9 @@
 #include "windows/codesearch/codesearchwindow.h"
 
+#include "platform/programfiles.h"
+
+#include "shell/storedcolour.h"
+
 #include "dictionary/tables.h"
 #include "platform/programfonts.h"
 #include "settings/settingsstore.h"
@@ -27,16 +31,6 @@ namespace {
 
 constexpr int defaultPointSize = 14;
 
-// Colour values are stored as 0x00BBGGRR.
-QColor fromColourValue(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 colourValue(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
 
 } // namespace
 
@@ -49,7 +43,7 @@ CodeSearchWindow::CodeSearchWindow(ProgramContext &context, QWidget *parent)
     setObjectName(u"Soka2"_s);
     setWindowTitle(u"IME coded Chinese, search page"_s);
     buildControls();
-    m_surface->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
+    m_surface->tileBackground(ProgramFiles::defaultBackground(m_context.programFolder));
     applySettings();
 
     connect(trad, &QAction::triggered, this, &CodeSearchWindow::setTraditional);
@@ -82,9 +76,9 @@ void CodeSearchWindow::applySettings()
     font.setItalic(m_settings.italic);
     TextBox1->setFont(font);
     QPalette palette = TextBox1->palette();
-    palette.setColor(QPalette::Base, m_settings.backColor ? fromColourValue(*m_settings.backColor)
+    palette.setColor(QPalette::Base, m_settings.backColor ? fromStoredColour(*m_settings.backColor)
                                                           : QColor(Qt::white));
-    palette.setColor(QPalette::Text, m_settings.textColor ? fromColourValue(*m_settings.textColor)
+    palette.setColor(QPalette::Text, m_settings.textColor ? fromStoredColour(*m_settings.textColor)
                                                           : QColor(Qt::black));
     TextBox1->setPalette(palette);
 }
@@ -128,7 +122,7 @@ void CodeSearchWindow::chooseColour(bool background)
     const QColor colour = QColorDialog::getColor(TextBox1->palette().color(role), this);
     if (!colour.isValid())
         return;
-    (background ? m_settings.backColor : m_settings.textColor) = colourValue(colour);
+    (background ? m_settings.backColor : m_settings.textColor) = toStoredColour(colour);
     storeSettings();
     applySettings();
 }

@@ -32,7 +32,6 @@ using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcMainWindow, "ordbok.mainwindow")
 
-using Controls::named;
 
 MainWindow::MainWindow(Language language, ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)

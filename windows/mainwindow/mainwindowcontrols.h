@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/programfonts.h"
+#include "shell/named.h"
 
 #include <QLatin1StringView>
 #include <QLineEdit>
@@ -14,13 +15,6 @@ namespace Controls {
 inline constexpr int radicalSlotCount = 10;
 inline constexpr QLatin1StringView chineseFontFamily = ProgramFonts::chineseAlias;
 inline constexpr QLatin1StringView pinyinFontFamily = ProgramFonts::pinyinFamily;
-
-template <typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 inline QLineEdit *box(const QString &name, QWidget *parent, bool readOnly = true)
 {

@@ -1,5 +1,7 @@
 #include "windows/pagetranslator/pagetranslatorwindow.h"
 
+#include "platform/programfiles.h"
+
 #include "dictionary/tables.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
@@ -26,7 +28,7 @@ PageTranslatorWindow::PageTranslatorWindow(ProgramContext &context, QWidget *par
     setWindowTitle(u"Chinese Page Translator"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    m_surface->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
+    m_surface->tileBackground(ProgramFiles::defaultBackground(m_context.programFolder));
     connect(Command4, &QPushButton::clicked, this, &PageTranslatorWindow::createPageFromClipboard);
 }
 

@@ -1,5 +1,9 @@
 #include "windows/pinyineditor/pinyineditorwindow.h"
 
+#include "platform/programfiles.h"
+
+#include "shell/storedcolour.h"
+
 #include "pinyin/wordwrap.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
@@ -41,17 +45,6 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcPinyinEditor, "ordbok.pinyineditor")
 
 namespace {
-
-QColor fromColourValue(quint32 value)
-{
-    return QColor(PinyinEditorSettings::red(value), PinyinEditorSettings::green(value),
-                  PinyinEditorSettings::blue(value));
-}
-
-quint32 toColourValue(const QColor &colour)
-{
-    return PinyinEditorSettings::colourValue(colour.red(), colour.green(), colour.blue());
-}
 
 // Text2's selection, or all of it, with the line breaks of plain text.
 QString chosenText(const QPlainTextEdit *edit)
@@ -100,7 +93,7 @@ void PinyinEditorWindow::connectControls()
 
 void PinyinEditorWindow::load()
 {
-    Image15->tileBackground(QDir(m_context.programFolder).filePath(u"2.gif"_s));
+    Image15->tileBackground(ProgramFiles::defaultBackground(m_context.programFolder));
     if (m_language == Language::English) {
         // The pinyin font's share of a first start, for an editor opened before it ran.
         if (FontInstaller(m_context.programFolder).installOnFirstStart()) {
@@ -114,9 +107,9 @@ void PinyinEditorWindow::load()
     const PinyinEditorSettings settings = PinyinEditorSettings::read(m_context.settings.record());
     QPalette palette = Text2->palette();
     if (settings.backColor)
-        palette.setColor(QPalette::Base, fromColourValue(*settings.backColor));
+        palette.setColor(QPalette::Base, fromStoredColour(*settings.backColor));
     if (settings.textColor)
-        palette.setColor(QPalette::Text, fromColourValue(*settings.textColor));
+        palette.setColor(QPalette::Text, fromStoredColour(*settings.textColor));
     Text2->setPalette(palette);
 }
 
@@ -124,8 +117,8 @@ void PinyinEditorWindow::closeEvent(QCloseEvent *event)
 {
     if (m_language == Language::Swedish) {
         const QPalette palette = Text2->palette();
-        const PinyinEditorSettings settings{toColourValue(palette.color(QPalette::Base)),
-                                            toColourValue(palette.color(QPalette::Text))};
+        const PinyinEditorSettings settings{toStoredColour(palette.color(QPalette::Base)),
+                                            toStoredColour(palette.color(QPalette::Text))};
         settings.write(m_context.settings.record());
         if (!m_context.settings.save())
             qCDebug(lcPinyinEditor) << "colours not saved: inst.ini could not be written";
@@ -228,7 +221,7 @@ QString PinyinEditorWindow::saveAsText(const QString &path) const
 void PinyinEditorWindow::saveChosen()
 {
     if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists()) {
-        m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        m_saveFolder = ProgramFiles::documentsFolder();
         if (!QDir(m_saveFolder).exists())
             m_saveFolder = QDir::homePath();
     }

@@ -1,5 +1,7 @@
 #include "windows/radicalcharts/radicalchartwindow.h"
 
+#include "platform/programfiles.h"
+
 #include "shell/tiledsurface.h"
 #include "windows/radicalcharts/radicalchartview.h"
 
@@ -42,7 +44,7 @@ void RadicalChartWindow::buildSimplifiedSide(const QString &programFolder)
     // The paper is re-tiled by its own paint on every resize.
     Image15 = new TiledSurface(this);
     Image15->setObjectName(u"Image15"_s);
-    Image15->tileBackground(QDir(programFolder).filePath(u"2.gif"_s));
+    Image15->tileBackground(ProgramFiles::defaultBackground(programFolder));
     layout()->addWidget(Image15);
     auto *columns = new QHBoxLayout(Image15);
     columns->setContentsMargins(8, 8, 8, 8);
