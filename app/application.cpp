@@ -11,7 +11,17 @@
 #include "shell/shownprobe.h"
 #include "shell/terminationsignals.h"
 #include "shell/trayicon.h"
+#include "windows/capture/capturewindow.h"
+#include "windows/capture/printwindow.h"
+#include "windows/cedictimport/cedictimportwindow.h"
+#include "windows/cedictsearch/cedictsearchwindow.h"
+#include "windows/chineseeditor/chineseeditorwindow.h"
+#include "windows/codesearch/codesearchwindow.h"
 #include "windows/help/helpbrowser.h"
+#include "windows/mainwindow/mainwindow.h"
+#include "windows/pagetranslator/pagetranslatorwindow.h"
+#include "windows/pinyineditor/pinyineditorwindow.h"
+#include "windows/radicalcharts/radicalchartwindow.h"
 #include "windows/startwindow/startwindow.h"
 
 #include <QApplication>
@@ -36,6 +46,39 @@ void reportMissingStores(const QStringList &missing)
     qWarning("Ordbok: cannot open %s in the program folder (missing or damaged); "
              "run ./start.sh or scripts/setup.sh to build the dictionary data.",
              qPrintable(missing.join(u", ")));
+}
+
+// The window each menu item that opens one asks for. A new window is one row here.
+struct WindowRow
+{
+    WindowRequest request;
+    void (*open)(Application &app, MainWindow *from);
+};
+
+const QList<WindowRow> &windowTable()
+{
+    using R = WindowRequest;
+    static const QList<WindowRow> table = {
+        {R::Print, [](Application &app, MainWindow *) { app.printCharacters(); }},
+        {R::CodeSearch, [](Application &app, MainWindow *) { app.openCodeSearch(); }},
+        {R::CedictSearch, [](Application &app, MainWindow *) { app.openCedictSearch(); }},
+        {R::CedictImport, [](Application &app, MainWindow *) { app.openCedictImport(); }},
+        {R::PageTranslator,
+         [](Application &app, MainWindow *) {
+             app.openOnce<PageTranslatorWindow>(
+                 u"Kina"_s, [&app] { return new PageTranslatorWindow(app.context()); });
+         }},
+        {R::ChineseEditor, [](Application &app, MainWindow *) { app.openChineseEditor(); }},
+        {R::PinyinEditor,
+         [](Application &app, MainWindow *from) {
+             app.openPinyinEditor(from ? from->language() : app.uiLanguage());
+         }},
+        {R::SimplifiedRadicals,
+         [](Application &app, MainWindow *) { app.openRadicalChart(RadicalChart::Simplified); }},
+        {R::TraditionalRadicals,
+         [](Application &app, MainWindow *) { app.openRadicalChart(RadicalChart::Traditional); }},
+    };
+    return table;
 }
 
 } // namespace
@@ -112,6 +155,11 @@ void Application::runFirstStart()
     m_settings.save();
 }
 
+StartWindow *Application::startWindow() const
+{
+    return m_startWindow;
+}
+
 MainWindow *Application::mainWindow(Language language) const
 {
     return language == Language::Swedish ? m_swedishWindow : m_englishWindow;
@@ -148,10 +196,10 @@ void Application::connectMainWindow(MainWindow *window)
 {
     window->setAvailableRequests(availableRequests());
     connect(window, &MainWindow::windowRequested, this,
-            [this, window](MainWindow::Request request) { openRequested(request, window); });
+            [this, window](WindowRequest request) { openRequested(request, window); });
     connect(window, &MainWindow::helpPageRequested, this, &Application::openHelpPage);
     connect(window, &MainWindow::charactersShown, this, [this](const QString &characters) {
-        captureWindow(CaptureWindow::Kind::Printpage)->setText(characters);
+        printpage()->setText(characters);
     });
     connect(window, &MainWindow::autoLookupChanged, this, &Application::setAutoLookup);
     connect(window, &MainWindow::activated, this, [this] {
@@ -162,76 +210,49 @@ void Application::connectMainWindow(MainWindow *window)
     connect(window, &QObject::destroyed, this, &Application::quitWhenNoMainWindow);
 }
 
-QList<MainWindow::Request> Application::availableRequests()
+QList<WindowRequest> Application::availableRequests()
 {
-    return {MainWindow::Request::Print, MainWindow::Request::CodeSearch,
-            MainWindow::Request::CedictSearch, MainWindow::Request::CedictImport,
-            MainWindow::Request::PageTranslator, MainWindow::Request::ChineseEditor,
-            MainWindow::Request::PinyinEditor, MainWindow::Request::SimplifiedRadicals,
-            MainWindow::Request::TraditionalRadicals};
+    QList<WindowRequest> requests;
+    for (const WindowRow &row : windowTable())
+        requests << row.request;
+    return requests;
 }
 
-void Application::openRequested(MainWindow::Request request, MainWindow *from)
+void Application::openRequested(WindowRequest request, MainWindow *from)
 {
-    Q_UNUSED(from);
-    switch (request) {
-    case MainWindow::Request::Print:
-        printCharacters();
-        return;
-    case MainWindow::Request::CodeSearch:
-        openCodeSearch();
-        return;
-    case MainWindow::Request::CedictSearch:
-        openCedictSearch();
-        return;
-    case MainWindow::Request::CedictImport:
-        openCedictImport();
-        return;
-    case MainWindow::Request::PageTranslator:
-        openPageTranslator();
-        return;
-    case MainWindow::Request::ChineseEditor:
-        openChineseEditor();
-        return;
-    case MainWindow::Request::PinyinEditor:
-        openPinyinEditor(from ? from->language() : m_uiLanguage);
-        return;
-    case MainWindow::Request::SimplifiedRadicals:
-        openRadicalChart(RadicalChart::Simplified);
-        return;
-    case MainWindow::Request::TraditionalRadicals:
-        openRadicalChart(RadicalChart::Traditional);
-        return;
-    default:
-        break;
+    for (const WindowRow &row : windowTable()) {
+        if (row.request == request)
+            return row.open(*this, from);
     }
     qCDebug(lcApplication) << "no window answers" << request;
 }
 
-CaptureWindow *Application::captureWindow(CaptureWindow::Kind kind)
+CaptureWindow *Application::printpage()
 {
-    QPointer<CaptureWindow> &window =
-        kind == CaptureWindow::Kind::Printpage ? m_printpage : m_printpage2;
-    if (!window)
-        window = new CaptureWindow(kind, m_captures);
-    return window;
+    return m_windows.findOrCreate<CaptureWindow>(
+        u"printpage"_s, [this] { return new CaptureWindow(CaptureWindow::Kind::Printpage, m_captures); });
+}
+
+CaptureWindow *Application::printpage2()
+{
+    return m_windows.findOrCreate<CaptureWindow>(u"printpage2"_s, [this] {
+        return new CaptureWindow(CaptureWindow::Kind::Printpage2, m_captures);
+    });
 }
 
 PrintWindow *Application::openPrintWindow()
 {
-    if (!m_printWindow)
-        m_printWindow = new PrintWindow(m_captures);
-    present(m_printWindow);
-    return m_printWindow;
+    return openOnce<PrintWindow>(u"printbild"_s, [this] { return new PrintWindow(m_captures); });
 }
 
 void Application::printCharacters()
 {
-    CaptureWindow *printpage = captureWindow(CaptureWindow::Kind::Printpage);
+    CaptureWindow *capture = printpage();
     // A Print chosen while the last one is still capturing only gets the busy message.
-    if (!printpage->cmdCaptureActive_Click() && printpage->isBusy())
+    if (!capture->cmdCaptureActive_Click() && capture->isBusy())
         return;
-    const bool wasOpen = m_printWindow && m_printWindow->isVisible();
+    const QWidget *printWindow = m_windows.find(u"printbild"_s);
+    const bool wasOpen = printWindow && printWindow->isVisible();
     PrintWindow *window = openPrintWindow();
     // A print window that stayed open shows the new picture as well.
     if (wasOpen)
@@ -240,19 +261,17 @@ void Application::printCharacters()
 
 bool Application::captureEditorText(const QString &text, const QFont &font, const QColor &textColor)
 {
-    return captureWindow(CaptureWindow::Kind::Printpage2)->captureText(text, font, textColor);
+    return printpage2()->captureText(text, font, textColor);
 }
 
 HelpBrowser *Application::openHelpPage(const QString &pageFileName)
 {
     // An open help window stays on its page; a new one loads the page asked for.
-    if (!m_helpBrowser) {
-        m_helpBrowser = new HelpBrowser(programFolder(),
-                                        HelpBrowser::pageAddress(programFolder(), pageFileName),
-                                        m_uiLanguage);
-    }
-    present(m_helpBrowser);
-    return m_helpBrowser;
+    return openOnce<HelpBrowser>(u"help"_s, [&] {
+        return new HelpBrowser(programFolder(),
+                               HelpBrowser::pageAddress(programFolder(), pageFileName),
+                               m_uiLanguage);
+    });
 }
 
 void Application::setAutoLookup(bool on)
@@ -278,7 +297,7 @@ void Application::cedictSearchWanted()
 {
     // soka leaves the clipboard as it is: the copy it looked up last, still there after it
     // closed, does not open it again; the watcher waits for the next copy.
-    if (!m_cedictSearch && !m_copiedSinceCedictSearch
+    if (!m_windows.find(u"soka"_s) && !m_copiedSinceCedictSearch
         && QGuiApplication::clipboard()->text() == m_cedictSearched) {
         if (MainWindow *window = mainWindow(m_uiLanguage); window && window->autoLookup())
             m_watcher->timer()->start();
@@ -291,18 +310,16 @@ void Application::cedictSearchWanted()
 
 CedictSearchWindow *Application::openCedictSearch()
 {
-    if (!m_cedictSearch) {
-        m_cedictSearch = new CedictSearchWindow(m_context);
-        connect(m_cedictSearch, &CedictSearchWindow::searched, this, [this](const QString &copied) {
+    return openOnce<CedictSearchWindow>(u"soka"_s, [this] {
+        auto *window = new CedictSearchWindow(m_context);
+        connect(window, &CedictSearchWindow::searched, this, [this](const QString &copied) {
             m_cedictSearched = copied;
             m_copiedSinceCedictSearch = false;
         });
         // The main window's watcher takes over again, if "Auto lookup on" is ticked.
-        connect(m_cedictSearch, &CedictSearchWindow::closed, this,
-                &Application::resumeAutoLookup);
-    }
-    present(m_cedictSearch);
-    return m_cedictSearch;
+        connect(window, &CedictSearchWindow::closed, this, &Application::resumeAutoLookup);
+        return window;
+    });
 }
 
 void Application::codeSearchWanted()
@@ -325,12 +342,12 @@ void Application::codeSearchWanted()
 
 CodeSearchWindow *Application::codeSearchWindow()
 {
-    if (!m_codeSearch) {
-        m_codeSearch = new CodeSearchWindow(m_context);
-        connect(m_codeSearch, &CodeSearchWindow::autoLookupHandedBack, this,
+    return m_windows.findOrCreate<CodeSearchWindow>(u"Soka2"_s, [this] {
+        auto *window = new CodeSearchWindow(m_context);
+        connect(window, &CodeSearchWindow::autoLookupHandedBack, this,
                 &Application::resumeAutoLookup);
-    }
-    return m_codeSearch;
+        return window;
+    });
 }
 
 CodeSearchWindow *Application::openCodeSearch()
@@ -340,33 +357,21 @@ CodeSearchWindow *Application::openCodeSearch()
     return window;
 }
 
-PageTranslatorWindow *Application::openPageTranslator()
-{
-    if (!m_pageTranslator)
-        m_pageTranslator = new PageTranslatorWindow(m_context);
-    present(m_pageTranslator);
-    return m_pageTranslator;
-}
-
 CedictImportWindow *Application::openCedictImport()
 {
-    if (!m_cedictImport)
-        m_cedictImport = new CedictImportWindow(m_context);
-    present(m_cedictImport);
-    return m_cedictImport;
+    return openOnce<CedictImportWindow>(u"Form4"_s,
+                                        [this] { return new CedictImportWindow(m_context); });
 }
 
 ChineseEditorWindow *Application::openChineseEditor()
 {
-    if (!m_chineseEditor) {
+    return openOnce<ChineseEditorWindow>(u"Kinaeditor"_s, [this] {
         auto *editor = new ChineseEditorWindow(m_context, m_uiLanguage);
-        m_chineseEditor = editor;
         connect(editor, &ChineseEditorWindow::printRequested, this,
                 [this, editor](const QString &text, const QFont &font, const QColor &textColor) {
                     // printpage2 hands its picture back to the editor, which prints it.
-                    connect(captureWindow(CaptureWindow::Kind::Printpage2),
-                            &CaptureWindow::captured, editor, &ChineseEditorWindow::printCapture,
-                            Qt::UniqueConnection);
+                    connect(printpage2(), &CaptureWindow::captured, editor,
+                            &ChineseEditorWindow::printCapture, Qt::UniqueConnection);
                     captureEditorText(text, font, textColor);
                 });
         connect(editor, &ChineseEditorWindow::helpPageRequested, this, &Application::openHelpPage);
@@ -374,32 +379,27 @@ ChineseEditorWindow *Application::openChineseEditor()
                 &ClipboardWatcher::stop);
         connect(editor, &ChineseEditorWindow::autoLookupResumeRequested, this,
                 &Application::resumeAutoLookup);
-    }
-    present(m_chineseEditor);
-    return m_chineseEditor;
+        return editor;
+    });
 }
 
 PinyinEditorWindow *Application::openPinyinEditor(Language language)
 {
-    QPointer<PinyinEditorWindow> &editor =
-        language == Language::Swedish ? m_pinyinEditorSwedish : m_pinyinEditorEnglish;
-    if (!editor)
-        editor = new PinyinEditorWindow(language, m_context);
-    present(editor);
-    return editor;
+    const QString name = language == Language::Swedish ? u"Pinyinedit"_s : u"Form1"_s;
+    return openOnce<PinyinEditorWindow>(
+        name, [&] { return new PinyinEditorWindow(language, m_context); });
 }
 
 RadicalChartWindow *Application::openRadicalChart(RadicalChart chart)
 {
-    QPointer<RadicalChartWindow> &window =
-        chart == RadicalChart::Simplified ? m_simplifiedChart : m_traditionalChart;
-    if (!window) {
-        window = new RadicalChartWindow(chart, programFolder());
+    const QString name =
+        chart == RadicalChart::Simplified ? u"Forenklad"_s : u"Traditionell"_s;
+    return openOnce<RadicalChartWindow>(name, [&] {
+        auto *window = new RadicalChartWindow(chart, programFolder());
         connect(window, &RadicalChartWindow::radicalPicked, this,
                 [this](int radical) { mainWindowInUse()->listRadical(radical); });
-    }
-    present(window);
-    return window;
+        return window;
+    });
 }
 
 void Application::present(QWidget *window)

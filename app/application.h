@@ -1,26 +1,30 @@
 #pragma once
 
+#include "app/windowregistry.h"
+#include "dictionary/radicalchartgrid.h"
 #include "dictionary/tables.h"
 #include "settings/settingsstore.h"
 #include "shell/capturefiles.h"
 #include "shell/language.h"
 #include "shell/programcontext.h"
-#include "windows/capture/capturewindow.h"
-#include "windows/capture/printwindow.h"
-#include "windows/cedictimport/cedictimportwindow.h"
-#include "windows/cedictsearch/cedictsearchwindow.h"
-#include "windows/chineseeditor/chineseeditorwindow.h"
-#include "windows/codesearch/codesearchwindow.h"
-#include "windows/help/helpbrowser.h"
-#include "windows/mainwindow/mainwindow.h"
-#include "windows/pagetranslator/pagetranslatorwindow.h"
-#include "windows/pinyineditor/pinyineditorwindow.h"
-#include "windows/radicalcharts/radicalchartwindow.h"
-#include "windows/startwindow/startwindow.h"
+#include "windows/mainwindow/windowrequest.h"
 
 #include <QObject>
 #include <QPointer>
 
+class CaptureWindow;
+class CedictImportWindow;
+class CedictSearchWindow;
+class ChineseEditorWindow;
+class CodeSearchWindow;
+class HelpBrowser;
+class MainWindow;
+class PinyinEditorWindow;
+class PrintWindow;
+class RadicalChartWindow;
+class StartWindow;
+class QColor;
+class QFont;
 class ClipboardWatcher;
 class TrayIcon;
 
@@ -48,16 +52,15 @@ public:
     MainWindow *mainWindow(Language language) const;
     // The main window the user chose at start, created if needed.
     MainWindow *mainWindowInUse();
-    StartWindow *startWindow() const { return m_startWindow; }
+    StartWindow *startWindow() const;
     HelpBrowser *openHelpPage(const QString &pageFileName);
     // The capture windows (created hidden; a capture shows them) and the print window.
-    CaptureWindow *captureWindow(CaptureWindow::Kind kind);
+    CaptureWindow *printpage();
+    CaptureWindow *printpage2();
     PrintWindow *openPrintWindow();
-    // The code search page (kept when closed: it remembers the copy it searched last) and
-    // the page translator.
+    // The code search page, kept when closed: it remembers the copy it searched last.
     CodeSearchWindow *codeSearchWindow();
     CodeSearchWindow *openCodeSearch();
-    PageTranslatorWindow *openPageTranslator();
     // The CEDICT search page (soka); closing it ends it and hands the clipboard back.
     CedictSearchWindow *openCedictSearch();
     // Form4, "Update"; closing it cancels an import that is running.
@@ -75,7 +78,17 @@ public:
     bool captureEditorText(const QString &text, const QFont &font, const QColor &textColor);
 
     // The menu items of the main windows that have a window to open.
-    static QList<MainWindow::Request> availableRequests();
+    static QList<WindowRequest> availableRequests();
+    // The one way a window opens: the one of its name, created by create() if there is none,
+    // then presented.
+    template <typename Window, typename Create>
+    Window *openOnce(const QString &name, Create &&create)
+    {
+        Window *window = m_windows.findOrCreate<Window>(name, std::forward<Create>(create));
+        present(window);
+        return window;
+    }
+    ProgramContext &context() { return m_context; }
     // Turns the clipboard watcher on or off, as "Auto lookup on" says.
     void setAutoLookup(bool on);
     // A search page has searched what was copied: the watcher looks again at the next copy.
@@ -85,7 +98,7 @@ public:
 private:
     void runFirstStart();
     void connectMainWindow(MainWindow *window);
-    void openRequested(MainWindow::Request request, MainWindow *from);
+    void openRequested(WindowRequest request, MainWindow *from);
     // Shown, raised and given the focus, unminimised; placed over the main window the first
     // time unless it placed itself.
     void present(QWidget *window);
@@ -106,19 +119,7 @@ private:
     QPointer<StartWindow> m_startWindow;
     QPointer<MainWindow> m_englishWindow;
     QPointer<MainWindow> m_swedishWindow;
-    QPointer<HelpBrowser> m_helpBrowser;
-    QPointer<CaptureWindow> m_printpage;
-    QPointer<CaptureWindow> m_printpage2;
-    QPointer<PrintWindow> m_printWindow;
-    QPointer<CodeSearchWindow> m_codeSearch;
-    QPointer<PageTranslatorWindow> m_pageTranslator;
-    QPointer<CedictSearchWindow> m_cedictSearch;
-    QPointer<CedictImportWindow> m_cedictImport;
+    WindowRegistry m_windows; // every other window, by its design name
     QString m_cedictSearched; // the copy soka looked up last
     bool m_copiedSinceCedictSearch = false;
-    QPointer<ChineseEditorWindow> m_chineseEditor;
-    QPointer<PinyinEditorWindow> m_pinyinEditorEnglish; // Form1
-    QPointer<PinyinEditorWindow> m_pinyinEditorSwedish; // Pinyinedit
-    QPointer<RadicalChartWindow> m_traditionalChart;
-    QPointer<RadicalChartWindow> m_simplifiedChart;
 };

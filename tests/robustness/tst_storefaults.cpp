@@ -3,6 +3,7 @@
 // file is left exactly as it was.
 
 #include "app/application.h"
+#include "windows/mainwindow/mainwindow.h"
 #include "settings/settingsrecord.h"
 #include "tests/common/files.h"
 #include "tests/common/storebuilder.h"

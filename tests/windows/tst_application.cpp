@@ -2,6 +2,10 @@
 // menu services, the clipboard watcher and the way out.
 
 #include "app/application.h"
+#include "windows/cedictimport/cedictimportwindow.h"
+#include "windows/help/helpbrowser.h"
+#include "windows/mainwindow/mainwindow.h"
+#include "windows/startwindow/startwindow.h"
 #include "settings/settingsrecord.h"
 #include "shell/clipboardwatcher.h"
 #include "tests/common/files.h"

@@ -9,12 +9,15 @@ using namespace Qt::StringLiterals;
 namespace MainMenuBar {
 namespace {
 
+using Request = WindowRequest;
+
 struct Item
 {
     QAction *MainMenuActions::*slot;
     const char16_t *name;
     const char16_t *english; // nullptr: the item is not in this window
     const char16_t *swedish;
+    Request request = Request::None; // the window the item opens
     bool checkable = false;
     const char16_t *englishPage = nullptr;
     const char16_t *swedishPage = nullptr;
@@ -32,43 +35,43 @@ const QList<Menu> &menus()
 {
     static const QList<Menu> table = {
         {u"file1", u"File", u"File",
-         {{&MainMenuActions::overstalltid, u"overstalltid", u"Always on top", u"Alltid överst", true},
-          {&MainMenuActions::autoseekon, u"autoseekon", u"Auto lookup on", u"Autosök på", true},
+         {{&MainMenuActions::overstalltid, u"overstalltid", u"Always on top", u"Alltid överst", Request::None, true},
+          {&MainMenuActions::autoseekon, u"autoseekon", u"Auto lookup on", u"Autosök på", Request::None, true},
           {&MainMenuActions::bakgrund, u"bakgrund", u"Change background", u"Byt bakgrund"},
-          {&MainMenuActions::autoeng, u"autoeng", u"Auto start English", nullptr, true},
-          {&MainMenuActions::startasv, u"startasv", nullptr, u"Starta svensk", true},
-          {&MainMenuActions::printit, u"printit", u"Print", u"Print"}}},
+          {&MainMenuActions::autoeng, u"autoeng", u"Auto start English", nullptr, Request::None, true},
+          {&MainMenuActions::startasv, u"startasv", nullptr, u"Starta svensk", Request::None, true},
+          {&MainMenuActions::printit, u"printit", u"Print", u"Print", Request::Print}}},
         {u"interne", u"Internet", u"Internet",
-         {{&MainMenuActions::fel, u"fel", u"Report errors", u"Rapportera fel", false, u"feleng.html", u"fel.html"},
-          {&MainMenuActions::tilagg, u"tilagg", u"Report supplements", u"Rapportera tillägg", false, u"tilaggeng.html",
+         {{&MainMenuActions::fel, u"fel", u"Report errors", u"Rapportera fel", Request::None, false, u"feleng.html", u"fel.html"},
+          {&MainMenuActions::tilagg, u"tilagg", u"Report supplements", u"Rapportera tillägg", Request::None, false, u"tilaggeng.html",
            u"tilagg.html"},
-          {&MainMenuActions::svensk, u"svensk", nullptr, u"Rapportera Svensk översättning", false, nullptr,
+          {&MainMenuActions::svensk, u"svensk", nullptr, u"Rapportera Svensk översättning", Request::None, false, nullptr,
            u"svtillagg.html"},
-          {&MainMenuActions::hem, u"hem", u"Brenvik's home page", u"Brenvik's hemsida", false, u"indexeng.html",
+          {&MainMenuActions::hem, u"hem", u"Brenvik's home page", u"Brenvik's hemsida", Request::None, false, u"indexeng.html",
            u"index.htm"},
-          {&MainMenuActions::ced, u"ced", u"Cedicts homepage", u"Cedicts hemsida", false, u"cedict.html", u"cedict.html"},
-          {&MainMenuActions::unic, u"unic", u"Unicodes home page", u"Unicodes hemsida", false, u"unicode.html",
+          {&MainMenuActions::ced, u"ced", u"Cedicts homepage", u"Cedicts hemsida", Request::None, false, u"cedict.html", u"cedict.html"},
+          {&MainMenuActions::unic, u"unic", u"Unicodes home page", u"Unicodes hemsida", Request::None, false, u"unicode.html",
            u"unicode.html"}}},
         {u"rs", u"Radical search", u"Radikalsök",
-         {{&MainMenuActions::forrad, u"forrad", u"Simplified radicals", u"Förenklade radikaler"},
-          {&MainMenuActions::tradrad, u"tradrad", u"Traditional radiclas", u"Traditionella radikaler"}}},
+         {{&MainMenuActions::forrad, u"forrad", u"Simplified radicals", u"Förenklade radikaler", Request::SimplifiedRadicals},
+          {&MainMenuActions::tradrad, u"tradrad", u"Traditional radiclas", u"Traditionella radikaler", Request::TraditionalRadicals}}},
         {u"f", u"Font", u"Font", {{&MainMenuActions::fonter, u"fonter", u"Change font", u"Ändra font, storlek etc"}}},
         {u"che", u"Chinese editor", u"Kinesisk editor",
-         {{&MainMenuActions::teed, u"teed", u"Chinese text editor", u"Chinese text editor"}}},
+         {{&MainMenuActions::teed, u"teed", u"Chinese text editor", u"Chinese text editor", Request::ChineseEditor}}},
         {u"p", u"Pinyin editor", u"Pinyin editor",
-         {{&MainMenuActions::pinedit, u"pinedit", u"Chinese pinyin editor", u"Chinese pinyin editor"}}},
+         {{&MainMenuActions::pinedit, u"pinedit", u"Chinese pinyin editor", u"Chinese pinyin editor", Request::PinyinEditor}}},
         {u"auto", u"Auto Lookup", u"Auto Lookup",
-         {{&MainMenuActions::autol, u"autol", u"Auto Lookup", u"Auto Lookup Decoded"},
-          {&MainMenuActions::ime, u"ime", u"Auto Lookup IME", u"Auto lookup IME"},
-          {&MainMenuActions::pageLookup, u"plu", u"Page look up", nullptr},
-          {&MainMenuActions::pageLookup, u"pl", nullptr, u"Page lookup"}}},
+         {{&MainMenuActions::autol, u"autol", u"Auto Lookup", u"Auto Lookup Decoded", Request::CedictSearch},
+          {&MainMenuActions::ime, u"ime", u"Auto Lookup IME", u"Auto lookup IME", Request::CodeSearch},
+          {&MainMenuActions::pageLookup, u"plu", u"Page look up", nullptr, Request::PageTranslator},
+          {&MainMenuActions::pageLookup, u"pl", nullptr, u"Page lookup", Request::PageTranslator}}},
         {u"epost", u"E-post", u"E-post",
          {{&MainMenuActions::asd, u"asd", u"Send e-mail to Brenvik", u"Skicka E-post till Brenvik"}}},
-        {u"inl", u"Update", u"Inläsning", {{&MainMenuActions::inlasning, u"inlasning", u"Update", u"Inläsning av ny cedict fil"}}},
+        {u"inl", u"Update", u"Inläsning", {{&MainMenuActions::inlasning, u"inlasning", u"Update", u"Inläsning av ny cedict fil", Request::CedictImport}}},
         {u"hjalp", u"Help", u"Hjälp",
-         {{&MainMenuActions::hjalpen, u"hjalpen", u"Help", u"Hjälp", false, u"helpeng.html", u"help.html"}}},
+         {{&MainMenuActions::hjalpen, u"hjalpen", u"Help", u"Hjälp", Request::None, false, u"helpeng.html", u"help.html"}}},
         {u"o", u"About", u"Om",
-         {{&MainMenuActions::omprodukten, u"omprodukten", u"About", u"Om", false, u"about.html", u"om.html"}}},
+         {{&MainMenuActions::omprodukten, u"omprodukten", u"About", u"Om", Request::None, false, u"about.html", u"om.html"}}},
     };
     return table;
 }
@@ -102,6 +105,21 @@ MainMenuActions populate(QMenuBar *bar, Language language)
     actions.mnutime = bar->addAction(u"Time"_s);
     actions.mnutime->setObjectName(u"mnutime"_s);
     return actions;
+}
+
+QList<RequestItem> requestItems(const MainMenuActions &actions)
+{
+    QList<RequestItem> items;
+    for (const Menu &menu : menus()) {
+        for (const Item &item : menu.items) {
+            QAction *action = actions.*item.slot;
+            // pageLookup is one slot under two names, one per edition.
+            if (item.request != Request::None && action
+                && action->objectName() == QStringView(item.name))
+                items.append({action, item.request});
+        }
+    }
+    return items;
 }
 
 QList<HelpItem> helpItems(const MainMenuActions &actions, Language language)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/language.h"
+#include "windows/mainwindow/windowrequest.h"
 
 #include <QString>
 
@@ -36,5 +37,13 @@ struct HelpItem
     QString page;
 };
 QList<HelpItem> helpItems(const MainMenuActions &actions, Language language);
+
+// The items that open a window, with the window each opens.
+struct RequestItem
+{
+    QAction *action;
+    WindowRequest request;
+};
+QList<RequestItem> requestItems(const MainMenuActions &actions);
 
 } // namespace MainMenuBar

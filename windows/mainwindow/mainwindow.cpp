@@ -147,16 +147,10 @@ void MainWindow::connectMenu()
         const QString page = item.page;
         connect(item.action, &QAction::triggered, this, [this, page] { emit helpPageRequested(page); });
     }
-    const QList<std::pair<QAction *, Request>> requests = {
-        {m_menu.printit, Request::Print},           {m_menu.forrad, Request::SimplifiedRadicals},
-        {m_menu.tradrad, Request::TraditionalRadicals}, {m_menu.teed, Request::ChineseEditor},
-        {m_menu.pinedit, Request::PinyinEditor},    {m_menu.autol, Request::CedictSearch},
-        {m_menu.ime, Request::CodeSearch},          {m_menu.pageLookup, Request::PageTranslator},
-        {m_menu.inlasning, Request::CedictImport}};
-    for (const auto &[action, request] : requests) {
-        const Request wanted = request;
-        action->setProperty("request", QVariant::fromValue(request));
-        connect(action, &QAction::triggered, this, [this, wanted] { emit windowRequested(wanted); });
+    for (const MainMenuBar::RequestItem &item : MainMenuBar::requestItems(m_menu)) {
+        const Request wanted = item.request;
+        item.action->setProperty("request", QVariant::fromValue(wanted));
+        connect(item.action, &QAction::triggered, this, [this, wanted] { emit windowRequested(wanted); });
     }
 }
 

@@ -33,11 +33,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     // The menu items that open another window.
-    enum class Request {
-        Print, SimplifiedRadicals, TraditionalRadicals, ChineseEditor, PinyinEditor,
-        CedictSearch, CodeSearch, PageTranslator, CedictImport
-    };
-    Q_ENUM(Request)
+    using Request = WindowRequest;
 
     MainWindow(Language language, ProgramContext &context, QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -61,7 +57,7 @@ public:
 signals:
     // The characters of each word shown in full, for the print window's text box.
     void charactersShown(const QString &characters);
-    void windowRequested(MainWindow::Request request);
+    void windowRequested(WindowRequest request);
     void helpPageRequested(const QString &pageFileName);
     void autoLookupChanged(bool on);
     // The window got the focus back: a copy made meanwhile should be looked at.
