@@ -86,13 +86,13 @@ QWidget *MainWindow::buildDisplayArea()
     TextBox1->setVisible(false);
     Text12 = box(u"Text12"_s, area);
     Text12->setFont(QFont(pinyinFontFamily, 20));
-    // Other programs lack the pinyin font: offer the reading in standard Unicode pinyin.
+    // The reading is Unicode pinyin: Ctrl+C gives it as shown, and so does this item.
     Text12->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *copyUnicode = named(new QAction(tr("Copy as Unicode pinyin"), Text12), u"copyUnicodePinyin"_s);
     Text12->addAction(copyUnicode);
     connect(copyUnicode, &QAction::triggered, this, [this] {
         const QString text = Text12->hasSelectedText() ? Text12->selectedText() : Text12->text();
-        QGuiApplication::clipboard()->setText(fontPinyinToUnicode(text));
+        QGuiApplication::clipboard()->setText(text);
     });
     Text11 = box(u"Text11"_s, area);
     if (m_language == Language::Swedish) {
@@ -286,7 +286,7 @@ void MainWindow::bindBoxes()
     RecordSource *codes = &m_tables.codes;
     RecordSource *characters = &m_tables.characters;
     m_binder->bind(Text2, words, u"teckenkoder"_s);
-    m_binder->bind(Text3, words, u"pinyin"_s);
+    m_binder->bind(Text3, words, u"pinyin"_s, toneNumbersToUnicode);
     m_binder->bind(Text9, words, u"translation1"_s);
     for (int i = 0; i < 10; ++i)
         m_binder->bind(Text10[i], words, u"translation%1"_s.arg(i + 1));
@@ -296,7 +296,7 @@ void MainWindow::bindBoxes()
     m_binder->bind(text1, characters, u"forenklaform"_s);
     m_binder->bind(Text24, characters, u"forenklaform"_s);
     m_binder->bind(radikalnummer, characters, u"kinesisktradikal"_s);
-    m_binder->bind(pinyin, characters, u"pinyin1"_s);
+    m_binder->bind(pinyin, characters, u"pinyin1"_s, toneNumbersToUnicode);
     for (int i = 0; i < 10; ++i)
         m_binder->bind(meaning[i], characters, u"meaning%1"_s.arg(i + 1));
     for (int i = 0; i < 3; ++i) {
