@@ -1,6 +1,7 @@
 #include "cedict/cedictfilesearch.h"
 
 #include "cedict/cedictlog.h"
+#include "pinyin/tonemarks.h"
 
 #include <QByteArrayView>
 
@@ -317,7 +318,8 @@ QStringList CedictFileSearch::decodeLines(const QByteArray &bytes, QString *unfi
     QStringList lines;
     qsizetype from = 0;
     for (qsizetype end; (end = bytes.indexOf("\r\n", from)) >= 0; from = end + 2)
-        lines << m_codec.decode(QByteArrayView(bytes).sliced(from, end - from));
+        lines << bracketedToneNumbersToUnicode(
+            m_codec.decode(QByteArrayView(bytes).sliced(from, end - from)));
     *unfinished = m_codec.decode(QByteArrayView(bytes).sliced(from));
     return lines;
 }

@@ -5,6 +5,7 @@
 #include "dictionary/radicals.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/tables.h"
+#include "pinyin/tonemarks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +40,7 @@ long long leadingNumber(QStringView text)
 
 QString listLine(const RecordSource &characters, bool threeBlanks)
 {
-    const QString pinyin = characters.text(CharacterField::pinyin1);
+    const QString pinyin = toneNumbersToUnicode(characters.text(CharacterField::pinyin1));
     const QString meaning1 = characters.text(CharacterField::meaning(1));
     const std::optional<QChar> character =
         CharacterCode::toCharacter(characters.text(CharacterField::teckenkod));

@@ -5,6 +5,7 @@
 #include "dictionary/recordlookup.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/tables.h"
+#include "pinyin/tonemarks.h"
 
 #include <limits>
 
@@ -19,7 +20,7 @@ using RecordLookup::text;
 // The reading and the ten translations of a word, as the result line lists them.
 QStringList wordFields(const RecordSource &words, const Record &word)
 {
-    QStringList fields{text(words, word, WordField::pinyin)};
+    QStringList fields{toneNumbersToUnicode(text(words, word, WordField::pinyin))};
     for (int i = 1; i <= Tables::translationCount; ++i)
         fields << text(words, word, WordField::translation(i));
     return fields;

@@ -4,6 +4,7 @@
 #include "dictionary/recordlookup.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/tables.h"
+#include "pinyin/tonemarks.h"
 
 #include <QHash>
 
@@ -73,7 +74,9 @@ CharacterDetails PageTranslation::details(int index)
         for (int i = 1; i <= Tables::meaningCount; ++i)
             fields << CharacterField::meaning(i);
         for (const QString &field : fields) {
-            const QString value = RecordLookup::text(m_characters, *record, field);
+            QString value = RecordLookup::text(m_characters, *record, field);
+            if (field == u"pinyin1")
+                value = toneNumbersToUnicode(value);
             if (!value.isEmpty())
                 details.readings += value + u" ,  "_s;
         }
@@ -90,8 +93,8 @@ CharacterDetails PageTranslation::details(int index)
             continue;
         for (int i = index; i < index + length; ++i)
             details.word += m_page.at(i).character();
-        details.wordLine = RecordLookup::text(m_words, *word, WordField::pinyin) + u", "_s
-                           + RecordLookup::text(m_words, *word, WordField::translation(1));
+        details.wordLine = toneNumbersToUnicode(RecordLookup::text(m_words, *word, WordField::pinyin)) +
+                           u", "_s + RecordLookup::text(m_words, *word, WordField::translation(1));
         details.wordLength = length;
         return details;
     }

@@ -3,6 +3,7 @@
 #include "dictionary/charactercode.h"
 #include "dictionary/dictionarylog.h"
 #include "dictionary/searchcriteria.h"
+#include "pinyin/tonemarks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,12 +32,15 @@ ReadingFields fieldsOf(Reading reading)
     return {};
 }
 
-// "中,  zhong1, middle, centre, \r\n" (Mandarin) or "中,  zung1, \r\n" (Cantonese): the
+// "中,  zhōng, middle, centre, \r\n" (Mandarin) or "中,  zung1, \r\n" (Cantonese): the
 // character, two blanks, the first reading and every later non-empty one, each with ", ".
 QString readingLine(const RecordSource &characters, Reading reading, QChar character)
 {
     const ReadingFields fields = fieldsOf(reading);
-    QString line = character + u",  "_s + characters.text(fields.first) + u", "_s;
+    // Pinyin with its marks; Cantonese keeps its tone numbers, as Jyutping writes them.
+    const QString first = characters.text(fields.first);
+    QString line = character + u",  "_s +
+                   (reading == Reading::Mandarin ? toneNumbersToUnicode(first) : first) + u", "_s;
     QStringList following = fields.following;
     if (reading == Reading::Mandarin) {
         line += characters.text(CharacterField::meaning(1)) + u", "_s;

@@ -1,6 +1,7 @@
 #include "dictionary/searchcriteria.h"
 
 #include "dictionary/tables.h"
+#include "pinyin/tonemarks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,12 +43,13 @@ std::optional<Criteria> translationEquals(int field, const QString &typed)
 
 std::optional<Criteria> pinyinContains(const QString &typed)
 {
-    return text(u"pinyin"_s, Op::Like, u'*' + typed.toLower() + u'*');
+    // The word table spells ü "u:"; learners type v or ü.
+    return text(u"pinyin"_s, Op::Like, u'*' + pinyinAsStored(typed) + u'*');
 }
 
 std::optional<Criteria> pinyinEquals(const QString &typed)
 {
-    return text(u"pinyin"_s, Op::Equals, typed.toLower());
+    return text(u"pinyin"_s, Op::Equals, pinyinAsStored(typed));
 }
 
 std::optional<Criteria> radicalKey(const QString &key)

@@ -18,7 +18,7 @@ std::optional<Criteria> wordCodes(const QString &codeString);
 // Lower-cased: translation3 like '*water*', translation3 = 'water' (field 1..10)
 std::optional<Criteria> translationContains(int field, const QString &text);
 std::optional<Criteria> translationEquals(int field, const QString &text);
-// Lower-cased: pinyin like '*shui*', pinyin = 'shui3'
+// Lower-cased, ü (typed v or ü) as the table spells it: pinyin like '*shui*', pinyin = 'nu:3'
 std::optional<Criteria> pinyinContains(const QString &text);
 std::optional<Criteria> pinyinEquals(const QString &text);
 // kinesisktradikal = '9.5'

@@ -12,7 +12,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcFonts)
 namespace ProgramFonts {
 inline constexpr QLatin1StringView pinyinFile{"pyserif.ttf"};
 inline constexpr QLatin1StringView chineseFile{"MSSONG.ttf"};
-// Family of pyserif.ttf: draws some Latin-1 characters as tone-marked vowels.
+// Family of pyserif.ttf, DejaVu Serif under the program's own name: it draws every
+// tone-marked letter of Unicode pinyin.
 inline constexpr QLatin1StringView pinyinFamily{"Ovrek's PinYin Serif"};
 // Name the windows use for the Chinese font; it is mapped onto MSSONG.ttf's own family.
 inline constexpr QLatin1StringView chineseAlias{"MS Song"};

@@ -4,11 +4,11 @@
 
 #include <QLineEdit>
 
-void FieldBinder::bind(QLineEdit *box, RecordSource *source, const QString &field)
+void FieldBinder::bind(QLineEdit *box, RecordSource *source, const QString &field, Display display)
 {
     const bool sourceKnown = std::any_of(m_bindings.cbegin(), m_bindings.cend(),
                                          [source](const Binding &b) { return b.source == source; });
-    m_bindings.append({box, source, field});
+    m_bindings.append({box, source, field, display});
     if (!sourceKnown)
         connect(source, &RecordSource::currentChanged, this, [this, source] { refresh(source); });
     show(m_bindings.last());
@@ -34,6 +34,8 @@ void FieldBinder::refresh(RecordSource *source)
 
 void FieldBinder::show(const Binding &binding)
 {
-    if (binding.box)
-        binding.box->setText(binding.source->text(binding.field));
+    if (!binding.box)
+        return;
+    const QString stored = binding.source->text(binding.field);
+    binding.box->setText(binding.display ? binding.display(stored) : stored);
 }

@@ -16,7 +16,11 @@ class FieldBinder : public QObject
 public:
     explicit FieldBinder(QObject *parent = nullptr) : QObject(parent) {}
 
-    void bind(QLineEdit *box, RecordSource *source, const QString &field);
+    // How a box shows its field's text ("nu:3" shown as "nǚ"); null shows it as stored.
+    using Display = QString (*)(const QString &stored);
+
+    void bind(QLineEdit *box, RecordSource *source, const QString &field,
+              Display display = nullptr);
     // Shows another field of the same record source from now on.
     void rebind(QLineEdit *box, const QString &field);
 
@@ -26,6 +30,7 @@ private:
         QPointer<QLineEdit> box;
         RecordSource *source;
         QString field;
+        Display display;
     };
     void refresh(RecordSource *source);
     static void show(const Binding &binding);

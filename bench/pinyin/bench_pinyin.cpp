@@ -67,12 +67,6 @@ void convertCorpus(benchmark::State &state, QString (*convert)(const QString &))
     state.SetLabel(QString::number(corpus.size()).toStdString() + " readings");
 }
 
-void BM_RenderToneMarks(benchmark::State &state)
-{
-    convertCorpus(state, renderToneMarks);
-}
-BENCHMARK(BM_RenderToneMarks)->Unit(benchmark::kMillisecond);
-
 void BM_ToneNumbersToUnicode(benchmark::State &state)
 {
     convertCorpus(state, toneNumbersToUnicode);

@@ -1,8 +1,8 @@
-// The pinyin editor's tone replacement at the end of a long text: the typing rule alone, and
-// the whole timer tick in the real editor window (what the user waits for after the digit).
+// The pinyin editor's mark after a tone digit at the end of a long text: the rule alone on a
+// long line, and the whole keystroke in the real editor window (what the user waits for).
 
 #include "dictionary/tables.h"
-#include "pinyin/pinyintyping.h"
+#include "pinyin/tonemarks.h"
 #include "settings/settingsstore.h"
 #include "shell/programcontext.h"
 #include "windows/pinyineditor/pinyineditorwindow.h"
@@ -10,10 +10,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -23,32 +22,26 @@ namespace {
 
 constexpr qsizetype textLength = 10'000;
 
-// 10,000 characters of pinyin-font text in lines of 60, ending in the vowel just typed.
-QString longText()
+// 10,000 characters of Unicode pinyin, in lines of about 60 or in one line, ending in "hao".
+QString longText(bool oneLine)
 {
     QString text;
-    while (text.size() < textLength - 2)
-        text += (text.size() % 61 == 60) ? u"\n"_s : u"n\u00ED h\u00E2o "_s;
-    text.truncate(textLength - 2);
-    return text;
+    while (text.size() < textLength - 4)
+        text += (!oneLine && text.size() % 61 > 55) ? u"\n"_s : u"nǐmen hǎo "_s;
+    text.truncate(textLength - 4);
+    return text + u" hao"_s;
 }
 
-void BM_VowelReplacement(benchmark::State &state)
+void BM_ToneMarkEdit(benchmark::State &state)
 {
-    const QString before = longText();
-    for (auto _ : state) {
-        PinyinTyping typing;
-        typing.keyTyped(u'a');
-        const int due = typing.keyTyped(u'3');
-        const QString text = before + u"a3"_s;
-        const PinyinTyping::Edit edit = typing.replacementDue(due, text, text.size());
-        benchmark::DoNotOptimize(edit.appliedTo(text));
-    }
-    state.SetLabel("10,000 characters, new text built");
+    const QString text = longText(true) + u"3"_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toneMarkEditAt(text, text.size() - 1));
+    state.SetLabel("digit after 10,000 characters in one line");
 }
-BENCHMARK(BM_VowelReplacement)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ToneMarkEdit)->Unit(benchmark::kMicrosecond);
 
-void BM_VowelReplacementInEditor(benchmark::State &state)
+void BM_ToneDigitInEditor(benchmark::State &state)
 {
     QTemporaryDir folder;
     SettingsStore settings(folder.path());
@@ -56,28 +49,25 @@ void BM_VowelReplacementInEditor(benchmark::State &state)
     ProgramContext context{folder.path(), settings, tables};
     PinyinEditorWindow window(Language::English, context);
     auto *text2 = window.findChild<QPlainTextEdit *>(u"Text2"_s);
-    auto *timer1 = window.findChild<QTimer *>(u"Timer1"_s); // the timer of "a"
-    text2->setPlainText(longText());
+    text2->setPlainText(longText(state.range(0) != 0));
     for (auto _ : state) {
         state.PauseTiming();
         text2->moveCursor(QTextCursor::End);
-        // Through Text2's own key handling: the window sees the keys, Text2 inserts them.
-        QKeyEvent vowel(QEvent::KeyPress, Qt::Key_A, {}, u"a"_s);
         QKeyEvent digit(QEvent::KeyPress, Qt::Key_3, {}, u"3"_s);
-        QCoreApplication::sendEvent(text2, &vowel);
-        QCoreApplication::sendEvent(text2, &digit);
         state.ResumeTiming();
-        QMetaObject::invokeMethod(timer1, "timeout", Qt::DirectConnection);
+        // Through Text2's own key handling: the digit goes in and the syllable is marked.
+        QCoreApplication::sendEvent(text2, &digit);
         state.PauseTiming();
-        timer1->stop();
-        // 9,998 characters, the marked vowel and the end of the document.
-        if (text2->document()->characterCount() != textLength)
-            state.SkipWithError("no replacement made");
-        text2->textCursor().deletePreviousChar();
+        if (!text2->toPlainText().endsWith(u" hǎo"_s)) {
+            state.SkipWithError("no mark made");
+            break;
+        }
+        text2->undo();
+        text2->undo();
         state.ResumeTiming();
     }
-    state.SetLabel("10,000 characters in Text2");
+    state.SetLabel(state.range(0) ? "10,000 characters in one line" : "10,000 characters in lines");
 }
-BENCHMARK(BM_VowelReplacementInEditor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ToneDigitInEditor)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -46,15 +46,14 @@ private slots:
                                       big5(u"喝水 [he1 shui3] /to drink water/"_s)};
         QTest::newRow("exact headwords first, the last found on top")
             << water << u"水"_s
-            << u"水 [Shui3] /surname Shui/\n水 [shui3] /water/river/\n山水 [shan1 shui3] "
-               u"/landscape/\n水果 [shui3 guo3] /fruit/\n喝水 [he1 shui3] /to drink water/"_s
+            << u"水 [Shuǐ] /surname Shui/\n水 [shuǐ] /water/river/\n山水 [shān shuǐ] "
+               u"/landscape/\n水果 [shuǐ guǒ] /fruit/\n喝水 [hē shuǐ] /to drink water/"_s
             << u" SEARCH COMPLETED: 5 matching entries for  { 水 }"_s;
         QTest::newRow("capitals searched in lower case, shown as copied")
-            << water << u"Water"_s
-            << u"水 [shui3] /water/river/\n喝水 [he1 shui3] /to drink water/"_s
+            << water << u"Water"_s << u"水 [shuǐ] /water/river/\n喝水 [hē shuǐ] /to drink water/"_s
             << u" SEARCH COMPLETED: 2 matching entries for  { Water }"_s;
         QTest::newRow("a line break copied along is dropped")
-            << water << u"fruit\r\n"_s << u"水果 [shui3 guo3] /fruit/"_s << one.arg(u"fruit"_s);
+            << water << u"fruit\r\n"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s);
         QTest::newRow("no hit") << water << u"xylophone"_s << QString() << none;
         QTest::newRow("no file") << QByteArrayList() << u"water"_s << QString() << none;
         QTest::newRow("a character Big5 lacks matches nothing")
@@ -64,7 +63,7 @@ private slots:
         QTest::newRow("occurrence on a trail byte")
             << QByteArrayList{"\xA5\xA4\xF4\x40 \xA4\xF4 [x] /straddles/",
                               big5(u"冰 [bing1] /ice 水/"_s)}
-            << u"水"_s << u"冰 [bing1] /ice 水/"_s << one.arg(u"水"_s);
+            << u"水"_s << u"冰 [bīng] /ice 水/"_s << one.arg(u"水"_s);
         // An ASCII byte after a lead byte is a trail byte all the same: A4 40 is one character.
         QTest::newRow("ASCII trail byte") << QByteArrayList{"\xA4\x40 [x] /a@b/", "B [x] /@/"}
                                           << u"@"_s << u"B [x] /@/"_s << one.arg(u"@"_s);

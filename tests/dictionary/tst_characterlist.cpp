@@ -30,8 +30,8 @@ const QList<TestStores::Row> kCharacters = {
     row(u"&H4EA4"_s, u"8.4"_s, u"jiao1"_s, {u"hand over"_s}, 6),
 };
 
-const QString kRen = u"人,  ren2,  person, \r\n仁,  ren2,  benevolent, humane, \r\n"_s;
-const QString kHeFo = u"何,  he2,  what, why, carry, \r\n佛,  fo2,  Buddha, \r\n"_s;
+const QString kRen = u"人,  rén,  person, \r\n仁,  rén,  benevolent, humane, \r\n"_s;
+const QString kHeFo = u"何,  hé,  what, why, carry, \r\n佛,  fó,  Buddha, \r\n"_s;
 
 enum Kind { Key, Number, Strokes };
 
@@ -74,8 +74,8 @@ private slots:
         row(Number, u".5"_s, {}, u"0 r0.5.gif 0"_s);
         row(Number, u"123456.7"_s, {}, u"0 r123456.7.gif 123456.7"_s); // dot past the sixth
         // Three blanks after the first match's comma, listed or not.
-        row(Strokes, u" 1 "_s, u"一,   yi1,  one, \r\n乙,  yi3,  second, \r\n"_s, u"2"_s);
-        row(Strokes, u"6"_s, u"交,  jiao1,  hand over, \r\n"_s, u"2"_s);
+        row(Strokes, u" 1 "_s, u"一,   yī,  one, \r\n乙,  yǐ,  second, \r\n"_s, u"2"_s);
+        row(Strokes, u"6"_s, u"交,  jiāo,  hand over, \r\n"_s, u"2"_s);
         row(Strokes, u"1.0"_s, {}, u"0"_s);
     }
 

@@ -55,11 +55,13 @@ private slots:
         QTest::newRow("not found") << u"english water"_s << QStringList{u"1"_s};
         QTest::newRow("radical key with comma")
             << u"radical 9,5"_s
-            << QStringList{u"0"_s, u"何,  he2,  what, why, "_s, u"佛,  fo2,  Buddha, "_s,
+            << QStringList{u"0"_s, u"何,  hé,  what, why, "_s, u"佛,  fó,  Buddha, "_s,
                            u"2 characters"_s};
         QTest::newRow("readings") << u"readings 中國 --cantonese"_s
                                   << QStringList{u"0"_s, u"中,  zung1, "_s, u"國,  gwok3, "_s};
         QTest::newRow("tones") << u"tones nuu3 hao3"_s << QStringList{u"0"_s, u"nǚ hǎo"_s};
+        QTest::newRow("tones: v, capitals, neutral")
+            << u"tones lv4 Ou1zhou1 ni3men5"_s << QStringList{u"0"_s, u"lǜ Ōuzhōu nǐmen"_s};
         QTest::newRow("no text") << u"english"_s << QStringList{u"2"_s};
         QTest::newRow("unknown option") << u"english a --fast"_s << QStringList{u"2"_s};
     }

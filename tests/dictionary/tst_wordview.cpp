@@ -146,7 +146,7 @@ private slots:
             << u"國,  gwok3, gwok8, gok3, \r\n字,  gwok3, gwok8, gok3, \r\n"_s << u"國字"_s;
         QTest::newRow("Mandarin, code without record is not simplified")
             << int(Reading::Mandarin) << kGuo + kNoRecord << true
-            << u"国,  guo2, country, \r\n字,  guo2, country, \r\n"_s << u"国字"_s;
+            << u"国,  guó, country, \r\n字,  guó, country, \r\n"_s << u"国字"_s;
         QTest::newRow("no word, nothing listed")
             << int(Reading::Mandarin) << QString() << true << QString() << QString();
     }

@@ -1,3 +1,5 @@
+#include "dictionary/tables.h"
+#include "platform/sqliteconnection.h"
 #include "shell/fontregistration.h"
 #include "tests/common/files.h"
 #include "tests/windows/windowfolder.h"
@@ -10,10 +12,15 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +32,18 @@ bool near(const QColor &a, const QColor &b)
 {
     return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8 &&
            std::abs(a.blue() - b.blue()) <= 8;
+}
+
+// Every precomposed tone-marked letter pinyin uses, tones 1 to 4, both cases.
+const QString tonedLetters = u"āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜĀÁǍÀĒÉĚÈĪÍǏÌŌÓǑÒŪÚǓÙǕǗǙǛ"_s;
+
+// Answers the next message box with the given button once it is up.
+void answerMessageBox(QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, qApp, [button] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(button)->click();
+    });
 }
 
 } // namespace
@@ -42,24 +61,25 @@ private slots:
 
     void cleanup() { delete m_window.data(); }
 
+    // Keys go in at once, as a fast typist or xdotool sends them; "<" is the left arrow key.
     void typing_data()
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ni3 ha3o") << u"ni3| ha3|o"_s << u"n\u00ED h\u00E2o"_s;
-        QTest::newRow("u: is \u00FC") << u"lu:4|"_s << u"l\u00FC"_s;
-        QTest::newRow("y is \u00FC") << u"ly3|"_s << u"l\u00FB"_s;
-        QTest::newRow("no capital \u00FC") << u"U:3|"_s << u"U:3"_s;
-        QTest::newRow("capitals") << u"A4|E1|O3|I2|U1|"_s << u"\u00C0\u00B6\u00B1\u00CD\u00AA"_s;
-        QTest::newRow("u2, columns out of order") << u"u2|"_s << u"\u00F4"_s;
-        QTest::newRow("the vowel typed last") << u"ai1|"_s << u"a\u00EA"_s;
-        QTest::newRow("tone 5") << u"a5|"_s << u"a5"_s;
-        QTest::newRow("backspace clears the vowel") << u"a\b1|"_s << u"1"_s;
-        QTest::newRow("second digit stays") << u"a1|1|"_s << u"\u00E11"_s;
-        QTest::newRow("typed on before the tick") << u"a1b|"_s << u"a1b"_s;
-        QTest::newRow("two digits before the tick") << u"a12|"_s << u"a12"_s;
-        QTest::newRow("typed in the middle") << u"xy<<ma1|"_s << u"m\u00E1xy"_s;
-        QTest::newRow("new line") << u"a\r|e2|"_s << u"a\n\u00E5"_s;
+        QTest::newRow("sentence") << u"hao3 zhong1guo2 Ou1zhou1 nv3 lu:4 de5 ni3men5"_s
+                                  << u"hǎo zhōngguó Ōuzhōu nǚ lǜ de nǐmen"_s;
+        QTest::newRow("a and e first") << u"xiao3 xue2 kuai4"_s << u"xiǎo xué kuài"_s;
+        QTest::newRow("n, ng, r endings") << u"ren2 zhong1 er4"_s << u"rén zhōng èr"_s;
+        QTest::newRow("else the last vowel") << u"liu2 gui4"_s << u"liú guì"_s;
+        QTest::newRow("ü three ways") << u"nv3 nu:3 nuu3"_s << u"nǚ nǚ nǚ"_s;
+        QTest::newRow("capitals") << u"AI4 Lv4 E2"_s << u"ÀI Lǜ É"_s;
+        QTest::newRow("no syllable before") << u"2026, 3 books"_s << u"2026, 3 books"_s;
+        QTest::newRow("not pinyin") << u"mp3 abc1"_s << u"mp3 abc1"_s;
+        QTest::newRow("second digit stays") << u"hao34"_s << u"hǎo4"_s;
+        QTest::newRow("digit after a mark") << u"ma1 1"_s << u"mā 1"_s;
+        QTest::newRow("typed in the middle") << u"xy<<ma1"_s << u"māxy"_s;
+        QTest::newRow("backspace") << u"hao\b\b\bni3"_s << u"nǐ"_s;
+        QTest::newRow("new line") << u"a1\rnv3"_s << u"ā\nnǚ"_s;
     }
 
     void typing()
@@ -71,6 +91,169 @@ private slots:
         QCOMPARE(m_text2->toPlainText(), expected);
         if (!keys.contains(u'<'))
             QCOMPARE(m_text2->textCursor().position(), expected.size());
+    }
+
+    // Undo right after a mark gives back the syllable as typed, digit included; redo marks it.
+    void undoTakesBackTheMark()
+    {
+        QVERIFY(open(Language::Swedish));
+        type(u"ni3 hao3"_s);
+        QTest::keyClick(m_text2, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_text2->toPlainText(), u"nǐ hao3"_s);
+        m_text2->redo();
+        QCOMPARE(m_text2->toPlainText(), u"nǐ hǎo"_s);
+    }
+
+    // Pasted text stays exactly as pasted, and copy and cut give it back unchanged.
+    void pasteAndCopyUnchanged_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        for (const QChar letter : tonedLetters)
+            QTest::addRow("%s", qPrintable(QString(letter))) << u"h"_s + letter + u"o3 "_s + letter;
+        QTest::newRow("sentence") << u"Wǒ jiào Lǐ Míng, xuéxí Zhōngwén. lü"_s;
+        QTest::newRow("tone numbers") << u"hao3 zhong1guo2"_s;
+        QTest::newRow("other accents, no-break space") << u"café\u00A0naïve"_s;
+        QTest::newRow("lines") << u"ā\n\nǜ"_s;
+    }
+
+    void pasteAndCopyUnchanged()
+    {
+        QFETCH(QString, pasted);
+        QVERIFY(open(Language::English));
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(m_text2, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_text2->toPlainText().size(), pasted.size());
+        QTest::keyClick(m_text2, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_text2, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), pasted);
+        QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
+        QApplication::clipboard()->clear();
+        QTest::keyClick(m_text2, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), pasted);
+        QVERIFY(m_text2->toPlainText().isEmpty());
+        QApplication::clipboard()->clear();
+        QTest::keyClick(m_text2, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(m_text2, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(), pasted);
+    }
+
+    void convertToneNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selectFrom"); // -1: nothing selected
+        QTest::addColumn<int>("selectTo");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("whole text")
+            << u"Ni3 hao3!\nlv4 2026"_s << -1 << -1 << u"Nǐ hǎo!\nlǜ 2026"_s;
+        QTest::newRow("selection only") << u"hao3 ni3 ma5"_s << 5 << 8 << u"hao3 nǐ ma5"_s;
+        QTest::newRow("Unicode left alone") << u"hǎo3 café lü"_s << -1 << -1 << u"hǎo3 café lü"_s;
+        QTest::newRow("across lines") << u"a1\nb a2"_s << 0 << 7 << u"ā\nb á"_s;
+    }
+
+    void convertToneNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selectFrom);
+        QFETCH(int, selectTo);
+        QFETCH(QString, expected);
+        QVERIFY(open(Language::Swedish));
+        m_text2->setPlainText(text);
+        QTextCursor cursor = m_text2->textCursor();
+        cursor.setPosition(std::max(selectFrom, 0));
+        if (selectFrom >= 0)
+            cursor.setPosition(selectTo, QTextCursor::KeepAnchor);
+        m_text2->setTextCursor(cursor);
+        QTest::keyClick(m_text2, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(m_text2->toPlainText(), expected);
+        if (expected != text) {
+            QTest::keyClick(m_text2, Qt::Key_Z, Qt::ControlModifier); // one step back
+            QCOMPARE(m_text2->toPlainText(), text);
+        }
+    }
+
+    // Every syllable of the word table, typed, comes out as ordbok-cli tones gives it.
+    void typingAgreesWithCli()
+    {
+        const QStringList syllables = wordTableSyllables();
+        if (syllables.isEmpty())
+            QSKIP("the word table is not there");
+        QVERIFY(syllables.size() > 1000);
+        const QString typed = syllables.join(u' ');
+        QProcess cli;
+        cli.start(QStringLiteral(ORDBOK_CLI), {u"tones"_s, typed});
+        QVERIFY(cli.waitForFinished(30000));
+        const QString fromCli = QString::fromUtf8(cli.readAllStandardOutput()).trimmed();
+        QVERIFY(open(Language::English));
+        type(syllables.join(u'\r')); // one per line: short lines keep the typing quick
+        const QStringList inEditor = m_text2->toPlainText().split(u'\n');
+        const QStringList expected = fromCli.split(u' ');
+        QCOMPARE(inEditor.size(), syllables.size());
+        QCOMPARE(expected.size(), syllables.size());
+        int marked = 0;
+        for (qsizetype i = 0; i < syllables.size(); ++i) {
+            QVERIFY2(inEditor[i] == expected[i],
+                     qPrintable(syllables[i] + u": "_s + inEditor[i] + u" / "_s + expected[i]));
+            marked += inEditor[i] != syllables[i] ? 1 : 0;
+        }
+        QVERIFY(marked > syllables.size() * 9 / 10);
+    }
+
+    void openAndSave_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("shown"); // null: not opened
+        QTest::newRow("UTF-8") << u"nǚ hao3\nLǜ"_s.toUtf8() << u"nǚ hao3\nLǜ"_s;
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF") + u"ǎ"_s.toUtf8() << u"ǎ"_s;
+        QTest::newRow("Latin-1") << QByteArray("n\xFB h\xE2o") << QString();
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02", 3) << QString();
+    }
+
+    void openAndSave()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
+        QVERIFY(open(Language::English));
+        type(u"kept"_s);
+        const QString path = m_folder->dir.filePath(u"in.txt"_s);
+        QVERIFY(TestFiles::write(path, file));
+        const QString problem = m_window->openText(path);
+        QCOMPARE(problem.isEmpty(), !shown.isNull());
+        QCOMPARE(m_text2->toPlainText(), shown.isNull() ? u"kept"_s : shown);
+        QCOMPARE(m_text2->document()->isModified(), shown.isNull());
+        if (shown.isNull()) {
+            QVERIFY(problem.contains(u"in.txt"_s));
+            return;
+        }
+        const QString saved = m_folder->dir.filePath(u"out.txt"_s);
+        QCOMPARE(m_window->saveAsText(saved), QString());
+        QCOMPARE(TestFiles::read(saved), shown.toUtf8());
+        // Where nothing can be written the problem is told and the file stays as it was.
+        QVERIFY(!m_window->saveAsText(saved + u"/inside.txt"_s).isEmpty());
+        QCOMPARE(TestFiles::read(saved), shown.toUtf8());
+    }
+
+    void closeAsksFirst_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("nothing typed") << false << int(QMessageBox::Cancel) << true;
+        QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false;
+        QTest::newRow("discard") << true << int(QMessageBox::Discard) << true;
+    }
+
+    void closeAsksFirst()
+    {
+        QFETCH(bool, typed);
+        QFETCH(int, answer);
+        QVERIFY(open(Language::English));
+        if (typed)
+            type(u"hao3"_s);
+        answerMessageBox(QMessageBox::StandardButton(answer));
+        const bool closed = m_window->close();
+        QTEST(closed, "closes");
+        if (!closed)
+            QCOMPARE(m_text2->toPlainText(), u"hǎo"_s);
     }
 
     void fontSize_data()
@@ -139,7 +322,7 @@ private slots:
         auto *help = control<QPlainTextEdit>(u"Text14"_s);
         control<QCheckBox>(u"Check1"_s)->click();
         QVERIFY(help->isVisible() && !m_text2->isVisible() &&
-                help->toPlainText().contains(u"a1"_s));
+                help->toPlainText().contains(u"hao3"_s));
         control<QCheckBox>(u"Check1"_s)->click();
         QVERIFY(!help->isVisible() && m_text2->isVisible());
 
@@ -156,37 +339,12 @@ private slots:
         QCOMPARE(m_text2->palette().color(QPalette::Base), own.color(QPalette::Base));
     }
 
-    // Text leaving the window has standard Unicode tone marks; inside, the font's encoding stays.
-    void unicodeCopyAndSave()
-    {
-        QVERIFY(open(Language::English));
-        type(u"ni3| ha3|o ly3| lu:4|"_s);
-        QTest::keyClick(m_text2, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::clipboard()->text(), u"n\u01D0 h\u01CEo l\u01DA l\u01DC"_s);
-        QTextCursor cursor = m_text2->textCursor();
-        cursor.setPosition(0);
-        cursor.setPosition(2, QTextCursor::KeepAnchor); // a selection is copied alone
-        m_text2->setTextCursor(cursor);
-        m_window->findChild<QAction *>(u"copyUnicode"_s)->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), u"n\u01D0"_s);
-        QCOMPARE(m_text2->toPlainText(), u"n\u00ED h\u00E2o l\u00FB l\u00FC"_s);
-
-        const QString path = m_folder->dir.filePath(u"pinyin.txt"_s);
-        QVERIFY(TestFiles::write(path, QByteArray(200, 'x')));
-        QCOMPARE(m_window->saveAsText(path), QString());
-        const QByteArray saved = u"n\u01D0 h\u01CEo l\u01DA l\u01DC"_s.toUtf8();
-        QCOMPARE(TestFiles::read(path), saved);
-        // Where nothing can be written the error is told and the file stays as it was.
-        QVERIFY(!m_window->saveAsText(path + u"/inside.txt"_s).isEmpty());
-        QCOMPARE(TestFiles::read(path), saved);
-    }
-
     void printsWrappedPages()
     {
         QVERIFY(open(Language::English));
         QString text;
         for (int line = 0; line < 120; ++line)
-            text += u"zh\u00EEng gu\u00EF r\u00E9n \r\n"_s.repeated(line % 7 == 0 ? 30 : 1);
+            text += u"zhōngguó rén \r\n"_s.repeated(line % 7 == 0 ? 30 : 1);
         m_text2->setPlainText(text);
         const QString pdf = m_folder->dir.filePath(u"out.pdf"_s);
         QPrinter printer(QPrinter::HighResolution);
@@ -214,22 +372,40 @@ private:
         return m_window;
     }
 
-    // Types the keys; "|" waits until the replacement timers have run out, "<" is the left
-    // arrow key.
+    // Types the keys all at once; "<" is the left arrow key.
     void type(const QString &keys)
     {
-        static const QRegularExpression vowelTimer(u"^Timer([1-9]|1[01])$"_s);
-        const QList<QTimer *> timers = m_window->findChildren<QTimer *>(vowelTimer);
-        for (const QString &chunk : keys.split(u'|')) {
-            const QStringList parts = chunk.split(u'<');
-            for (qsizetype i = 0; i < parts.size(); ++i) {
-                if (i > 0)
-                    QTest::keyClick(m_text2, Qt::Key_Left);
-                QTest::keyClicks(m_text2, parts[i]);
-            }
-            QTRY_VERIFY(std::none_of(timers.begin(), timers.end(),
-                                     [](const QTimer *timer) { return timer->isActive(); }));
+        const QStringList parts = keys.split(u'<');
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(m_text2, Qt::Key_Left);
+            QTest::keyClicks(m_text2, parts[i]);
         }
+    }
+
+    // The tone-numbered syllables of the real word table, each once.
+    static QStringList wordTableSyllables()
+    {
+        const QString store =
+            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
+        if (!QFile::exists(store))
+            return {};
+        SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
+        QSqlQuery query(connection.database());
+        if (!query.exec(u"SELECT Pinyin FROM %1"_s.arg(Tables::tableName)))
+            return {};
+        static const QRegularExpression syllable(u"^[A-Za-z:]+[1-5]$"_s);
+        QSet<QString> seen;
+        QStringList syllables;
+        while (query.next()) {
+            for (const QString &word : query.value(0).toString().split(u' ', Qt::SkipEmptyParts)) {
+                if (syllable.match(word).hasMatch() && !seen.contains(word)) {
+                    seen.insert(word);
+                    syllables << word;
+                }
+            }
+        }
+        return syllables;
     }
 
     template <typename T> T *control(const QString &name) const

@@ -3,9 +3,8 @@
 
     preview.py PROGRAM_DIR OUTDIR
 
-fonts.png: every tone glyph of pyserif.ttf, row by row, drawn from its
-Latin-1 code point, with the expected letter from DejaVu Serif beneath it,
-and a line of the Chinese font. radicals.png: all radical pictures with their
+fonts.png: every tone-marked letter in pyserif.ttf, row by row, with the
+same letter from DejaVu Serif beneath it, and a line of the Chinese font. radicals.png: all radical pictures with their
 numbers. Not part of the build.
 """
 
@@ -14,7 +13,7 @@ import sys
 
 from PIL import Image, ImageDraw, ImageFont
 
-from pinyinfont import TONE_GLYPHS
+from pinyinfont import TONED_LETTERS
 
 REFERENCE_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf"
 
@@ -24,21 +23,20 @@ def font_sheet(program_dir, path):
     reference = ImageFont.truetype(REFERENCE_FONT, 20)
     label = ImageFont.truetype(REFERENCE_FONT, 16)
     chinese = ImageFont.truetype(os.path.join(program_dir, "MSSONG.ttf"), 40)
-    sheet = Image.new("RGB", (700, 90 + 70 * len(TONE_GLYPHS) + 80), "white")
+    sheet = Image.new("RGB", (700, 90 + 70 * len(TONED_LETTERS) + 80), "white")
     draw = ImageDraw.Draw(sheet)
-    draw.text((10, 10), "pyserif.ttf: Latin-1 code point (top), expected glyph (bottom)",
+    draw.text((10, 10), "pyserif.ttf: pyserif (top), DejaVu Serif (bottom)",
               font=label, fill="black")
-    # A tone-numbered sample as the renderer would turn it: hao3 zhong1guo2 nuu3 lun2
-    sample = "h\u00e2o  zh\u00eeng gu\u00ef n\u00fb   l\u00f4n "
-    draw.text((10, 35), sample, font=pinyin, fill="black")
-    for row, (letter, cells) in enumerate(TONE_GLYPHS):
+    draw.text((10, 35), "h\u01ceo zh\u014dnggu\u00f3 \u014cuzh\u014du n\u01da l\u01dc",
+              font=pinyin, fill="black")
+    for row, (letter, marked) in enumerate(TONED_LETTERS):
         y = 100 + 70 * row
         draw.text((10, y + 10), letter, font=label, fill="gray")
-        for tone, (code_point, expected) in enumerate(cells):
+        for tone, text in enumerate(marked):
             x = 60 + 150 * tone
-            draw.text((x, y), chr(code_point), font=pinyin, fill="black")
-            draw.text((x + 40, y + 12), f"U+{code_point:04X}", font=label, fill="gray")
-            draw.text((x + 5, y + 45), expected, font=reference, fill="blue")
+            draw.text((x, y), text, font=pinyin, fill="black")
+            draw.text((x + 40, y + 12), f"U+{ord(text[0]):04X}", font=label, fill="gray")
+            draw.text((x + 5, y + 45), text, font=reference, fill="blue")
     draw.text((10, sheet.height - 60), "\u5b57\u5178 \u6c49\u5b57 \u6f22\u5b57 \u2f00\u2f08\u2fd5",
               font=chinese, fill="black")
     sheet.save(path)

@@ -217,11 +217,18 @@ void MainWindow::Timer1_Timer()
     const int caret = Text12->cursorPosition();
     const int selectionStart = Text12->selectionStart();
     const int selectionLength = Text12->selectedText().size();
-    Text12->setText(renderToneMarks(Text12->text()));
-    if (selectionStart >= 0)
-        Text12->setSelection(selectionStart, selectionLength);
-    else
-        Text12->setCursorPosition(caret);
+    const QString marked = toneNumbersToUnicode(Text12->text());
+    if (marked == Text12->text())
+        return;
+    // Marking shortens the text ("hao3" -> "hǎo"): caret and selection kept where they still fit.
+    Text12->setText(marked);
+    const int size = int(marked.size());
+    if (selectionStart >= 0) {
+        const int start = std::min(selectionStart, size);
+        Text12->setSelection(start, std::min(selectionLength, size - start));
+    } else {
+        Text12->setCursorPosition(std::min(caret, size));
+    }
 }
 
 void MainWindow::connectSearches()

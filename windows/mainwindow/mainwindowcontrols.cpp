@@ -86,13 +86,13 @@ QWidget *MainWindow::buildDisplayArea()
     TextBox1->setVisible(false);
     Text12 = box(u"Text12"_s, area);
     Text12->setFont(QFont(pinyinFontFamily, 20));
-    // Other programs lack the pinyin font: offer the reading in standard Unicode pinyin.
+    // The reading is Unicode pinyin: Ctrl+C gives it as shown, and so does this item.
     Text12->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *copyUnicode = named(new QAction(tr("Copy as Unicode pinyin"), Text12), u"copyUnicodePinyin"_s);
     Text12->addAction(copyUnicode);
     connect(copyUnicode, &QAction::triggered, this, [this] {
         const QString text = Text12->hasSelectedText() ? Text12->selectedText() : Text12->text();
-        QGuiApplication::clipboard()->setText(fontPinyinToUnicode(text));
+        QGuiApplication::clipboard()->setText(text);
     });
     Text11 = box(u"Text11"_s, area);
     if (m_language == Language::Swedish) {
@@ -241,7 +241,7 @@ QWidget *MainWindow::buildDetails()
     pinyin = box(u"pinyin"_s, character);
     meaning = {};
     for (int i = 1; i <= 10; ++i)
-        meaning << box(u"meaning%1"_s.arg(i), character);
+        meaning << box(CharacterField::meaning(i), character);
     kanton = boxes(u"kanton"_s, 3, character);
     japkun1 = boxes(u"japkun1"_s, 3, character);
     japon = boxes(u"japon"_s, 3, character);
@@ -286,7 +286,7 @@ void MainWindow::bindBoxes()
     RecordSource *codes = &m_tables.codes;
     RecordSource *characters = &m_tables.characters;
     m_binder->bind(Text2, words, WordField::teckenkoder);
-    m_binder->bind(Text3, words, WordField::pinyin);
+    m_binder->bind(Text3, words, WordField::pinyin, toneNumbersToUnicode);
     m_binder->bind(Text9, words, WordField::translation(1));
     for (int i = 0; i < 10; ++i)
         m_binder->bind(Text10[i], words, WordField::translation(i + 1));
@@ -296,7 +296,7 @@ void MainWindow::bindBoxes()
     m_binder->bind(text1, characters, CharacterField::forenklaform);
     m_binder->bind(Text24, characters, CharacterField::forenklaform);
     m_binder->bind(radikalnummer, characters, CharacterField::kinesisktradikal);
-    m_binder->bind(pinyin, characters, CharacterField::pinyin1);
+    m_binder->bind(pinyin, characters, CharacterField::pinyin1, toneNumbersToUnicode);
     for (int i = 0; i < 10; ++i)
         m_binder->bind(meaning[i], characters, CharacterField::meaning(i + 1));
     for (int i = 0; i < 3; ++i) {

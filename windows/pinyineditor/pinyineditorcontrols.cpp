@@ -3,9 +3,10 @@
 #include "windows/pinyineditor/pinyineditorwindow.h"
 
 #include "platform/programfonts.h"
+#include "shell/named.h"
 #include "shell/tiledsurface.h"
 #include "windows/pinyineditor/colourmap.h"
-#include "shell/named.h"
+#include "windows/pinyineditor/pinyintextedit.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -38,7 +39,7 @@ void PinyinEditorWindow::buildControls()
     Image15 = named(new TiledSurface(this), u"Image15"_s);
     auto *columns = new QHBoxLayout(Image15);
 
-    Text2 = named(new QPlainTextEdit(Image15), u"Text2"_s);
+    Text2 = named(new PinyinTextEdit(Image15), u"Text2"_s);
     m_c1 = QFont(ProgramFonts::pinyinFamily, 18);
     Text2->setFont(m_c1);
     Text2->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -82,12 +83,6 @@ void PinyinEditorWindow::buildControls()
     columns->addWidget(sideWidget);
     setCentralWidget(Image15);
 
-    for (std::size_t i = 0; i < m_vowelTimers.size(); ++i) {
-        QTimer *timer = named(new QTimer(this), u"Timer%1"_s.arg(i + 1));
-        timer->setSingleShot(true);
-        timer->setInterval(20);
-        m_vowelTimers[i] = timer;
-    }
     Timer12 = named(new QTimer(this), u"Timer12"_s);
     Timer12->setSingleShot(true);
     Timer12->setInterval(100);
@@ -105,10 +100,17 @@ void PinyinEditorWindow::buildMenus()
 
     QMenu *textMenu = menuBar()->addMenu(m_texts.textMenu);
     textMenu->setObjectName(u"textMenu"_s);
-    m_copyUnicode = textMenu->addAction(m_texts.copyUnicode);
-    m_copyUnicode->setObjectName(u"copyUnicode"_s);
-    m_copyUnicode->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_open = textMenu->addAction(m_texts.open);
+    m_open->setObjectName(u"openText"_s);
+    m_open->setShortcut(QKeySequence::Open);
     m_saveAsText = textMenu->addAction(m_texts.saveAsText);
     m_saveAsText->setObjectName(u"saveAsText"_s);
     m_saveAsText->setShortcut(QKeySequence::Save);
+    textMenu->addSeparator();
+    m_convert = textMenu->addAction(m_texts.convertToneNumbers);
+    m_convert->setObjectName(u"convertToneNumbers"_s);
+    m_convert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_copyUnicode = textMenu->addAction(m_texts.copyUnicode);
+    m_copyUnicode->setObjectName(u"copyUnicode"_s);
+    m_copyUnicode->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 }

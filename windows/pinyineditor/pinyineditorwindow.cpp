@@ -5,9 +5,7 @@
 #include "shell/storedcolour.h"
 
 #include "pinyin/wordwrap.h"
-#include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
-#include "platform/savefile.h"
 #include "settings/fontinstaller.h"
 #include "settings/pinyineditorsettings.h"
 #include "settings/settingsstore.h"
@@ -15,18 +13,16 @@
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 #include "windows/pinyineditor/colourmap.h"
+#include "windows/pinyineditor/pinyintextedit.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -36,26 +32,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QStandardPaths>
-#include <QTextCursor>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcPinyinEditor, "ordbok.pinyineditor")
-
-namespace {
-
-// Text2's selection, or all of it, with the line breaks of plain text.
-QString chosenText(const QPlainTextEdit *edit)
-{
-    const QTextCursor cursor = edit->textCursor();
-    if (!cursor.hasSelection())
-        return edit->toPlainText();
-    return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
-}
-
-} // namespace
 
 PinyinEditorWindow::PinyinEditorWindow(Language language, ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -77,15 +58,14 @@ PinyinEditorWindow::~PinyinEditorWindow() = default;
 
 void PinyinEditorWindow::connectControls()
 {
-    Text2->installEventFilter(this);
-    for (std::size_t i = 0; i < m_vowelTimers.size(); ++i)
-        connect(m_vowelTimers[i], &QTimer::timeout, this, [this, i] { vowelTimer_Timer(int(i)); });
     connect(Timer12, &QTimer::timeout, this, &PinyinEditorWindow::Timer12_Timer);
     connect(text1, &QLineEdit::returnPressed, this, &PinyinEditorWindow::text1_Enter);
     connect(pCol, &ColourMap::colourPicked, this, &PinyinEditorWindow::pCol_MouseDown);
     connect(Check1, &QCheckBox::toggled, this, &PinyinEditorWindow::Check1_Click);
     connect(m_print, &QAction::triggered, this, &PinyinEditorWindow::printChosen);
     connect(m_copyUnicode, &QAction::triggered, this, &PinyinEditorWindow::copyAsUnicode);
+    connect(m_convert, &QAction::triggered, this, &PinyinEditorWindow::convertToneNumbers);
+    connect(m_open, &QAction::triggered, this, &PinyinEditorWindow::openChosen);
     connect(m_saveAsText, &QAction::triggered, this, &PinyinEditorWindow::saveChosen);
     connect(Text2, &QPlainTextEdit::customContextMenuRequested, this,
             &PinyinEditorWindow::showContextMenu);
@@ -115,6 +95,10 @@ void PinyinEditorWindow::load()
 
 void PinyinEditorWindow::closeEvent(QCloseEvent *event)
 {
+    if (!saveBeforeLosing()) {
+        event->ignore();
+        return;
+    }
     if (m_language == Language::Swedish) {
         const QPalette palette = Text2->palette();
         const PinyinEditorSettings settings{toStoredColour(palette.color(QPalette::Base)),
@@ -124,43 +108,6 @@ void PinyinEditorWindow::closeEvent(QCloseEvent *event)
             qCDebug(lcPinyinEditor) << "colours not saved: inst.ini could not be written";
     }
     event->accept();
-}
-
-bool PinyinEditorWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // Seen before Text2 inserts the character; the key itself goes on as usual.
-    if (watched == Text2 && event->type() == QEvent::KeyPress) {
-        const QString typed = static_cast<QKeyEvent *>(event)->text();
-        for (const QChar key : typed)
-            Text2_KeyPress(key);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void PinyinEditorWindow::Text2_KeyPress(QChar key)
-{
-    const int due = m_typing.keyTyped(key);
-    if (due != PinyinTyping::noVowel)
-        m_vowelTimers[due]->start();
-}
-
-void PinyinEditorWindow::vowelTimer_Timer(int vowelIndex)
-{
-    // Only the few characters before the caret matter, however long the text is.
-    QTextCursor cursor = Text2->textCursor();
-    const int caret = cursor.position();
-    QTextCursor before(Text2->document());
-    before.setPosition(std::max(0, caret - 3));
-    before.setPosition(caret, QTextCursor::KeepAnchor);
-    const QString typed = before.selectedText();
-    const PinyinTyping::Edit edit = m_typing.replacementDue(vowelIndex, typed, typed.size());
-    if (edit.isEmpty())
-        return;
-    const int from = caret - int(typed.size()) + int(edit.from);
-    cursor.setPosition(from);
-    cursor.setPosition(from + int(edit.removed), QTextCursor::KeepAnchor);
-    cursor.insertText(QString(edit.glyph));
-    Text2->setTextCursor(cursor);
 }
 
 void PinyinEditorWindow::text1_Enter()
@@ -202,39 +149,17 @@ void PinyinEditorWindow::Timer12_Timer()
 
 void PinyinEditorWindow::copyAsUnicode()
 {
-    const QString text = fontPinyinToUnicode(chosenText(Text2));
+    const QString text = Text2->chosenText();
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
-    // On X11 a middle click pastes the selection, which Text2 would otherwise leave in the
-    // font's encoding.
+    // On X11 a middle click pastes the selection: the same text there.
     if (clipboard->supportsSelection())
         clipboard->setText(text, QClipboard::Selection);
 }
 
-QString PinyinEditorWindow::saveAsText(const QString &path) const
+void PinyinEditorWindow::convertToneNumbers()
 {
-    QString error;
-    writeWholeFile(path, fontPinyinToUnicode(Text2->toPlainText()).toUtf8(), &error);
-    return error;
-}
-
-void PinyinEditorWindow::saveChosen()
-{
-    if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists()) {
-        m_saveFolder = ProgramFiles::documentsFolder();
-        if (!QDir(m_saveFolder).exists())
-            m_saveFolder = QDir::homePath();
-    }
-    QFileDialog dialog(this, m_texts.saveTitle, m_saveFolder, m_texts.textFiles);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(u"txt"_s);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().constFirst();
-    m_saveFolder = QFileInfo(path).absolutePath();
-    if (const QString error = saveAsText(path); !error.isEmpty())
-        QMessageBox::warning(this, m_texts.saveTitle,
-                             m_texts.saveFailed.arg(QDir::toNativeSeparators(path), error));
+    Text2->convertToneNumbers();
 }
 
 bool PinyinEditorWindow::printText(QPrinter &printer) const
@@ -273,6 +198,7 @@ void PinyinEditorWindow::showContextMenu(const QPoint &position)
 {
     QMenu *menu = Text2->createStandardContextMenu(position);
     menu->addSeparator();
+    menu->addAction(m_convert);
     menu->addAction(m_copyUnicode);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(Text2->viewport()->mapToGlobal(position));

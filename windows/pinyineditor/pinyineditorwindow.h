@@ -1,14 +1,11 @@
 #pragma once
 
-#include "pinyin/pinyintyping.h"
 #include "shell/language.h"
 #include "windows/pinyineditor/pinyineditortexts.h"
 
 #include <QFont>
 #include <QMainWindow>
 #include <QVector>
-
-#include <array>
 
 struct ProgramContext;
 class ColourMap;
@@ -19,14 +16,14 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class PinyinTextEdit;
 class QPrinter;
 class QRadioButton;
 class QTimer;
 
-// The pinyin editor, Form1 (English) or Pinyinedit (Swedish): a text box in the pinyin font
-// where a vowel and a tone digit become the tone-marked vowel as the user types. The text
-// stays in the font's encoding; "Copy as Unicode pinyin" and "Save as text..." give it to
-// other programs with standard Unicode tone marks.
+// The pinyin editor, Form1 (English) or Pinyinedit (Swedish): a text box of Unicode pinyin
+// where a syllable and a tone digit become the tone-marked syllable as the user types. What
+// leaves the window, by the clipboard, a drag or a file, is the same Unicode text.
 class PinyinEditorWindow : public QMainWindow
 {
     Q_OBJECT
@@ -36,19 +33,23 @@ public:
 
     Language language() const { return m_language; }
 
-    // The selection, or the whole text when nothing is selected, onto the clipboard as
-    // standard Unicode pinyin.
+    // The selection, or the whole text when nothing is selected, onto the clipboard.
     void copyAsUnicode();
-    // The whole text as UTF-8 Unicode pinyin; the file is replaced only once it is written.
-    // Returns the error text, empty on success.
-    QString saveAsText(const QString &path) const;
+    // "Convert tone numbers": the selection's, or the whole text's, tone-numbered syllables
+    // marked.
+    void convertToneNumbers();
+    // The whole text as UTF-8; the file is replaced only once it is written. Returns what to
+    // tell the user, empty on success.
+    QString saveAsText(const QString &path);
+    // A UTF-8 text file in place of the text. Returns what to tell the user, empty on success;
+    // on failure the text stays as it was.
+    QString openText(const QString &path);
     // The text word-wrapped in the pinyin font at 12 points. False when the printer would not
     // start.
     bool printText(QPrinter &printer) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -56,25 +57,27 @@ private:
     void connectControls();
     void load();
 
-    void Text2_KeyPress(QChar key);
-    void vowelTimer_Timer(int vowelIndex);
     void text1_Enter();
     void pCol_MouseDown(const QColor &colour);
     void Check1_Click();
     void Timer12_Timer();
     void printChosen();
-    void saveChosen();
+    bool saveChosen();
+    void openChosen();
+    // True when the text may go: saved, unchanged, or the user chose to discard it.
+    bool saveBeforeLosing();
+    QString dialogFolder();
     void showContextMenu(const QPoint &position);
 
     const Language m_language;
     const PinyinEditorTexts &m_texts;
     ProgramContext &m_context;
-    PinyinTyping m_typing;
     QFont m_c1; // the font holder: the pinyin font and the size last entered
-    QString m_saveFolder; // where the last "Save as text..." went
+    QString m_dialogFolder; // where the last file was opened or saved
+    QString m_documentPath; // the file opened or saved last, offered by the next save
 
     TiledSurface *Image15;
-    QPlainTextEdit *Text2;
+    PinyinTextEdit *Text2;
     QPlainTextEdit *Text14;
     QLabel *Label1, *Label2;
     QLineEdit *text1;
@@ -82,7 +85,7 @@ private:
     QVector<QRadioButton *> Op;
     QFrame *Shape2;
     QCheckBox *Check1;
-    std::array<QTimer *, PinyinTyping::vowelKeys.size()> m_vowelTimers{}; // Timer1 to Timer11
     QTimer *Timer12;
-    QAction *m_print = nullptr, *m_copyUnicode = nullptr, *m_saveAsText = nullptr;
+    QAction *m_print = nullptr, *m_copyUnicode = nullptr, *m_convert = nullptr;
+    QAction *m_open = nullptr, *m_saveAsText = nullptr;
 };

@@ -1,0 +1,91 @@
+// The pinyin editor's text on disk: Open, Save as text and the question before it is lost.
+
+#include "windows/pinyineditor/pinyineditorwindow.h"
+
+#include "platform/programfiles.h"
+
+#include "pinyin/documentfile.h"
+#include "windows/pinyineditor/pinyintextedit.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+QString PinyinEditorWindow::saveAsText(const QString &path)
+{
+    const DocumentFile::Result result = DocumentFile::write(path, Text2->text());
+    if (result.problem != DocumentFile::Problem::None)
+        return m_texts.fileProblem(path, result);
+    m_documentPath = path;
+    Text2->document()->setModified(false);
+    return {};
+}
+
+QString PinyinEditorWindow::openText(const QString &path)
+{
+    const DocumentFile::Result result = DocumentFile::read(path);
+    if (result.problem != DocumentFile::Problem::None)
+        return m_texts.fileProblem(path, result);
+    // As written: a file is not converted, as pasted text is not.
+    Text2->setPlainText(result.text);
+    Text2->document()->setModified(false);
+    m_documentPath = path;
+    return {};
+}
+
+QString PinyinEditorWindow::dialogFolder()
+{
+    if (m_dialogFolder.isEmpty() || !QDir(m_dialogFolder).exists()) {
+        m_dialogFolder = ProgramFiles::documentsFolder();
+        if (!QDir(m_dialogFolder).exists())
+            m_dialogFolder = QDir::homePath();
+    }
+    return m_dialogFolder;
+}
+
+bool PinyinEditorWindow::saveChosen()
+{
+    QFileDialog dialog(this, m_texts.saveTitle, dialogFolder(), m_texts.textFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(u"txt"_s);
+    if (!m_documentPath.isEmpty())
+        dialog.selectFile(m_documentPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    m_dialogFolder = QFileInfo(path).absolutePath();
+    if (const QString problem = saveAsText(path); !problem.isEmpty()) {
+        QMessageBox::warning(this, m_texts.saveTitle, problem);
+        return false;
+    }
+    return true;
+}
+
+void PinyinEditorWindow::openChosen()
+{
+    if (!saveBeforeLosing())
+        return;
+    const QString path =
+        QFileDialog::getOpenFileName(this, m_texts.openTitle, dialogFolder(), m_texts.textFiles);
+    if (path.isEmpty())
+        return;
+    m_dialogFolder = QFileInfo(path).absolutePath();
+    if (const QString problem = openText(path); !problem.isEmpty())
+        QMessageBox::warning(this, m_texts.openTitle, problem);
+}
+
+bool PinyinEditorWindow::saveBeforeLosing()
+{
+    if (!Text2->document()->isModified() || Text2->document()->isEmpty())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, m_texts.windowTitle, m_texts.unsavedQuestion,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return saveChosen();
+    return answer == QMessageBox::Discard;
+}
