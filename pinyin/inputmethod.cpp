@@ -194,7 +194,8 @@ void InputMethod::choosePreview(int option)
     m_option = option;
     // Past the last candidate (no page shown yet, say) the preview stays empty.
     const int index = m_previewBase + (option == 0 ? 9 : option - 1);
-    m_preview = index < m_candidates.size() ? m_candidates.at(index).text : QString();
+    m_previewed = index < m_candidates.size() ? index : -1;
+    m_preview = m_previewed >= 0 ? m_candidates.at(index).text : QString();
 }
 
 void InputMethod::tableChanged()
@@ -348,10 +349,12 @@ void InputMethod::afterPage()
 {
     m_previewBase = m_pageStart;
     m_option = -1;
-    if (m_keepPreview)
+    if (m_keepPreview) {
         m_keepPreview = false;
-    else
+    } else {
         m_preview.clear();
+        m_previewed = -1;
+    }
 }
 
 void InputMethod::choose(QChar ch, InputStep &step)
@@ -391,7 +394,8 @@ void InputMethod::choose(QChar ch, InputStep &step)
 void InputMethod::movePreview(int by)
 {
     const int shown = m_pageEnd - m_pageStart + 1;
-    const int current = m_option < 0 ? -1 : (m_option + 9) % 10;
+    const int current =
+        m_previewed >= m_pageStart && !m_preview.isEmpty() ? m_previewed - m_pageStart : -1;
     const int next = current < 0 ? 0 : qBound(0, current + by, shown - 1);
     choosePreview((next + 1) % 10);
 }
@@ -414,7 +418,7 @@ QString InputMethod::glossLine() const
 {
     if (!m_lineShowsPage)
         return {};
-    const int index = m_option < 0 ? m_pageStart : m_previewBase + (m_option + 9) % 10;
+    const int index = m_previewed >= 0 && !m_preview.isEmpty() ? m_previewed : m_pageStart;
     if (index < 0 || index >= m_candidates.size())
         return {};
     const Candidate &c = m_candidates.at(index);

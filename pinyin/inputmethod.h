@@ -103,6 +103,7 @@ private:
     bool m_lineShowsPage = false;  // the line lists pageStart..pageEnd
     QList<qsizetype> m_lineStarts; // where each shown candidate's number begins in the line
     QString m_preview;
+    int m_previewed = -1; // the candidate in the preview, -1 none
     int m_option = -1;
 
     QString m_lookedUp; // the box's text that gave the candidates

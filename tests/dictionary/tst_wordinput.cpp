@@ -287,6 +287,24 @@ private slots:
         QVERIFY(input.describe(input.candidateAt(2)).startsWith(input.candidates().at(0).text));
     }
 
+    // Shift+digit previews a candidate; the gloss line follows it although the box, looked up
+    // again, switches the option buttons off.
+    void glossLine_followsTheShiftDigitPreview()
+    {
+        loadSimplifiedTable();
+        InputMethod input;
+        input.setWordSource(m_index.get());
+        for (const QChar ch : u"zhongguoren")
+            input.press(KeyStroke::typed(ch));
+        input.press({Qt::Key_At, Qt::ShiftModifier, u"@"_s, 2});
+        QCOMPARE(input.preview(), u"中国"_s);
+        QCOMPARE(input.checkedOption(), -1);
+        QCOMPARE(input.glossLine(), u"zhōng guó  China"_s);
+        input.press(KeyStroke::typed(u'r'));
+        QCOMPARE(input.preview(), QString());
+        QCOMPARE(input.glossLine(), u"zhōng guó rén  Chinese person"_s);
+    }
+
     void candidateAt_findsTheCandidateUnderAPosition()
     {
         loadSimplifiedTable();

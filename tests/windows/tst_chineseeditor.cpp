@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -346,6 +348,19 @@ private slots:
         QCOMPARE(control<QLabel>(u"glossLine"_s)->text(), u"zhōng guó  China"_s);
         QCOMPARE(m_editor->findChild<QRadioButton *>(u"Option1_1"_s)->toolTip(),
                  u"中国  zhōng guó  China"_s);
+        // The tooltip of the line names the candidate under the pointer, and nothing between.
+        const QRect area = line->contentsRect();
+        for (const auto &[before, tip] :
+             {std::pair{u"  1 中"_s, u"中国  zhōng guó  China"_s}, std::pair{u" "_s, QString()}}) {
+            const QPoint at(area.left() + line->fontMetrics().horizontalAdvance(before) - 2,
+                            area.center().y());
+            QHelpEvent help(QEvent::ToolTip, at, line->mapToGlobal(at));
+            QApplication::sendEvent(line, &help);
+            if (tip.isEmpty())
+                QTRY_VERIFY(!QToolTip::isVisible());
+            else
+                QCOMPARE(QToolTip::text(), tip);
+        }
         QTest::keyClicks(box, u"uoren"_s);
         QTest::keyClick(box, Qt::Key_Space);
         QCOMPARE(control<QPlainTextEdit>(u"TextBox3"_s)->toPlainText(), u"中国"_s);

@@ -83,7 +83,11 @@ void ChineseEditorWindow::buildControls()
         longest += u"%1 \u4E2D "_s.arg(k % 10);
     const QFontMetrics line = Label2->fontMetrics();
     Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    Label2->setMinimumSize(line.horizontalAdvance(longest + u" >"_s) + 16, line.height() + 8);
+    // A page of words runs longer than one of characters: it goes on a second line, which is
+    // always there so that the window does not jump.
+    Label2->setWordWrap(true);
+    Label2->setMinimumSize(line.horizontalAdvance(longest + u" >"_s) + 16,
+                           2 * line.lineSpacing() + 8);
     setColours(Label2, QPalette::Window, QPalette::WindowText);
     Label2->installEventFilter(this);
     column->addWidget(Label2);
@@ -91,7 +95,8 @@ void ChineseEditorWindow::buildControls()
     // Reading and first gloss of the candidate previewed, else of the first one.
     glossLine = named(new QLabel(Image15), u"glossLine"_s);
     glossLine->setTextFormat(Qt::PlainText);
-    QFont pinyin{QString(ProgramFonts::pinyinFamily)};
+    // Unicode pinyin: the program's pinyin font draws its own code for some marked vowels.
+    QFont pinyin(u"DejaVu Serif"_s);
     pinyin.setPointSize(12);
     glossLine->setFont(pinyin);
     glossLine->setAutoFillBackground(true);

@@ -241,6 +241,11 @@ void ChineseEditorWindow::showInputState()
         TextBox2->setCursorPosition(m_input.caret());
     Label2->setText(m_input.candidateLine());
     glossLine->setText(m_input.glossLine());
+    // A word is drawn smaller, so that the button still shows all of it.
+    QFont large = b1->font();
+    const qsizetype length = m_input.preview().size();
+    large.setPointSize(length <= 1 ? 40 : int(40 / length) + 4);
+    b1->setFont(large);
     b1->setText(m_input.preview());
     TextBox1->setText(m_input.preview());
     for (int n = 0; n < Option1.size(); ++n) {

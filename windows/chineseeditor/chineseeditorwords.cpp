@@ -9,6 +9,7 @@
 
 #include <QHelpEvent>
 #include <QLabel>
+#include <QTextLayout>
 #include <QThread>
 #include <QToolTip>
 
@@ -39,17 +40,27 @@ void ChineseEditorWindow::wordsLoaded(std::shared_ptr<const WordIndex> words)
 bool ChineseEditorWindow::showCandidateTip(QEvent *event)
 {
     const auto *help = static_cast<QHelpEvent *>(event);
-    // The line is plain text from the left of its contents: the character under the pointer
-    // is the first whose right edge lies past it.
-    const QString line = Label2->text();
-    const QFontMetrics metrics = Label2->fontMetrics();
-    const int x = help->pos().x() - Label2->contentsRect().left();
+    // The line laid out as the label lays it out: wrapped to its width, centred upright.
+    const QRect area = Label2->contentsRect();
+    QTextLayout layout(Label2->text(), Label2->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    const QPointF at = help->pos() - area.topLeft() - QPointF(0, (area.height() - height) / 2);
     int position = -1;
-    for (qsizetype i = 0; i < line.size() && x >= 0; ++i) {
-        if (metrics.horizontalAdvance(line.left(i + 1)) > x) {
-            position = int(i);
-            break;
-        }
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (at.y() >= line.y() && at.y() < line.y() + line.height() && at.x() >= 0 &&
+            at.x() < line.naturalTextWidth())
+            position = line.xToCursor(at.x(), QTextLine::CursorOnCharacter);
     }
     const QString tip = m_input.describe(m_input.candidateAt(position));
     if (tip.isEmpty())
