@@ -293,6 +293,13 @@ void Application::resumeAutoLookup()
         m_watcher->start();
 }
 
+void Application::resumeAutoLookupFromNextCopy()
+{
+    MainWindow *window = mainWindow(m_uiLanguage);
+    if (window && window->autoLookup() && !m_watcher->isActive())
+        m_watcher->startFromNextCopy();
+}
+
 void Application::cedictSearchWanted()
 {
     // soka leaves the clipboard as it is: the copy it looked up last, still there after it
@@ -378,7 +385,7 @@ ChineseEditorWindow *Application::openChineseEditor()
         connect(editor, &ChineseEditorWindow::autoLookupPauseRequested, m_watcher,
                 &ClipboardWatcher::stop);
         connect(editor, &ChineseEditorWindow::autoLookupResumeRequested, this,
-                &Application::resumeAutoLookup);
+                &Application::resumeAutoLookupFromNextCopy);
         return editor;
     });
 }

@@ -93,6 +93,8 @@ public:
     void setAutoLookup(bool on);
     // A search page has searched what was copied: the watcher looks again at the next copy.
     void resumeAutoLookup();
+    // After the Chinese editor: what its "Select all" copied stays unlooked-at.
+    void resumeAutoLookupFromNextCopy();
 
 
 private:

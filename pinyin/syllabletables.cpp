@@ -6,6 +6,7 @@
 QVector<SyllableEntry> SyllableIndex;
 QVector<QString> CandidateList;
 bool traditionalLoaded = false;
+static bool traditionalInUse = false;
 
 namespace {
 
@@ -71,12 +72,14 @@ bool beginsWith(QStringView text, QStringView prefix)
 
 void loadSimplifiedTable()
 {
+    traditionalInUse = false;
     loadTable(simplifiedSyllables, simplifiedIndexBound, simplifiedCandidateBound);
 }
 
 void loadTraditionalTable()
 {
     traditionalLoaded = true;
+    traditionalInUse = true;
     loadTable(traditionalSyllables, traditionalIndexBound, traditionalCandidateBound);
 }
 
@@ -97,4 +100,18 @@ SyllableEntry findSyllableRange(const QString &input)
     }
     // Also the answer for empty input, which matches the empty entries at the end as well.
     return {QString(), -1, 0};
+}
+
+bool traditionalTableInUse()
+{
+    return traditionalInUse;
+}
+
+QVector<QStringView> simplifiedSyllableKeys()
+{
+    QVector<QStringView> keys;
+    keys.reserve(qsizetype(std::size(simplifiedSyllables)));
+    for (const GeneratedSyllable &row : simplifiedSyllables)
+        keys << QStringView(row.syllable.data(), qsizetype(row.syllable.size()));
+    return keys;
 }

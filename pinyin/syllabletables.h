@@ -26,6 +26,11 @@ extern bool traditionalLoaded;
 
 void loadSimplifiedTable();
 void loadTraditionalTable();
+// Whether the table in memory now is the traditional one.
+bool traditionalTableInUse();
+
+// The syllables of the simplified table, "a" .. "zuo", whichever table is in memory.
+QVector<QStringView> simplifiedSyllableKeys();
 
 // The span of CandidateList holding every candidate of every syllable that begins with input,
 // compared by code unit. The returned syllable is empty; not found (empty input too) is

@@ -49,6 +49,12 @@ void ClipboardWatcher::start()
     m_timer->start();
 }
 
+void ClipboardWatcher::startFromNextCopy()
+{
+    m_changed = false;
+    m_timer->start();
+}
+
 void ClipboardWatcher::stop()
 {
     m_timer->stop();

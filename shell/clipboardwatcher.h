@@ -23,6 +23,8 @@ public:
     static Route route(const QMimeData *data);
 
     void start();
+    // Starts again without looking at what is on the clipboard now: only the next copy counts.
+    void startFromNextCopy();
     void stop();
     bool isActive() const;
     QTimer *timer() const { return m_timer; } // Timer2

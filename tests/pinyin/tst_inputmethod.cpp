@@ -13,7 +13,7 @@ struct Session
     InputMethod input;
     QString document;
 
-    void press(const KeyStroke &key) { document += input.press(key).append; }
+    void press(const KeyStroke &key) { document += input.press(key).insert; }
     void type(QStringView keys)
     {
         for (const QChar ch : keys)
@@ -41,11 +41,11 @@ private slots:
 
         const int shift = int(Qt::ShiftModifier);
         // Swedish: Shift+2 types a double quote.
-        QTest::newRow("sv shift+2") << int(Qt::Key_QuoteDbl) << shift << u"\""_s << 2
-                                    << u"＂"_s << 2;
+        QTest::newRow("sv shift+2")
+            << int(Qt::Key_QuoteDbl) << shift << u"\""_s << 2 << u"＂"_s << 2;
         // German: Shift+3 types §, which has no full-width form.
-        QTest::newRow("de shift+3") << int(Qt::Key_section) << shift << u"§"_s << 3 << QString()
-                                    << 3;
+        QTest::newRow("de shift+3")
+            << int(Qt::Key_section) << shift << u"§"_s << 3 << QString() << 3;
         // French: the digit row types digits only with Shift, and then they choose.
         QTest::newRow("fr shift+1") << int(Qt::Key_1) << shift << u"1"_s << 1 << u"１"_s << -1;
         QTest::newRow("fr &") << int(Qt::Key_Ampersand) << 0 << u"&"_s << 1 << u"＆"_s << -1;

@@ -2,7 +2,10 @@
 
 #include "shell/clipboardwatcher.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +37,37 @@ private slots:
         if (!text.isNull())
             data.setText(text);
         QTEST(int(ClipboardWatcher::route(&data)), "route");
+    }
+
+    // A start looks at what is on the clipboard; a start from the next copy waits for one.
+    void watcherStart_data()
+    {
+        QTest::addColumn<bool>("fromNextCopy");
+        QTest::addColumn<bool>("copyAfter");
+        QTest::addColumn<int>("lookups");
+        QTest::newRow("start: the copy there") << false << false << 1;
+        QTest::newRow("from the next copy: none yet") << true << false << 0;
+        QTest::newRow("from the next copy: one made") << true << true << 1;
+    }
+    void watcherStart()
+    {
+        QFETCH(bool, fromNextCopy);
+        QFETCH(bool, copyAfter);
+        QGuiApplication::clipboard()->setText(u"水"_s);
+        QCoreApplication::processEvents();
+        ClipboardWatcher watcher;
+        QSignalSpy lookups(&watcher, &ClipboardWatcher::cedictSearchWanted);
+        if (fromNextCopy)
+            watcher.startFromNextCopy();
+        else
+            watcher.start();
+        watcher.check();
+        if (copyAfter) {
+            QGuiApplication::clipboard()->setText(u"火"_s);
+            QCoreApplication::processEvents();
+            watcher.check();
+        }
+        QTEST(int(lookups.count()), "lookups");
     }
 };
 

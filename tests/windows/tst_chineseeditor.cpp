@@ -1,6 +1,7 @@
 #include "pinyin/syllabletables.h"
 #include "settings/chineseeditorsettings.h"
 #include "tests/common/files.h"
+#include "tests/common/storebuilder.h"
 #include "tests/windows/windowfolder.h"
 #include "windows/chineseeditor/chineseeditorwindow.h"
 
@@ -8,14 +9,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -90,7 +97,9 @@ private slots:
         QCOMPARE(input->text(), QString());
         QCOMPARE(control<QLabel>(u"Label2"_s)->text(), QString());
         QVERIFY(m_editor->isVisible());
-        QVERIFY(m_editor->findChild<QAction *>(u"sdf"_s)->isChecked()); // the ticks stay
+        // The ticks say which table is in use.
+        QVERIFY(m_editor->findChild<QAction *>(u"wer"_s)->isChecked());
+        QVERIFY(!m_editor->findChild<QAction *>(u"sdf"_s)->isChecked());
 
         QTest::keyClick(input, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(!m_editor->isVisible());
@@ -137,7 +146,8 @@ private slots:
         row("digit", u"5"_s, u"５"_s, n, n, -1);
         row("space", u" "_s, n, n, n, -1);
         row("enter", u"⏎"_s, u"\n"_s, n, n, -1);
-        row("marks of the US table", u";=-./`[\\]'"_s, u"；＝－．／｀［＼］＇"_s, n, n, -1);
+        // The full stop is the ideographic one a Chinese sentence ends in.
+        row("marks of the US table", u";=-./`[\\]'"_s, u"；＝－。／｀［＼］＇"_s, n, n, -1);
         // Shift+digit previews a candidate of the page shown.
         row("shift+3", u"s#"_s, n, u"s"_s, u"s"_s, 0, u"s+2"_s);
         // The box, cleaned of the key's symbol, is looked up again: back to the first page.
@@ -171,6 +181,195 @@ private slots:
         QFETCH(QString, preview);
         QCOMPARE(control<QPushButton>(u"b1"_s)->text(), candidates(preview));
         QCOMPARE(control<QLineEdit>(u"TextBox1"_s)->text(), candidates(preview));
+    }
+
+    // What is chosen goes in at the document's caret, over its selection, and the caret moves
+    // after it.
+    void insertsAtTheCaret_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("keys");  // "⏎" Enter
+        QTest::addColumn<QString>("after"); // as candidates() reads it
+        QTest::addColumn<int>("caret");
+        QTest::newRow("mid-text") << u"我人"_s << 1 << 1 << u"ai1"_s << u"我 ai+0 人"_s << 2;
+        QTest::newRow("at the start") << u"我人"_s << 0 << 0 << u"ai1"_s << u"ai+0 我人"_s << 1;
+        QTest::newRow("at the end") << u"我人"_s << 2 << 2 << u"ai1"_s << u"我人 ai+0"_s << 3;
+        QTest::newRow("over a selection")
+            << u"我是人"_s << 1 << 2 << u"ai1"_s << u"我 ai+0 人"_s << 2;
+        QTest::newRow("backwards selection")
+            << u"我是人"_s << 2 << 1 << u"ai1"_s << u"我 ai+0 人"_s << 2;
+        QTest::newRow("one after the other")
+            << u"我人"_s << 1 << 1 << u"ai1ai2"_s << u"我 ai+0 ai+1 人"_s << 3;
+        QTest::newRow("full-width digit") << u"我人"_s << 1 << 1 << u"5"_s << u"我５人"_s << 2;
+        QTest::newRow("full stop") << u"我人"_s << 1 << 1 << u"."_s << u"我。人"_s << 2;
+        QTest::newRow("comma") << u"我人"_s << 1 << 1 << u","_s << u"我，人"_s << 2;
+        QTest::newRow("line break") << u"我人"_s << 1 << 1 << u"⏎"_s << u"我\n人"_s << 2;
+    }
+    void insertsAtTheCaret()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, anchor);
+        QFETCH(int, position);
+        QFETCH(QString, keys);
+        auto *document = control<QPlainTextEdit>(u"TextBox3"_s);
+        document->setPlainText(before);
+        QTextCursor cursor(document->document());
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        document->setTextCursor(cursor);
+        auto *box = control<QLineEdit>(u"TextBox2"_s);
+        box->setFocus();
+        for (const QChar ch : keys) {
+            if (ch == u'⏎')
+                QTest::keyClick(box, Qt::Key_Return);
+            else
+                QTest::keyClick(box, ch.toLatin1());
+        }
+        QFETCH(QString, after);
+        QCOMPARE(document->toPlainText(), candidates(after));
+        QTEST(document->textCursor().position(), "caret");
+        QVERIFY(!document->textCursor().hasSelection());
+    }
+
+    void insertAtCaret_isTheIntentOtherInputUses()
+    {
+        auto *document = control<QPlainTextEdit>(u"TextBox3"_s);
+        document->setPlainText(u"中人"_s);
+        QTextCursor cursor = document->textCursor();
+        cursor.setPosition(1);
+        document->setTextCursor(cursor);
+        QVERIFY(
+            QMetaObject::invokeMethod(m_editor.data(), "insertAtCaret", Q_ARG(QString, u"国"_s)));
+        QCOMPARE(document->toPlainText(), u"中国人"_s);
+        QCOMPARE(document->textCursor().position(), 2);
+    }
+
+    // Font → OK without a change keeps the document's font; a change is applied and stored.
+    void fontDialog_startsFromTheFontShown_data()
+    {
+        QTest::addColumn<int>("newSize"); // 0: OK at once
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK unchanged") << 0 << true;
+        QTest::newRow("Cancel") << 31 << false;
+        QTest::newRow("a new size") << 31 << true;
+    }
+    void fontDialog_startsFromTheFontShown()
+    {
+        QFETCH(int, newSize);
+        QFETCH(bool, accept);
+        auto *document = control<QPlainTextEdit>(u"TextBox3"_s);
+        const QFont before = document->font();
+        const QString storedBefore =
+            m_folder->settings.record().value(SettingsRecord::editorFontName);
+        QString offered;
+        QTimer::singleShot(0, m_editor, [&] {
+            auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            offered = dialog->currentFont().family();
+            if (newSize) {
+                QFont font = dialog->currentFont();
+                font.setPointSize(newSize);
+                dialog->setCurrentFont(font);
+            }
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        m_editor->findChild<QAction *>(u"font"_s)->trigger();
+        QCOMPARE(offered, QFontInfo(before).family());
+        if (newSize && accept) {
+            QCOMPARE(document->font().pointSize(), newSize);
+        } else {
+            QCOMPARE(document->font(), before);
+            QCOMPARE(m_folder->settings.record().value(SettingsRecord::editorFontName),
+                     storedBefore);
+        }
+    }
+
+    // Each colour dialog opens on the colour it changes; Cancel changes nothing.
+    void colourDialog_cancelChangesNothing_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::newRow("background") << u"farg"_s << u"TextBox3"_s << int(QPalette::Base);
+        QTest::newRow("text") << u"tfarg"_s << u"TextBox2"_s << int(QPalette::Text);
+        QTest::newRow("line back") << u"charcolor"_s << u"Label2"_s << int(QPalette::Window);
+        QTest::newRow("line text") << u"txtc"_s << u"Label2"_s << int(QPalette::WindowText);
+    }
+    void colourDialog_cancelChangesNothing()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        const QColor chosen(12, 34, 56);
+        pickColour(m_editor, item, chosen);
+        auto *widget = m_editor->findChild<QWidget *>(control);
+        QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), chosen);
+        const QString stored =
+            m_folder->settings.record().value(SettingsRecord::editorLineBackColor);
+
+        QColor offered;
+        QTimer::singleShot(0, m_editor, [&offered] {
+            auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            offered = dialog->currentColor();
+            dialog->setCurrentColor(Qt::red);
+            dialog->reject();
+        });
+        m_editor->findChild<QAction *>(item)->trigger();
+        QCOMPARE(offered, chosen);
+        QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), chosen);
+        QCOMPARE(m_folder->settings.record().value(SettingsRecord::editorLineBackColor), stored);
+    }
+
+    // With a word table in the program folder the line offers words once they are read, and
+    // the gloss line and the tooltips say what they are.
+    void wordsFromTheDictionary()
+    {
+        delete m_editor.data();
+        const QString folder = m_folder->dir.path();
+        QVERIFY(TestStores::words(Tables::storePath(folder, Tables::wordStore),
+                                  {{{WordField::teckenkoder, u"&H4E2D&H570B"_s},
+                                    {WordField::pinyin, u"Zhong1 guo2"_s},
+                                    {WordField::translation(1), u"China"_s}}}));
+        QVERIFY(TestStores::characters(
+            Tables::storePath(folder, Tables::characterStore),
+            {{{CharacterField::teckenkod, u"&H570B"_s}, {CharacterField::forenklaform, u"&H56FD"_s}}}));
+        QVERIFY(openEditor());
+        auto *box = control<QLineEdit>(u"TextBox2"_s);
+        auto *line = control<QLabel>(u"Label2"_s);
+        QTest::keyClicks(box, u"zhongg"_s);
+        // The words are read off the window thread; what was typed meanwhile gets them.
+        QTRY_VERIFY2(line->text().startsWith(u"  1 中国 2 "_s), qPrintable(line->text()));
+        QCOMPARE(control<QLabel>(u"glossLine"_s)->text(), u"zhōng guó  China"_s);
+        QCOMPARE(m_editor->findChild<QRadioButton *>(u"Option1_1"_s)->toolTip(),
+                 u"中国  zhōng guó  China"_s);
+        // The tooltip of the line names the candidate under the pointer, and nothing between.
+        const QRect area = line->contentsRect();
+        for (const auto &[before, tip] :
+             {std::pair{u"  1 中"_s, u"中国  zhōng guó  China"_s}, std::pair{u" "_s, QString()}}) {
+            const QPoint at(area.left() + line->fontMetrics().horizontalAdvance(before) - 2,
+                            area.center().y());
+            QHelpEvent help(QEvent::ToolTip, at, line->mapToGlobal(at));
+            QApplication::sendEvent(line, &help);
+            if (tip.isEmpty())
+                QTRY_VERIFY(!QToolTip::isVisible());
+            else
+                QCOMPARE(QToolTip::text(), tip);
+        }
+        QTest::keyClicks(box, u"uoren"_s);
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(control<QPlainTextEdit>(u"TextBox3"_s)->toPlainText(), u"中国"_s);
+        QCOMPARE(box->text(), u"ren"_s);
+        QVERIFY(line->text().startsWith(pageLine(u"ren"_s, 0)));
+        m_editor->findChild<QAction *>(u"wer"_s)->trigger();
+        box->clear();
+        QTest::keyClicks(box, u"zhongguo"_s);
+        QVERIFY2(line->text().startsWith(u"  1 中國 2 "_s), qPrintable(line->text()));
     }
 
     void coloursAndTable_surviveCloseAndRestart()
@@ -219,7 +418,8 @@ private slots:
         control<QPlainTextEdit>(u"TextBox3"_s)->document()->setModified(false);
         QVERIFY(m_editor->close());
         QCOMPARE(resumed.count(), 1);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+        // The copy is the user's: closing leaves it on the clipboard.
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 
     void openAndSave()

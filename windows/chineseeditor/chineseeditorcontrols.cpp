@@ -3,8 +3,8 @@
 #include "windows/chineseeditor/chineseeditorwindow.h"
 
 #include "platform/programfonts.h"
-#include "shell/tiledsurface.h"
 #include "shell/named.h"
+#include "shell/tiledsurface.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -65,7 +65,8 @@ void ChineseEditorWindow::buildControls()
     TextBox2->setFont(courierNew(14));
     TextBox2->setMaxLength(InputMethod::maxInputLength);
     TextBox2->setFixedWidth(TextBox2->fontMetrics().horizontalAdvance(u'm') * 16);
-    TextBox2->setToolTip(u"Pinyin without tones; then the number of the character"_s);
+    TextBox2->setToolTip(
+        u"Pinyin, a word or more (zhongguo, xi'an, lv for lü); then the number of the word"_s);
     setColours(TextBox2, QPalette::Base, QPalette::Text);
     column->addWidget(TextBox2);
 
@@ -82,9 +83,28 @@ void ChineseEditorWindow::buildControls()
         longest += u"%1 \u4E2D "_s.arg(k % 10);
     const QFontMetrics line = Label2->fontMetrics();
     Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    Label2->setMinimumSize(line.horizontalAdvance(longest + u" >"_s) + 16, line.height() + 8);
+    // A page of words runs longer than one of characters: it goes on a second line, which is
+    // always there so that the window does not jump.
+    Label2->setWordWrap(true);
+    Label2->setMinimumSize(line.horizontalAdvance(longest + u" >"_s) + 16,
+                           2 * line.lineSpacing() + 8);
     setColours(Label2, QPalette::Window, QPalette::WindowText);
+    Label2->installEventFilter(this);
     column->addWidget(Label2);
+
+    // Reading and first gloss of the candidate previewed, else of the first one.
+    glossLine = named(new QLabel(Image15), u"glossLine"_s);
+    glossLine->setTextFormat(Qt::PlainText);
+    // Unicode pinyin: the program's pinyin font draws its own code for some marked vowels.
+    QFont pinyin(u"DejaVu Serif"_s);
+    pinyin.setPointSize(12);
+    glossLine->setFont(pinyin);
+    glossLine->setAutoFillBackground(true);
+    glossLine->setContentsMargins(4, 0, 4, 0);
+    glossLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    glossLine->setMinimumHeight(glossLine->fontMetrics().height() + 4);
+    setColours(glossLine, QPalette::Window, QPalette::WindowText);
+    column->addWidget(glossLine);
 
     TextBox3 = named(new QPlainTextEdit(Image15), u"TextBox3"_s);
     TextBox3->setFont(chineseFont(18));

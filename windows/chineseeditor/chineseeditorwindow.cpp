@@ -4,6 +4,7 @@
 
 #include "shell/storedcolour.h"
 
+#include "dictionary/wordindex.h"
 #include "pinyin/syllabletables.h"
 #include "settings/settingsstore.h"
 #include "shell/pictureprinter.h"
@@ -18,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -29,20 +31,18 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTextCursor>
+#include <QThread>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 ChineseEditorWindow::ChineseEditorWindow(ProgramContext &context, Language language,
                                          QWidget *parent)
-    : QMainWindow(parent)
-    , m_context(context)
-    , m_language(language)
-    , m_texts(ChineseEditorTexts::english())
+    : QMainWindow(parent), m_context(context), m_language(language),
+      m_texts(ChineseEditorTexts::english())
 {
     setObjectName(u"Kinaeditor"_s);
     setWindowTitle(m_texts.windowTitle);
@@ -50,10 +50,16 @@ ChineseEditorWindow::ChineseEditorWindow(ProgramContext &context, Language langu
     buildControls();
     connectControls();
     load();
+    loadWords();
     Timer1->start();
 }
 
-ChineseEditorWindow::~ChineseEditorWindow() = default;
+ChineseEditorWindow::~ChineseEditorWindow()
+{
+    // The loader writes into what it was handed; it must be done before that goes.
+    if (m_wordLoader)
+        m_wordLoader->wait();
+}
 
 void ChineseEditorWindow::connectControls()
 {
@@ -79,18 +85,31 @@ void ChineseEditorWindow::connectControls()
     });
     connect(m_menu.selall, &QAction::triggered, this, &ChineseEditorWindow::selectAllClicked);
     connect(m_menu.font, &QAction::triggered, this, &ChineseEditorWindow::fontClicked);
-    connect(m_menu.farg, &QAction::triggered, this, [this] { setBackColour(pickColour()); });
-    connect(m_menu.tfarg, &QAction::triggered, this, [this] { setTextColour(pickColour()); });
-    connect(m_menu.charcolor, &QAction::triggered, this, [this] {
-        setLineBackColour(pickColour());
-        m_context.settings.record().setValue(
-            SettingsRecord::editorLineBackColor,
-            ChineseEditorSettings::colourText(toStoredColour(Label2->palette().color(QPalette::Window))));
+    // Each colour dialog starts from the colour it changes; Cancel changes nothing.
+    connect(m_menu.farg, &QAction::triggered, this, [this] {
+        if (const auto colour = pickColour(TextBox3->palette().color(QPalette::Base)))
+            setBackColour(*colour);
     });
-    connect(m_menu.txtc, &QAction::triggered, this, [this] { setLineTextColour(pickColour()); });
+    connect(m_menu.tfarg, &QAction::triggered, this, [this] {
+        if (const auto colour = pickColour(TextBox3->palette().color(QPalette::Text)))
+            setTextColour(*colour);
+    });
+    connect(m_menu.charcolor, &QAction::triggered, this, [this] {
+        const auto colour = pickColour(Label2->palette().color(QPalette::Window));
+        if (!colour)
+            return;
+        setLineBackColour(*colour);
+        m_context.settings.record().setValue(SettingsRecord::editorLineBackColor,
+                                             ChineseEditorSettings::colourText(toStoredColour(*colour)));
+    });
+    connect(m_menu.txtc, &QAction::triggered, this, [this] {
+        if (const auto colour = pickColour(Label2->palette().color(QPalette::WindowText)))
+            setLineTextColour(*colour);
+    });
     // Each item swaps the two tables when it is the ticked one, and chooses its own otherwise.
     connect(m_menu.wer, &QAction::triggered, this, [this](bool ticked) { useTraditional(ticked); });
-    connect(m_menu.sdf, &QAction::triggered, this, [this](bool ticked) { useTraditional(!ticked); });
+    connect(m_menu.sdf, &QAction::triggered, this,
+            [this](bool ticked) { useTraditional(!ticked); });
     connect(m_menu.elp, &QAction::triggered, this, [this] {
         emit helpPageRequested(m_language == Language::Swedish ? m_texts.helpPageSwedish
                                                                : m_texts.helpPageEnglish);
@@ -146,9 +165,8 @@ void ChineseEditorWindow::closeEvent(QCloseEvent *event)
     }
     currentSettings().write(m_context.settings.record());
     m_context.settings.save();
+    // The clipboard keeps what "Select all" put there, for the program it was meant for.
     emit autoLookupResumeRequested();
-    // The copy "Select all" made is not to be looked up once the watcher runs again.
-    QGuiApplication::clipboard()->setText(QString());
     QMainWindow::closeEvent(event);
 }
 
@@ -165,6 +183,8 @@ bool ChineseEditorWindow::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
+    if (watched == Label2 && event->type() == QEvent::ToolTip)
+        return showCandidateTip(event);
     if (event->type() == QEvent::KeyPress) {
         if (watched == TextBox2)
             return inputKeyPress(static_cast<QKeyEvent *>(event));
@@ -205,8 +225,11 @@ void ChineseEditorWindow::inputEdited()
 
 void ChineseEditorWindow::apply(const InputStep &step)
 {
-    if (!step.append.isEmpty())
-        appendToDocument(step.append);
+    if (!step.insert.isEmpty())
+        insertAtCaret(step.insert);
+    // Ctrl+Space may have switched tables: the ticks say which one is in use.
+    m_menu.wer->setChecked(traditionalTableInUse());
+    m_menu.sdf->setChecked(!traditionalTableInUse());
     showInputState();
     if (step.hideWindow)
         hide();
@@ -221,19 +244,28 @@ void ChineseEditorWindow::showInputState()
     if (TextBox2->cursorPosition() != m_input.caret())
         TextBox2->setCursorPosition(m_input.caret());
     Label2->setText(m_input.candidateLine());
+    glossLine->setText(m_input.glossLine());
+    // A word is drawn smaller, so that the button still shows all of it.
+    QFont large = b1->font();
+    const qsizetype length = m_input.preview().size();
+    large.setPointSize(length <= 1 ? 40 : int(40 / length) + 4);
+    b1->setFont(large);
     b1->setText(m_input.preview());
     TextBox1->setText(m_input.preview());
-    for (int n = 0; n < Option1.size(); ++n)
+    for (int n = 0; n < Option1.size(); ++n) {
         Option1[n]->setChecked(n == m_input.checkedOption());
+        const int candidate = m_input.pageStart() + (n + 9) % 10;
+        Option1[n]->setToolTip(candidate <= m_input.pageEnd() ? m_input.describe(candidate)
+                                                              : QString());
+    }
 }
 
-// Chosen characters always go to the end, wherever the document's own caret is.
-void ChineseEditorWindow::appendToDocument(const QString &text)
+void ChineseEditorWindow::insertAtCaret(const QString &text)
 {
-    QTextCursor end(TextBox3->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-    TextBox3->verticalScrollBar()->setValue(TextBox3->verticalScrollBar()->maximum());
+    QTextCursor cursor = TextBox3->textCursor();
+    cursor.insertText(text);
+    TextBox3->setTextCursor(cursor);
+    TextBox3->ensureCursorVisible();
 }
 
 void ChineseEditorWindow::previewClicked(int option)
@@ -326,21 +358,30 @@ void ChineseEditorWindow::selectAllClicked()
 
 void ChineseEditorWindow::fontClicked()
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, TextBox3->font(), this, m_texts.font);
-    if (!ok)
+    // The dialog lists real families, not the alias the document asks for: it is offered the
+    // family the alias stands for, so that it opens on the font shown.
+    QFont offered = TextBox3->font();
+    offered.setFamily(QFontInfo(offered).family());
+    QFontDialog dialog(offered, this);
+    dialog.setObjectName(u"cd1"_s);
+    dialog.setWindowTitle(m_texts.font);
+    // What the dialog shows may still differ in a detail (the style it lists first): OK without
+    // a change keeps the document's font as it is, alias and all.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFont() == shown)
         return;
+    const QFont chosen = dialog.selectedFont();
     TextBox3->setFont(chosen);
     m_context.settings.record().setValue(SettingsRecord::editorFontName, chosen.family());
 }
 
-// A cancelled dialog applies the colour it held: the last one chosen, black at first.
-QColor ChineseEditorWindow::pickColour()
+std::optional<QColor> ChineseEditorWindow::pickColour(const QColor &current)
 {
-    const QColor chosen = QColorDialog::getColor(m_dialogColour, this);
-    if (chosen.isValid())
-        m_dialogColour = chosen;
-    return m_dialogColour;
+    QColorDialog dialog(current, this);
+    dialog.setObjectName(u"cd1"_s);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
+        return std::nullopt;
+    return dialog.selectedColor();
 }
 
 void ChineseEditorWindow::useTraditional(bool traditional)

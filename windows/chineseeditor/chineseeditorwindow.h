@@ -11,9 +11,12 @@
 #include <QMainWindow>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
 struct ProgramContext;
+class WordIndex;
+class QThread;
 class TiledSurface;
 class QAction;
 class QKeyEvent;
@@ -25,8 +28,9 @@ class QRadioButton;
 class QTimer;
 
 // Kinaeditor, "Chinese word processor": a pinyin input box whose candidate line offers the
-// characters of the syllable typed, a document the chosen characters are added to, and a
-// preview of one candidate. Its colours, font and table are kept in the settings record.
+// words and characters the pinyin spells, with the reading and gloss of one of them; a
+// document that takes the chosen ones at its caret; and a preview of one candidate. Its colours,
+// font and table are kept in the settings record.
 class ChineseEditorWindow : public QMainWindow
 {
     Q_OBJECT
@@ -42,6 +46,11 @@ public:
     // The picture printpage2 took of the document: it goes into Picture1 and to the printer
     // the user picks.
     void printCapture(const QImage &picture);
+
+public slots:
+    // Puts text into the document at its caret, over the selection, and moves the caret after
+    // it: where chosen words go, and what other input (handwriting) calls.
+    void insertAtCaret(const QString &text);
 
 signals:
     // "Print": printpage2 is to photograph this text, then hand the picture to printCapture.
@@ -74,16 +83,18 @@ private:
     void inputEdited();
     void apply(const InputStep &step);
     void showInputState();
-    void appendToDocument(const QString &text);
     void previewClicked(int option);
+    void loadWords();
+    void wordsLoaded(std::shared_ptr<const WordIndex> words);
+    bool showCandidateTip(QEvent *event);
 
     void openClicked();
-    bool saveClicked(); // false: not saved
+    bool saveClicked();      // false: not saved
     bool saveBeforeLosing(); // false: the user cancelled
     void reportFileProblem(const QString &path, const DocumentFile::Result &result);
     void selectAllClicked();
     void fontClicked();
-    QColor pickColour();
+    std::optional<QColor> pickColour(const QColor &current);
     void setBackColour(const QColor &colour);
     void setTextColour(const QColor &colour);
     void setLineBackColour(const QColor &colour);
@@ -97,11 +108,13 @@ private:
     Menu m_menu{};
     QString m_documentPath;
     QString m_dialogFolder;
-    QColor m_dialogColour = Qt::black; // cd1's colour: what a cancelled colour dialog applies
+    std::shared_ptr<const WordIndex> m_words;
+    QThread *m_wordLoader = nullptr;
 
     TiledSurface *Image15;
     QLineEdit *TextBox2;      // pinyin input box
     QLabel *Label2;           // candidate line
+    QLabel *glossLine;        // reading and gloss of the previewed candidate
     QPlainTextEdit *TextBox3; // the document
     QVector<QRadioButton *> Option1;
     QPushButton *b1;

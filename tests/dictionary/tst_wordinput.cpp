@@ -1,0 +1,370 @@
+// The input method with the dictionary behind it: words from a tiny word table built here,
+// ranked by a tiny frequency store, then the characters of the first syllable; and the same on
+// the real stores when the data build has made them.
+
+#include "dictionary/charactercode.h"
+#include "dictionary/frequencies.h"
+#include "dictionary/wordindex.h"
+#include "pinyin/inputmethod.h"
+#include "pinyin/syllabletables.h"
+#include "platform/sqliteconnection.h"
+#include "tests/common/storebuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Word
+{
+    QString traditional;
+    QString pinyin;
+    QString gloss;
+    qint64 count; // 0: not in the frequency list
+};
+
+// In table order; simplified forms come from the character table below.
+const QList<Word> tinyWords{
+    {u"鐘鼓"_s, u"zhong1 gu3"_s, u"bells and drums"_s, 0},
+    {u"中古"_s, u"Zhong1 Gu3"_s, u"Sino-Cuban"_s, 0},
+    {u"中古"_s, u"zhong1 gu3"_s, u"medieval"_s, 0},
+    {u"中共"_s, u"zhong1 gong4"_s, u"Chinese Communist Party"_s, 300},
+    {u"中國"_s, u"Zhong1 guo2"_s, u"China"_s, 1000},
+    {u"重工"_s, u"zhong4 gong1"_s, u"heavy industry"_s, 400},
+    {u"中國人"_s, u"Zhong1 guo2 ren2"_s, u"Chinese person"_s, 200},
+    {u"中"_s, u"zhong1"_s, u"middle"_s, 5000},
+    {u"中"_s, u"zhong4"_s, u"to hit"_s, 10},
+    {u"綠色"_s, u"lu:4 se4"_s, u"green"_s, 50},
+    {u"我們"_s, u"wo3 men5"_s, u"we"_s, 900},
+    {u"西安"_s, u"Xi1 an1"_s, u"Xi'an"_s, 80},
+    {u"乾杯"_s, u"gan1 bei1"_s, u"cheers!"_s, 20},
+    {u"哪兒"_s, u"nar3"_s, u"where"_s, 5},
+};
+const QList<std::pair<QString, QString>> simplifiedForms{
+    {u"國"_s, u"国"_s}, {u"們"_s, u"们"_s}, {u"綠"_s, u"绿"_s},
+    {u"乾"_s, u"干"_s}, {u"鐘"_s, u"钟"_s},
+};
+
+bool buildTinyFolder(const QString &folder)
+{
+    QList<TestStores::Row> words;
+    for (const Word &w : tinyWords)
+        words << TestStores::Row{{WordField::teckenkoder, CharacterCode::codeString(w.traditional)},
+                                 {WordField::pinyin, w.pinyin},
+                                 {WordField::translation(1), w.gloss}};
+    QList<TestStores::Row> characters;
+    for (const auto &[traditional, simplified] : simplifiedForms)
+        characters << TestStores::Row{
+            {CharacterField::teckenkod, CharacterCode::fromCharacter(traditional.at(0))},
+            {CharacterField::forenklaform, CharacterCode::fromCharacter(simplified.at(0))}};
+    if (!TestStores::words(Tables::storePath(folder, Tables::wordStore), words) ||
+        !TestStores::characters(Tables::storePath(folder, Tables::characterStore), characters))
+        return false;
+    SqliteConnection store(QDir(folder).filePath(Frequencies::storeFile),
+                           SqliteConnection::Mode::ReadWrite);
+    if (!Frequencies::createTables(store.database()))
+        return false;
+    QSqlQuery insert(store.database());
+    for (const Word &w : tinyWords) {
+        // Counts go in under the traditional form: the index must find them for either form.
+        insert.prepare(u"INSERT OR REPLACE INTO words VALUES (?, ?)"_s);
+        insert.addBindValue(w.traditional);
+        insert.addBindValue(w.count);
+        if (w.count && !insert.exec())
+            return false;
+    }
+    return true;
+}
+
+QStringList texts(const QList<Candidate> &candidates, qsizetype from = 0, qsizetype count = -1)
+{
+    QStringList list;
+    for (const Candidate &c : candidates.mid(from, count))
+        list << c.text;
+    return list;
+}
+
+// The characters the syllable table in memory lists for exactly this syllable (or, alone,
+// for every syllable it begins).
+QStringList characters(const QString &syllable, bool alone)
+{
+    SyllableEntry range{QString(), -1, 0};
+    if (alone) {
+        range = findSyllableRange(syllable);
+    } else {
+        for (const SyllableEntry &entry : std::as_const(SyllableIndex)) {
+            if (entry.syllable == syllable)
+                range = entry;
+        }
+    }
+    QStringList list;
+    for (int i = int(range.first); range.first >= 0 && i <= int(range.last); ++i)
+        list << CandidateList.at(i);
+    return list;
+}
+
+struct Session
+{
+    InputMethod input;
+    QString document;
+
+    void type(QStringView keys)
+    {
+        for (const QChar ch : keys)
+            document += input.press(KeyStroke::typed(ch)).insert;
+    }
+};
+
+} // namespace
+
+class TestWordInput : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    std::shared_ptr<const WordIndex> m_index;
+
+    void useTable(bool traditional)
+    {
+        if (traditional)
+            loadTraditionalTable();
+        else
+            loadSimplifiedTable();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(buildTinyFolder(m_folder.path()));
+        m_index = WordIndex::build(m_folder.path(), Frequencies(m_folder.path()));
+        // Every word but 哪兒, whose reading is not one syllable a character.
+        QCOMPARE(m_index->size(), tinyWords.size() - 1);
+    }
+
+    void candidates_data()
+    {
+        QTest::addColumn<QString>("typed"); // put into the box whole, as a paste
+        QTest::addColumn<bool>("traditional");
+        QTest::addColumn<QString>("words");      // expected words, in order
+        QTest::addColumn<QString>("characters"); // the syllable whose characters follow
+
+        const auto row = [](const char *name, const QString &typed, bool traditional,
+                            const QString &words, const QString &characters) {
+            QTest::newRow(name) << typed << traditional << words << characters;
+        };
+        row("a word", u"zhongguo"_s, false, u"中国"_s, u"zhong"_s);
+        row("a word, traditional", u"zhongguo"_s, true, u"中國"_s, u"zhong"_s);
+        row("last syllable begun: by frequency, then common before names", u"zhongg"_s, false,
+            u"中国 重工 中共 钟鼓 中古"_s, u"zhong"_s);
+        row("traditional keeps its forms", u"zhongg"_s, true, u"中國 重工 中共 鐘鼓 中古"_s,
+            u"zhong"_s);
+        row("a typed tone must match", u"zhong1g"_s, false, u"中国 中共 钟鼓 中古"_s, u"zhong"_s);
+        row("a wrong tone leaves characters", u"zhongguo3"_s, false, QString(), u"zhong"_s);
+        row("tone digits", u"zhong1guo2"_s, false, u"中国"_s, u"zhong"_s);
+        row("longest first", u"zhongguoren"_s, false, u"中国人 中国"_s, u"zhong"_s);
+        row("begun third syllable", u"zhongguor"_s, false, u"中国人 中国"_s, u"zhong"_s);
+        row("v", u"lvse"_s, false, u"绿色"_s, u"lu:"_s);
+        row("u:", u"lu:se"_s, false, u"绿色"_s, u"lu:"_s);
+        row("u: with tones", u"lu:4se4"_s, true, u"綠色"_s, u"lu:"_s);
+        row("apostrophe", u"xi'an"_s, false, u"西安"_s, u"xi"_s);
+        row("one syllable: characters alone", u"xian"_s, false, QString(), u"xian"_s);
+        row("ü alone", u"lv"_s, false, QString(), u"lu:"_s);
+        row("simplified from the character table", u"ganbei"_s, false, u"干杯"_s, u"gan"_s);
+        row("the same word traditional", u"ganbei"_s, true, u"乾杯"_s, u"gan"_s);
+        row("unknown second syllable", u"zhongzhong"_s, false, QString(), u"zhong"_s);
+    }
+    void candidates()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, traditional);
+        QFETCH(QString, words);
+        QFETCH(QString, characters);
+        useTable(traditional);
+        Session s;
+        s.input.setWordSource(m_index.get());
+        s.input.edited(typed, int(typed.size()));
+        const QStringList expectedWords = words.split(u' ', Qt::SkipEmptyParts);
+        const QList<Candidate> &shown = s.input.candidates();
+        QCOMPARE(texts(shown, 0, expectedWords.size()), expectedWords);
+        const bool alone = PinyinRun::split(typed).size() == 1;
+        QCOMPARE(texts(shown, expectedWords.size()), ::characters(characters, alone));
+        QVERIFY(!s.input.candidateLine().isEmpty());
+    }
+
+    // Choosing a candidate takes its syllables out of the box; the rest is looked up anew.
+    void partialChoice_data()
+    {
+        QTest::addColumn<QString>("keys"); // typed key by key
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("firstShown"); // the first candidate now, "" none
+
+        QTest::newRow("word of two, one left")
+            << u"zhongguoren2"_s << u"中国"_s << u"ren"_s << characters(u"ren"_s, true).value(0);
+        QTest::newRow("the whole run")
+            << u"zhongguoren1"_s << u"中国人"_s << QString() << QString();
+        QTest::newRow("a character leaves two")
+            << u"zhongguoren3"_s << characters(u"zhong"_s, false).value(0) << u"guoren"_s
+            << characters(u"guo"_s, false).value(0);
+        QTest::newRow("apostrophe goes with the syllable")
+            << u"xi'an2"_s << characters(u"xi"_s, false).value(0) << u"an"_s
+            << characters(u"an"_s, true).value(0);
+        QTest::newRow("space chooses, then the next word")
+            << u"women shi "_s << u"我们"_s + characters(u"shi"_s, true).value(0) << QString()
+            << QString();
+        QTest::newRow("choices one after the other")
+            << u"zhongguoren22"_s << u"中国"_s + characters(u"ren"_s, true).value(1) << QString()
+            << QString();
+        QTest::newRow("paging keeps the rest")
+            << u"zhongguoren2."_s << u"中国"_s << u"ren"_s << characters(u"ren"_s, true).value(10);
+    }
+    void partialChoice()
+    {
+        QFETCH(QString, keys);
+        loadSimplifiedTable();
+        Session s;
+        s.input.setWordSource(m_index.get());
+        s.type(keys);
+        QTEST(s.document, "document");
+        QTEST(s.input.input(), "input");
+        QFETCH(QString, firstShown);
+        QCOMPARE(s.input.candidates().isEmpty() || s.input.candidateLine().isEmpty()
+                     ? QString()
+                     : s.input.candidates().value(s.input.pageStart()).text,
+                 firstShown);
+    }
+
+    // A tone digit typed inside the run (the caret moved back) is a tone, not a choice.
+    void toneTypedInsideTheRun()
+    {
+        loadSimplifiedTable();
+        Session s;
+        s.input.setWordSource(m_index.get());
+        s.type(u"zhonggong"_s);
+        QCOMPARE(texts(s.input.candidates(), 0, 2), (QStringList{u"重工"_s, u"中共"_s}));
+        s.input.setInput(s.input.input(), 5);
+        s.type(u"1"_s);
+        QCOMPARE(s.document, QString());
+        QCOMPARE(s.input.input(), u"zhong1gong"_s);
+        QCOMPARE(texts(s.input.candidates(), 0, 1), QStringList{u"中共"_s});
+    }
+
+    void glossLine_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("down"); // presses of the down arrow
+        QTest::addColumn<QString>("gloss");
+        QTest::addColumn<int>("option");
+        QTest::newRow("the first shown") << u"zhongguo"_s << 0 << u"zhōng guó  China"_s << -1;
+        QTest::newRow("down previews the first")
+            << u"zhongguo"_s << 1 << u"zhōng guó  China"_s << 1;
+        QTest::newRow("a character, in the reading typed")
+            << u"zhongguo"_s << 2 << u"zhōng  middle"_s << 2;
+        QTest::newRow("ü marked") << u"lvse"_s << 0 << u"lǜ sè  green"_s << -1;
+        QTest::newRow("as frequent: table order")
+            << u"zhonggu3"_s << 0 << u"zhōng gǔ  bells and drums"_s << -1;
+        QTest::newRow("as frequent: the common word before the name")
+            << u"zhonggu3"_s << 2 << u"zhōng gǔ  medieval"_s << 2;
+    }
+    void glossLine()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, down);
+        loadSimplifiedTable();
+        InputMethod input;
+        input.setWordSource(m_index.get());
+        input.edited(typed, int(typed.size()));
+        for (int i = 0; i < down; ++i)
+            input.press({Qt::Key_Down, Qt::NoModifier, QString(), KeyStroke::rowUnknown});
+        QTEST(input.glossLine(), "gloss");
+        QTEST(input.checkedOption(), "option");
+        // The tooltip of the candidate under the line's first number says the same.
+        QVERIFY(input.describe(input.candidateAt(2)).startsWith(input.candidates().at(0).text));
+    }
+
+    // Shift+digit previews a candidate; the gloss line follows it although the box, looked up
+    // again, switches the option buttons off.
+    void glossLine_followsTheShiftDigitPreview()
+    {
+        loadSimplifiedTable();
+        InputMethod input;
+        input.setWordSource(m_index.get());
+        for (const QChar ch : u"zhongguoren")
+            input.press(KeyStroke::typed(ch));
+        input.press({Qt::Key_At, Qt::ShiftModifier, u"@"_s, 2});
+        QCOMPARE(input.preview(), u"中国"_s);
+        QCOMPARE(input.checkedOption(), -1);
+        QCOMPARE(input.glossLine(), u"zhōng guó  China"_s);
+        input.press(KeyStroke::typed(u'r'));
+        QCOMPARE(input.preview(), QString());
+        QCOMPARE(input.glossLine(), u"zhōng guó rén  Chinese person"_s);
+    }
+
+    void candidateAt_findsTheCandidateUnderAPosition()
+    {
+        loadSimplifiedTable();
+        InputMethod input;
+        input.setWordSource(m_index.get());
+        input.edited(u"zhongguo"_s, 8);
+        const QString line = input.candidateLine(); // "  1 中国 2 中 ..."
+        QCOMPARE(input.candidateAt(line.indexOf(u"中国")), 0);
+        QCOMPARE(input.candidateAt(line.indexOf(u"中国") + 1), 0);
+        QCOMPARE(input.candidateAt(line.indexOf(u"2 ")), 1);
+        QCOMPARE(input.candidateAt(0), -1);
+        QCOMPARE(input.candidateAt(int(line.size()) + 5), -1);
+        QCOMPARE(input.describe(0), u"中国  zhōng guó  China"_s);
+    }
+
+    void realData_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("traditional");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("firstShown");
+        QTest::newRow("a sentence")
+            << u"women shi zhongguoren "_s << false << u"我们是中国人"_s << QString();
+        QTest::newRow("traditional") << u"zhongguo"_s << true << QString() << u"中國"_s;
+        QTest::newRow("lvse") << u"lvse"_s << false << QString() << u"绿色"_s;
+        QTest::newRow("zhongg") << u"zhongg"_s << false << QString() << u"中国"_s;
+    }
+    void realData()
+    {
+        const QString folder = QStringLiteral(ORDBOK_PROGRAM_DIR);
+        if (!QFile::exists(Tables::storePath(folder, Tables::wordStore)) ||
+            !QFile::exists(QDir(folder).filePath(Frequencies::storeFile)))
+            QSKIP("the program folder has no word table or frequency.db (build ordbok_data)");
+        static const std::shared_ptr<const WordIndex> index =
+            WordIndex::build(folder, Frequencies(folder));
+        QFETCH(QString, keys);
+        QFETCH(bool, traditional);
+        useTable(traditional);
+        Session s;
+        s.input.setWordSource(index.get());
+        s.type(keys);
+        QTEST(s.document, "document");
+        QFETCH(QString, firstShown);
+        if (!firstShown.isEmpty())
+            QCOMPARE(s.input.candidates().value(0).text, firstShown);
+    }
+
+    void lv_offersTheUmlautSyllable()
+    {
+        loadSimplifiedTable();
+        InputMethod input;
+        input.setWordSource(m_index.get());
+        for (const QChar ch : u"lv")
+            input.press(KeyStroke::typed(ch));
+        const QStringList shown = texts(input.candidates());
+        QVERIFY(shown.contains(u"绿"_s));
+        QVERIFY(shown.contains(u"旅"_s));
+        QVERIFY(!shown.contains(u"啦"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordInput)
+#include "tst_wordinput.moc"
