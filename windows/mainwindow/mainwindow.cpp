@@ -1,6 +1,7 @@
 #include "windows/mainwindow/mainwindow.h"
 
 #include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/mainwindow/onesearchbox.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
 #include "settings/mainwindowsettings.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -295,6 +297,20 @@ void MainWindow::connectSearches()
 
     for (QLineEdit *entry : {Text6, Text8, Text21, Text20})
         entry->installEventFilter(this);
+    connectOneSearch();
+}
+
+void MainWindow::connectOneSearch()
+{
+    auto *focus = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(focus, &QShortcut::activated, m_oneSearch, &OneSearchBox::focusSearch);
+    m_oneSearch->setTraditionalFirst(!Check1->isChecked());
+    connect(Check1, &QCheckBox::toggled, m_oneSearch,
+            [this](bool simplified) { m_oneSearch->setTraditionalFirst(!simplified); });
+    connect(m_oneSearch, &OneSearchBox::wordChosen, this,
+            [this](const QString &codeString, qint64 rowId) {
+                showSearchResult(m_search.entry(codeString, rowId, displayOptions()));
+            });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

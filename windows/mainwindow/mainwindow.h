@@ -12,6 +12,7 @@
 #include <QVector>
 
 class FieldBinder;
+class OneSearchBox;
 class MenuClock;
 class TiledSurface;
 struct ProgramContext;
@@ -88,6 +89,7 @@ private:
     void Timer1_Timer();
 
     void connectSearches();
+    void connectOneSearch();
     DisplayOptions displayOptions() const;
     void englishSearch(WordSearch::Kind kind);
     void pinyinSearch(WordSearch::Kind kind);
@@ -111,6 +113,7 @@ private:
     QFont m_mainFont; // the font dialog cd1's font: TextBox2 at its size, TextBox1 at a quarter
 
     // Search boxes and buttons.
+    OneSearchBox *m_oneSearch;
     QLabel *Label1, *Label2;
     QLineEdit *Text6, *Text8;
     QPushButton *Command2, *Command5, *Command4, *Command6;
