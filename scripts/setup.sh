@@ -8,6 +8,7 @@ APT_PACKAGES=(
     g++ cmake ninja-build pkg-config ca-certificates
     qt6-base-dev libqt6sql6-sqlite libgl-dev libbz2-dev libbenchmark-dev
     unicode-data fonts-dejavu-core fonts-arphic-uming python3 python3-fonttools python3-pil
+    python3-jieba
     fonts-hanazono fonts-unifont xvfb xauth
 )
 # Debian's npm conflicts with a Node.js installed another way; any working npm will do.

@@ -4,6 +4,7 @@
 #include "tools/data/big5cedict.h"
 #include "tools/data/characterstore.h"
 #include "tools/data/codestore.h"
+#include "tools/data/frequencystore.h"
 #include "tools/data/wordstore.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,15 @@ QString buildWords(const QStringList &args, QString &error)
                number(summary.malformedLines));
 }
 
+QString buildFrequencies(const QStringList &args, QString &error)
+{
+    FrequencyStoreSummary summary;
+    if (!buildFrequencyStore(args.at(0), args.at(1), args.at(2), args.at(3), summary, error))
+        return {};
+    return u"%1 word forms with a count (of %2 in the list), %3 ranked characters"_s.arg(
+        number(summary.words), number(summary.corpusWords), number(summary.characters));
+}
+
 const QList<Subcommand> subcommands{
     {u"characters"_s, u"characters UNIHAN_FOLDER OUT      KVOdata.mdb from Unihan"_s, 2,
      buildCharacters},
@@ -94,6 +104,9 @@ const QList<Subcommand> subcommands{
      buildCedictB5},
     {u"template"_s, u"template OUT                      the empty word table"_s, 1, buildTemplate},
     {u"words"_s, u"words CEDICT FOLDER OUT           the word table, imported"_s, 3, buildWords},
+    {u"frequencies"_s,
+     u"frequencies DICT_TXT UNIHAN_FOLDER CEDICT OUT   frequency.db from jieba and Unihan"_s, 4,
+     buildFrequencies},
 };
 
 } // namespace

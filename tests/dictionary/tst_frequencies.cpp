@@ -1,0 +1,253 @@
+// Word counts and character ranks: a tiny store built here, the data tool on tiny sources, and
+// the real store of the program folder when the data build has made it.
+
+#include "dictionary/frequencies.h"
+#include "platform/sqliteconnection.h"
+#include "tests/common/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct WordRow
+{
+    QString word;
+    qint64 count;
+};
+struct RankRow
+{
+    uint code;
+    int rank;
+};
+
+bool buildStore(const QString &folder, const QList<WordRow> &words, const QList<RankRow> &ranks)
+{
+    SqliteConnection connection(QDir(folder).filePath(Frequencies::storeFile),
+                                SqliteConnection::Mode::ReadWrite);
+    QSqlDatabase &db = connection.database();
+    if (!connection.isOpen() || !Frequencies::createTables(db))
+        return false;
+    QSqlQuery query(db);
+    for (const WordRow &row : words) {
+        query.prepare(u"INSERT INTO words VALUES (?, ?)"_s);
+        query.addBindValue(row.word);
+        query.addBindValue(row.count);
+        if (!query.exec())
+            return false;
+    }
+    for (const RankRow &row : ranks) {
+        query.prepare(u"INSERT INTO characters VALUES (?, ?)"_s);
+        query.addBindValue(row.code);
+        query.addBindValue(row.rank);
+        if (!query.exec())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestFrequencies : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QVERIFY(buildStore(
+            m_folder.path(),
+            {{u"中国"_s, 61290},
+             {u"中國"_s, 61290},
+             {u"绿色"_s, 3008},
+             {u"零"_s, 0},
+             {u"负"_s, -5},
+             {u"𠀀𠀁"_s, 7}},
+            {{0x7684, 1}, {0x4E2D, 2}, {0x7DA0, 5}, {0x4E00, 0}, {0x4E01, 6}, {0x20000, 3}}));
+    }
+
+    void wordCount_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<quint64>("count");
+        QTest::newRow("simplified") << u"中国"_s << quint64(61290);
+        QTest::newRow("traditional") << u"中國"_s << quint64(61290);
+        QTest::newRow("outside the BMP") << u"𠀀𠀁"_s << quint64(7);
+        QTest::newRow("unknown word") << u"国中"_s << quint64(0);
+        QTest::newRow("prefix of a word") << u"中"_s << quint64(0);
+        QTest::newRow("longer than a word") << u"中国人"_s << quint64(0);
+        QTest::newRow("empty") << QString() << quint64(0);
+        QTest::newRow("zero count stored") << u"零"_s << quint64(0);
+        QTest::newRow("negative count stored") << u"负"_s << quint64(0);
+    }
+    void wordCount()
+    {
+        QFETCH(QString, word);
+        QFETCH(quint64, count);
+        const Frequencies frequencies(m_folder.path());
+        QCOMPARE(frequencies.wordCount(word), count);
+    }
+
+    void characterRank_data()
+    {
+        QTest::addColumn<uint>("character");
+        QTest::addColumn<int>("rank");
+        QTest::newRow("most frequent") << uint(U'的') << 1;
+        QTest::newRow("rank 2") << uint(U'中') << 2;
+        QTest::newRow("least frequent") << uint(U'綠') << 5;
+        QTest::newRow("outside the BMP") << 0x20000u << 3;
+        QTest::newRow("no rank") << uint(U'国') << 0;
+        QTest::newRow("rank 0 stored") << 0x4E00u << 0;
+        QTest::newRow("rank 6 stored") << 0x4E01u << 0;
+        QTest::newRow("not a character") << 0x110000u << 0;
+    }
+    void characterRank()
+    {
+        QFETCH(uint, character);
+        QFETCH(int, rank);
+        const Frequencies frequencies(m_folder.path());
+        QCOMPARE(frequencies.characterRank(char32_t(character)), rank);
+    }
+
+    void unusableStore_answersZero_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // empty: no file at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not SQLite") << QByteArray("this is no database\n").repeated(200);
+        QTest::newRow("no tables") << QByteArray("SQLite");
+    }
+    void unusableStore_answersZero()
+    {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir folder;
+        const QString file = QDir(folder.path()).filePath(Frequencies::storeFile);
+        if (contents == "SQLite") {
+            SqliteConnection created(file, SqliteConnection::Mode::ReadWrite);
+            QVERIFY(QSqlQuery(created.database()).exec(u"CREATE TABLE other (x)"_s));
+        } else if (!contents.isEmpty()) {
+            QVERIFY(TestFiles::write(file, contents));
+        }
+        const Frequencies frequencies(folder.path());
+        QCOMPARE(frequencies.wordCount(u"中国"), quint64(0));
+        QCOMPARE(frequencies.characterRank(U'的'), 0);
+    }
+
+    void loadsOnFirstQuestion_notAtConstruction()
+    {
+        QTemporaryDir folder;
+        const Frequencies frequencies(folder.path());
+        // The store appears after construction but before the first question.
+        QVERIFY(buildStore(folder.path(), {{u"绿色"_s, 12}}, {{0x7DA0, 4}}));
+        QCOMPARE(frequencies.wordCount(u"绿色"), quint64(12));
+        const Frequencies copy = frequencies;
+        QFile::remove(QDir(folder.path()).filePath(Frequencies::storeFile));
+        QCOMPARE(copy.characterRank(U'綠'), 4); // shares what was loaded
+    }
+
+    void questionsFromSeveralThreads_loadOnce()
+    {
+        const Frequencies frequencies(m_folder.path());
+        quint64 counts[4] = {};
+        std::vector<std::thread> threads;
+        for (int i = 0; i < 4; ++i)
+            threads.emplace_back(
+                [&frequencies, &counts, i] { counts[i] = frequencies.wordCount(u"绿色"); });
+        for (std::thread &thread : threads)
+            thread.join();
+        for (const quint64 count : counts)
+            QCOMPARE(count, quint64(3008));
+    }
+
+    // The data tool keeps only dictionary words, under both forms, with the larger count of the
+    // two forms, and the kFrequency ranks.
+    void dataTool_keepsDictionaryWordsUnderBothForms_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<quint64>("count");
+        QTest::newRow("simplified in the list") << u"中国"_s << quint64(500);
+        QTest::newRow("its traditional form") << u"中國"_s << quint64(500);
+        QTest::newRow("only the traditional form listed") << u"台灣"_s << quint64(40);
+        QTest::newRow("simplified of that") << u"台湾"_s << quint64(40);
+        QTest::newRow("shared traditional keeps the larger") << u"乾"_s << quint64(900);
+        QTest::newRow("listed twice keeps the larger") << u"绿色"_s << quint64(30);
+        QTest::newRow("not in the dictionary") << u"AT&T"_s << quint64(0);
+        QTest::newRow("dictionary word not listed") << u"綠茶"_s << quint64(0);
+        QTest::newRow("comment line of the dictionary") << u"#"_s << quint64(0);
+    }
+    void dataTool_keepsDictionaryWordsUnderBothForms()
+    {
+        QFETCH(QString, word);
+        QFETCH(quint64, count);
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        QVERIFY(TestFiles::write(dir.filePath(u"dict.txt"_s),
+                                 "AT&T 3 nz\n中国 500 ns\n台灣 40 ns\n干 900 v\n乾 20 a\n"
+                                 "绿色 30 n\n绿色 7 n\nbroken line\n"));
+        QVERIFY(TestFiles::write(dir.filePath(u"cedict.u8"_s),
+                                 "# 中国 中国 [x] /comment/\n中國 中国 [Zhong1 guo2] /China/\n"
+                                 "台灣 台湾 [Tai2 wan1] /Taiwan/\n乾 干 [gan1] /dry/\n"
+                                 "乾 乾 [qian2] /heaven/\n綠色 绿色 [lu:4 se4] /green/\n"
+                                 "綠茶 绿茶 [lu:4 cha2] /green tea/\n"));
+        const QString unihan = dir.filePath(u"Unihan_DictionaryLikeData.txt"_s);
+        QVERIFY(TestFiles::write(unihan, "# comment\nU+7684\tkFrequency\t1\n"
+                                         "U+7DA0\tkFrequency\t5\nU+4E2D\tkGradeLevel\t1\n"));
+        const QString variants = dir.filePath(u"Unihan_Variants.txt"_s);
+        QVERIFY(TestFiles::write(variants, "U+7EFF\tkTraditionalVariant\tU+7DA0\n"
+                                           "U+53F0\tkTraditionalVariant\tU+6AAF U+7684 U+98B1\n"
+                                           "U+7684\tkTraditionalVariant\tU+7DA0\n"));
+        QCOMPARE(QProcess::execute(u"bzip2"_s, {unihan, variants}), 0);
+
+        QProcess tool;
+        tool.start(QStringLiteral(ORDBOK_DATATOOL),
+                   {u"frequencies"_s, dir.filePath(u"dict.txt"_s), folder.path(),
+                    dir.filePath(u"cedict.u8"_s), dir.filePath(u"out/frequency.db"_s)});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 0);
+
+        const Frequencies frequencies(dir.filePath(u"out"_s));
+        QCOMPARE(frequencies.wordCount(word), count);
+        QCOMPARE(frequencies.characterRank(U'的'), 1);
+        QCOMPARE(frequencies.characterRank(U'綠'), 5);
+        QCOMPARE(frequencies.characterRank(U'中'), 0); // another field
+        QCOMPARE(frequencies.characterRank(U'绿'), 5); // from its traditional form
+        QCOMPARE(frequencies.characterRank(U'台'), 1); // the best of its traditional forms
+        QCOMPARE(frequencies.characterRank(U'的'), 1); // its own rank wins
+    }
+
+    void realStore_data()
+    {
+        QTest::addColumn<QString>("more");
+        QTest::addColumn<QString>("less");
+        QTest::newRow("common word above rare") << u"我们"_s << u"绿色"_s;
+        QTest::newRow("traditional as simplified") << u"我們"_s << u"綠色"_s;
+        QTest::newRow("word above a non-word") << u"中国"_s << u"国中人"_s;
+    }
+    void realStore()
+    {
+        QFETCH(QString, more);
+        QFETCH(QString, less);
+        const QString folder = QStringLiteral(ORDBOK_PROGRAM_DIR);
+        if (!QFile::exists(QDir(folder).filePath(Frequencies::storeFile)))
+            QSKIP("the program folder has no frequency.db yet (build ordbok_data)");
+        const Frequencies frequencies(folder);
+        QVERIFY(frequencies.wordCount(more) > frequencies.wordCount(less));
+        QCOMPARE(frequencies.wordCount(u"中国"), frequencies.wordCount(u"中國"));
+        QCOMPARE(frequencies.characterRank(U'的'), 1);
+        QVERIFY(frequencies.characterRank(U'绿') > frequencies.characterRank(U'的'));
+        QCOMPARE(frequencies.characterRank(U'绿'), frequencies.characterRank(U'綠'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFrequencies)
+#include "tst_frequencies.moc"
