@@ -1,6 +1,7 @@
 #include "dictionary/lexicon.h"
 
 #include "dictionary/dictionarylog.h"
+#include "dictionary/frequencies.h"
 #include "dictionary/tables.h"
 #include "platform/sqliteconnection.h"
 
@@ -86,6 +87,11 @@ Lexicon Lexicon::load(const QString &programFolder)
         entry.firstGloss = glosses.value(0);
         lexicon.append(std::move(entry), glosses);
     }
+    const Frequencies frequencies(programFolder);
+    lexicon.setWordCounts([&frequencies](const LexiconEntry &entry) {
+        return std::max(frequencies.wordCount(entry.simplified),
+                        frequencies.wordCount(entry.traditional));
+    });
     return lexicon;
 }
 

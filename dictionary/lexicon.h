@@ -32,8 +32,9 @@ struct LexiconEntry
 class Lexicon
 {
 public:
-    // Reads the word table and the character table of the program folder; an empty lexicon
-    // when the word table cannot be read.
+    // Reads the word table and the character table of the program folder, and the word
+    // counts of its frequency store when there is one; an empty lexicon when the word table
+    // cannot be read.
     static Lexicon load(const QString &programFolder);
 
     void reserve(qsizetype entries);

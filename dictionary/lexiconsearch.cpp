@@ -130,6 +130,11 @@ bool LexiconResults::before(const LexiconHit &a, const LexiconHit &b) const
     const LexiconEntry &y = m_lexicon->at(b.entry);
     if (x.count != y.count)
         return x.count > y.count;
+    // Words spelt alike share a count: the common word before the name ("Shui3", a surname).
+    const bool xName = !x.pinyin.isEmpty() && x.pinyin.front().isUpper();
+    const bool yName = !y.pinyin.isEmpty() && y.pinyin.front().isUpper();
+    if (xName != yName)
+        return yName;
     if (x.traditional.size() != y.traditional.size())
         return x.traditional.size() < y.traditional.size();
     return a.entry < b.entry;
