@@ -185,6 +185,45 @@ private slots:
         QCOMPARE(StudyList::lines(dir.path()).last(), u"水 [shui3] /water/"_s);
     }
 
+    // "Save character" keeps dictionary entries, each word once.
+    void saveRefusals_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QList<int>>("outcomes");
+        QTest::addColumn<QStringList>("saved");
+        using O = StudyList::SaveOutcome;
+        const QString water = u"水 [shui3] /water/river/"_s;
+        QTest::newRow("entry, then the same again")
+            << QStringList{water, u" "_s + water + u"\r"_s} << QList<int>{int(O::Saved), int(O::AlreadySaved)}
+            << QStringList{water};
+        QTest::newRow("same characters, other reading is another word")
+            << QStringList{water, u"水 [Shui3] /surname Shui/"_s}
+            << QList<int>{int(O::Saved), int(O::Saved)}
+            << QStringList{water, u"水 [Shui3] /surname Shui/"_s};
+        QTest::newRow("same word, other glosses")
+            << QStringList{water, u"水 [shui3] /water/"_s}
+            << QList<int>{int(O::Saved), int(O::AlreadySaved)} << QStringList{water};
+        QTest::newRow("end marker, caption, separator, blank")
+            << QStringList{u"****** Search completed ******"_s,
+                           u"------ No matching entries in CEDICT for  { x }"_s, u"----"_s, u""_s}
+            << QList<int>(4, int(O::NotAnEntry)) << QStringList{};
+        QTest::newRow("reading without glosses") << QStringList{u"水 [shui3]"_s}
+                                                 << QList<int>{int(O::NotAnEntry)} << QStringList{};
+    }
+
+    void saveRefusals()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QList<int>, outcomes);
+        QFETCH(QStringList, saved);
+        QTemporaryDir dir;
+        QList<int> got;
+        for (const QString &line : lines)
+            got << int(StudyList::save(dir.path(), line));
+        QCOMPARE(got, outcomes);
+        QCOMPARE(StudyList::lines(dir.path()), saved);
+    }
+
     void exportCards_data()
     {
         QTest::addColumn<QByteArray>("list"); // studera.txt
@@ -201,6 +240,9 @@ private slots:
         QTest::newRow("Big5 line among non-entries")
             << "\xA4\xF4 [shui3] /water/\r\n****** Search completed ******\r\nx [shui3]\r\n"_ba
             << u"水\tshuǐ\twater\n"_s;
+        QTest::newRow("a word saved twice by an earlier version, exported once")
+            << "x [shui3] /water/\nx [shui3] /water/river/\nx [Shui3] /surname/\n"_ba
+            << u"x\tshuǐ\twater\nx\tShuǐ\tsurname\n"_s;
         QTest::newRow("no entries") << "****** Search completed ******\r\n"_ba << QString();
         QTest::newRow("no list") << QByteArray() << QString();
     }

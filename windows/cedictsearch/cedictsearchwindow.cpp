@@ -217,22 +217,30 @@ void CedictSearchWindow::setCaption(const QString &caption)
 
 bool CedictSearchWindow::sparastudier_Click()
 {
+    const CedictSearchTexts &texts = CedictSearchTexts::english();
     const QString text = text1->toPlainText();
     const StudyList::TextLine line = StudyList::lineAt(text, text1->textCursor().position());
     const QString saved = text.sliced(line.start, line.length);
-    QString error;
-    if (!StudyList::append(m_context.programFolder, saved, &error)) {
-        showMessage(CedictSearchTexts::english().sparastudier,
-                    CedictSearchTexts::english().saveFailed.arg(error), true);
-        return false;
-    }
     QTextCursor cursor = text1->textCursor();
     cursor.setPosition(line.start);
     cursor.setPosition(line.start + line.length, QTextCursor::KeepAnchor);
     text1->setTextCursor(cursor);
-    if (!saved.trimmed().isEmpty())
-        statusBar()->showMessage(CedictSearchTexts::english().saved.arg(saved.trimmed()), 8000);
-    return true;
+    QString error;
+    switch (StudyList::save(m_context.programFolder, saved, &error)) {
+    case StudyList::SaveOutcome::Saved:
+        statusBar()->showMessage(texts.saved.arg(saved.trimmed()), 8000);
+        return true;
+    case StudyList::SaveOutcome::AlreadySaved:
+        statusBar()->showMessage(texts.alreadySaved.arg(saved.trimmed()), 8000);
+        return false;
+    case StudyList::SaveOutcome::NotAnEntry:
+        statusBar()->showMessage(texts.notAnEntry, 8000);
+        return false;
+    case StudyList::SaveOutcome::Failed:
+        break;
+    }
+    showMessage(texts.sparastudier, texts.saveFailed.arg(error), true);
+    return false;
 }
 
 void CedictSearchWindow::exportStudyListChosen()
@@ -259,6 +267,8 @@ void CedictSearchWindow::exportStudyList(const QString &targetFile)
     QString message = texts.exported.arg(summary.cards).arg(QDir::toNativeSeparators(targetFile));
     if (summary.skipped > 0)
         message += u"\n\n"_s + texts.exportSkipped.arg(summary.skipped);
+    if (summary.duplicates > 0)
+        message += u"\n\n"_s + texts.exportDuplicates.arg(summary.duplicates);
     showMessage(texts.exportTitle, message, false);
 }
 
