@@ -63,8 +63,7 @@ WordSearchResult WordSearch::pinyin(const QString &text, Kind kind, DisplayOptio
     return result(findPinyin(text, kind), options);
 }
 
-WordSearchResult WordSearch::entry(const QString &codeString, qint64 rowId,
-                                   DisplayOptions options)
+WordSearchResult WordSearch::entry(const QString &codeString, qint64 rowId, DisplayOptions options)
 {
     RecordSource &words = m_tables.words;
     const std::optional<Criteria> criteria = SearchCriteria::wordCodes(codeString);

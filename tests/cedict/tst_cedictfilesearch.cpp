@@ -194,8 +194,8 @@ private slots:
         using O = StudyList::SaveOutcome;
         const QString water = u"水 [shui3] /water/river/"_s;
         QTest::newRow("entry, then the same again")
-            << QStringList{water, u" "_s + water + u"\r"_s} << QList<int>{int(O::Saved), int(O::AlreadySaved)}
-            << QStringList{water};
+            << QStringList{water, u" "_s + water + u"\r"_s}
+            << QList<int>{int(O::Saved), int(O::AlreadySaved)} << QStringList{water};
         QTest::newRow("same characters, other reading is another word")
             << QStringList{water, u"水 [Shui3] /surname Shui/"_s}
             << QList<int>{int(O::Saved), int(O::Saved)}
@@ -207,8 +207,8 @@ private slots:
             << QStringList{u"****** Search completed ******"_s,
                            u"------ No matching entries in CEDICT for  { x }"_s, u"----"_s, u""_s}
             << QList<int>(4, int(O::NotAnEntry)) << QStringList{};
-        QTest::newRow("reading without glosses") << QStringList{u"水 [shui3]"_s}
-                                                 << QList<int>{int(O::NotAnEntry)} << QStringList{};
+        QTest::newRow("reading without glosses")
+            << QStringList{u"水 [shui3]"_s} << QList<int>{int(O::NotAnEntry)} << QStringList{};
     }
 
     void saveRefusals()
