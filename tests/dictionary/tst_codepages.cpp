@@ -87,7 +87,11 @@ private slots:
         QTest::newRow("traditional")
             << u"中國"_s << true << QString(zhongGuo).replace(u'国', u'國');
         QTest::newRow("no entry: characters alone") << u"人中國"_s << false << u"人中国"_s;
-        QTest::newRow("simplified copy is no entry") << u"中国"_s << true << u"中国"_s;
+        QTest::newRow("simplified copy finds the word") << u"中国"_s << false << zhongGuo;
+        QTest::newRow("simplified copy, traditional display: as copied, then as stored")
+            << u"中国"_s << true
+            << u"中国, Zhong1 guo2, China, Middle Kingdom\n中國人民, Zhong1 guo2 ren2 min2, the "
+               u"Chinese people"_s;
         QTest::newRow("character unknown to the character table")
             << u"字"_s << false << u"字, zi4, letter"_s;
         QTest::newRow("nothing copied") << u""_s << false << u""_s;

@@ -2,6 +2,8 @@
 
 #include "cedict/cedictfilesearch.h"
 #include "cedict/studylist.h"
+#include "dictionary/characterforms.h"
+#include "dictionary/tables.h"
 #include "platform/programfonts.h"
 #include "settings/settingsstore.h"
 #include "shell/programcontext.h"
@@ -164,8 +166,12 @@ void CedictSearchWindow::Timer1_Timer()
 
 void CedictSearchWindow::search(const QString &copiedText)
 {
+    // The file is keyed by traditional characters: simplified text is looked for in that form.
+    const QString traditional =
+        CharacterForms::traditional(m_context.tables.characters, copiedText);
     m_search = std::make_unique<CedictFileSearch>(
-        QDir(m_context.programFolder).filePath(CedictFileSearch::fileName), copiedText);
+        QDir(m_context.programFolder).filePath(CedictFileSearch::fileName), copiedText,
+        QStringList{traditional});
     m_searchedText = copiedText;
     m_progressShown = 0;
     setCaption(CedictFileSearch::searchingCaption(CedictFileSearch::copiedTerm(copiedText)));
