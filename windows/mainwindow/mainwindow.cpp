@@ -2,6 +2,7 @@
 
 #include "windows/mainwindow/mainwindowcontrols.h"
 #include "windows/mainwindow/onesearchbox.h"
+#include "dictionary/frequencies.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
 #include "settings/mainwindowsettings.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(Language language, ProgramContext &context, QWidget *pare
                                             : MainWindowTexts::swedish())
     , m_context(context)
     , m_tables(context.tables)
+    , m_frequencies(context.programFolder)
     , m_binder(new FieldBinder(this))
     , m_mainFont(ProgramFonts::chineseAlias, 36)
 {
@@ -411,18 +413,25 @@ void MainWindow::showList(const QString &lines)
 void MainWindow::radicalSearch(CharacterList (*search)(RecordSource &, const QString &))
 {
     clearRadicalSlots();
-    const CharacterList list = search(m_tables.characters, Text21->text());
+    CharacterList list = search(m_tables.characters, Text21->text());
     if (!list.ran)
         return;
     if (!list.pictureFile.isEmpty())
         setRadicalPicture(0, list.pictureFile);
-    showList(list.text);
+    showCharacterList(list);
     Text21->setText(MainWindowTexts::countMessage(list));
 }
 
 void MainWindow::listRadical(int radical)
 {
-    showList(CharacterLists::radikalLista(m_tables.characters, radical).text);
+    CharacterList list = CharacterLists::radikalLista(m_tables.characters, radical);
+    showCharacterList(list);
+}
+
+void MainWindow::showCharacterList(CharacterList &list)
+{
+    CharacterLists::commonFirst(list, m_frequencies);
+    showList(m_texts.listedHeader.arg(list.listed.size()) + u"\r\n"_s + list.text);
 }
 
 void MainWindow::showReadingList(Reading reading)

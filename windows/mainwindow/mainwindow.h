@@ -2,6 +2,7 @@
 
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "dictionary/characterlist.h"
+#include "dictionary/frequencies.h"
 #include "dictionary/readinglist.h"
 #include "dictionary/tables.h"
 #include "dictionary/wordsearch.h"
@@ -98,6 +99,7 @@ private:
     void clearRadicalSlots();
     void setRadicalPicture(int slot, const QString &pictureFile);
     void showList(const QString &lines);
+    void showCharacterList(CharacterList &list);
     void radicalSearch(CharacterList (*search)(RecordSource &, const QString &));
     void showReadingList(Reading reading);
 
@@ -106,6 +108,7 @@ private:
     ProgramContext &m_context;
     DictionaryTables &m_tables;
     WordSearch m_search{m_tables};
+    Frequencies m_frequencies;
     MainMenuActions m_menu;
     FieldBinder *m_binder;
     TiledSurface *m_surface = nullptr;
