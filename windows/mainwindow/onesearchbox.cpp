@@ -176,7 +176,10 @@ OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWid
     anyResults->setUniformItemSizes(true);
     anyResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     anyResults->setVisible(false);
-    anyResults->setMinimumHeight(anyResults->fontMetrics().height() * 6);
+    // Eight lines or so: the word display below keeps its room.
+    const int line = anyResults->fontMetrics().height();
+    anyResults->setMinimumHeight(line * 6);
+    anyResults->setMaximumHeight(line * 9 + 2 * anyResults->frameWidth());
 
     auto *row = new QHBoxLayout;
     row->addWidget(anyLabel);
@@ -185,7 +188,7 @@ OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWid
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
-    column->addWidget(anyResults, 1);
+    column->addWidget(anyResults);
 
     connect(anySearch, &QLineEdit::textChanged, this, &OneSearchBox::search);
     connect(anySearch, &QLineEdit::returnPressed, this, [this] { choose(0); });
