@@ -124,6 +124,7 @@ void Lexicon::append(LexiconEntry entry, const QStringList &glosses)
             if (c < u'a' || c > u'z')
                 continue;
             m_readings += c;
+            ++m_readingLetters[c.unicode()];
             m_tones.append(char(tone));
             m_edges.append(char(0));
         }
@@ -137,10 +138,15 @@ void Lexicon::append(LexiconEntry entry, const QStringList &glosses)
     m_edges.append(char(Start | End));
 
     m_glossStarts.append(m_glosses.size());
+    const qsizetype glossFrom = m_glosses.size();
     m_glosses += u'/';
     for (const QString &gloss : glosses)
         m_glosses += gloss.toLower() + u'/';
     m_glosses += u'\n';
+    for (qsizetype i = glossFrom; i < m_glosses.size(); ++i) {
+        if (m_glosses[i].unicode() < 128)
+            ++m_glossLetters[m_glosses[i].unicode()];
+    }
 
     m_entries.append(std::move(entry));
 }

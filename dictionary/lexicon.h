@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
 #include <functional>
 
 struct LexiconEntry
@@ -73,6 +74,12 @@ public:
     // Per entry: "/gloss1/gloss2/.../\n" in lower case.
     const QString &glossText() const { return m_glosses; }
 
+    // How often each ASCII character occurs in the reading and the gloss texts: a search
+    // scans for the rarest character of what was typed.
+    using LetterCounts = std::array<qint64, 128>;
+    const LetterCounts &readingLetters() const { return m_readingLetters; }
+    const LetterCounts &glossLetters() const { return m_glossLetters; }
+
     qsizetype headwordStart(int entry) const { return m_headwordStarts.at(entry); }
     qsizetype readingStart(int entry) const { return m_readingStarts.at(entry); }
     qsizetype glossStart(int entry) const { return m_glossStarts.at(entry); }
@@ -90,5 +97,6 @@ private:
     int m_longestHeadword = 0;
     QString m_headwords, m_readings, m_glosses;
     QByteArray m_tones, m_edges;
+    LetterCounts m_readingLetters{}, m_glossLetters{};
     QVector<qsizetype> m_headwordStarts, m_readingStarts, m_glossStarts;
 };

@@ -122,6 +122,9 @@ private slots:
         QTest::newRow("no match inside a syllable") << u"ian"_s << QStringList{};
         QTest::newRow("whole gloss, verb gloss, later gloss, inside a word")
             << u"water"_s << QStringList{u"水"_s, u"浇"_s, u"水手"_s, u"瀑布"_s};
+        QTest::newRow("two letters: English only where a word starts")
+            << u"ir"_s << QStringList{u"浇"_s};
+        QTest::newRow("three letters: inside words too") << u"irs"_s << QStringList{u"先"_s};
         QTest::newRow("phrase in its words")
             << u"我喜欢学习汉语"_s << QStringList{u"我"_s, u"喜欢"_s, u"学习"_s, u"汉语"_s};
         QTest::newRow("nothing") << u"xyzzy"_s << QStringList{};
@@ -165,7 +168,7 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<int>("total");
         QTest::newRow("reading") << u"shui"_s << 6;
-        QTest::newRow("gloss and reading") << u"s"_s << 10;
+        QTest::newRow("gloss and reading") << u"s"_s << 7;
         QTest::newRow("character") << u"水"_s << 4;
     }
     void pagesAndTotal()
