@@ -26,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -304,8 +303,6 @@ void MainWindow::connectSearches()
 
 void MainWindow::connectOneSearch()
 {
-    auto *focus = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    connect(focus, &QShortcut::activated, m_oneSearch, &OneSearchBox::focusSearch);
     m_oneSearch->setTraditionalFirst(!Check1->isChecked());
     connect(Check1, &QCheckBox::toggled, m_oneSearch,
             [this](bool simplified) { m_oneSearch->setTraditionalFirst(!simplified); });

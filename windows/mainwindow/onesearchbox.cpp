@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QPointer>
+#include <QShortcut>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -197,6 +198,10 @@ OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWid
     connect(anyResults, &QListView::clicked, this,
             [this](const QModelIndex &index) { choose(index.row()); });
     anySearch->installEventFilter(this);
+    // Anywhere in the window, the box is one keystroke away.
+    auto *focus = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    focus->setContext(Qt::WindowShortcut);
+    connect(focus, &QShortcut::activated, this, &OneSearchBox::focusSearch);
     connect(SharedLexicon::of(programFolder), &SharedLexicon::ready, this, &OneSearchBox::search);
 }
 
