@@ -145,29 +145,68 @@ QByteArray cutAt(QByteArray bytes, qsizetype limit)
     return bytes;
 }
 
-QString completedCaption(int count, const QString &copied)
+QString completedCaption(int shown, int matching, const QString &copied)
 {
-    if (count == 1)
-        return u"  SEARCH COMPLETED:  One matching entry for  { "_s + copied + u" }"_s;
-    if (count > 1)
-        return u" SEARCH COMPLETED: "_s + QString::number(count) + u" matching entries for  { "_s +
-               copied + u" }"_s;
-    return u" SEARCH COMPLETED"_s;
+    QString caption;
+    if (matching == 1)
+        caption = u"  SEARCH COMPLETED:  One matching entry for  { "_s + copied + u" }"_s;
+    else if (matching > 1)
+        caption = u" SEARCH COMPLETED: "_s + QString::number(matching) +
+                  u" matching entries for  { "_s + copied + u" }"_s;
+    else
+        return u" SEARCH COMPLETED"_s;
+    // The list is cut at a size a results box shows at once: say so.
+    if (shown < matching)
+        caption += u"  ("_s + QString::number(shown) + u" shown)"_s;
+    return caption;
+}
+
+int combiningTone(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x0304:
+        return 1;
+    case 0x0301:
+        return 2;
+    case 0x030C:
+        return 3;
+    case 0x0300:
+        return 4;
+    default:
+        return 0;
+    }
 }
 
 } // namespace
 
-CedictFileSearch::CedictFileSearch(const QString &filePath, const QString &copiedText)
-    : m_copiedTerm(copiedTerm(copiedText)), m_term(searchBytes(copiedText)), m_file(filePath)
+CedictFileSearch::CedictFileSearch(const QString &filePath, const QString &copiedText,
+                                   const QStringList &otherForms)
+    : m_copiedTerm(copiedTerm(copiedText)), m_file(filePath)
 {
-    // No line holds a line feed: such a term ends the search before it reads anything.
-    if (!m_term || m_term->contains('\n'))
+    QStringList texts{toneNumbers(m_copiedTerm)};
+    for (const QString &form : otherForms)
+        texts << copiedTerm(form);
+    texts.removeDuplicates();
+    bool ascii = true;
+    for (const QString &text : std::as_const(texts)) {
+        const std::optional<QByteArray> bytes = searchBytes(text);
+        // No line holds a line feed: such a term finds nothing.
+        if (!bytes || bytes->contains('\n') ||
+            std::find(m_terms.cbegin(), m_terms.cend(), *bytes) != m_terms.cend())
+            continue;
+        m_terms.push_back(*bytes);
+        ascii = ascii &&
+                std::all_of(bytes->cbegin(), bytes->cend(), [](char c) { return uchar(c) < 0x80; });
+    }
+    m_ignoreCase = ascii;
+    if (m_terms.empty())
         m_done = true;
 }
 
-CedictSearchResult CedictFileSearch::run(const QString &filePath, const QString &copiedText)
+CedictSearchResult CedictFileSearch::run(const QString &filePath, const QString &copiedText,
+                                         const QStringList &otherForms)
 {
-    CedictFileSearch search(filePath, copiedText);
+    CedictFileSearch search(filePath, copiedText, otherForms);
     while (search.searchMore()) {
     }
     return search.result();
@@ -175,21 +214,12 @@ CedictSearchResult CedictFileSearch::run(const QString &filePath, const QString 
 
 QString CedictFileSearch::copiedTerm(const QString &copiedText)
 {
-    qsizetype from = 0;
-    qsizetype to = copiedText.size();
-    const auto lineBreak = [&](qsizetype i) {
-        return copiedText.at(i) == u'\n' || copiedText.at(i) == u'\r';
-    };
-    while (from < to && lineBreak(from))
-        ++from;
-    while (to > from && lineBreak(to - 1))
-        --to;
-    return copiedText.mid(from, to - from);
+    return copiedText.trimmed();
 }
 
-std::optional<QByteArray> CedictFileSearch::searchBytes(const QString &copiedText)
+std::optional<QByteArray> CedictFileSearch::searchBytes(const QString &text)
 {
-    QString term = copiedTerm(copiedText);
+    QString term = text;
     const bool ascii =
         std::all_of(term.cbegin(), term.cend(), [](QChar c) { return c.unicode() <= 127; });
     if (ascii)
@@ -198,6 +228,29 @@ std::optional<QByteArray> CedictFileSearch::searchBytes(const QString &copiedTex
     if (!codec.isValid())
         return std::nullopt;
     return codec.encode(term);
+}
+
+QString CedictFileSearch::toneNumbers(const QString &text)
+{
+    QStringList syllables;
+    for (const QString &syllable : text.split(u' ')) {
+        QString letters = syllable.normalized(QString::NormalizationForm_D);
+        int tone = 0;
+        int marks = 0;
+        for (qsizetype i = 0; i < letters.size(); ++i) {
+            if (const int t = combiningTone(letters[i])) {
+                tone = t;
+                ++marks;
+                letters.remove(i--, 1);
+            } else if (letters[i] == QChar(0x0308) && i > 0 && letters[i - 1].toLower() == u'u') {
+                letters[i] = u':';
+            }
+        }
+        syllables << (marks == 1   ? letters + QString::number(tone)
+                      : marks == 0 ? letters.normalized(QString::NormalizationForm_C)
+                                   : syllable);
+    }
+    return syllables.join(u' ');
 }
 
 QString CedictFileSearch::searchingCaption(const QString &copiedTerm)
@@ -242,17 +295,43 @@ bool CedictFileSearch::searchMore()
 
 void CedictFileSearch::searchBlock(const char *begin, const char *end, bool lastBlock)
 {
-    const TermFinder finder(*m_term);
-    const qsizetype termSize = m_term->size();
-    const char *p = begin;
-    while (p < end && !m_done) {
-        const char *hit = finder.find(p, end);
+    // Terms are found in a lower-case copy when case is ignored; lines are taken as they are.
+    const char *text = begin;
+    if (m_ignoreCase) {
+        m_folded.resize(end - begin);
+        char *folded = m_folded.data();
+        for (const char *c = begin; c < end; ++c)
+            *folded++ = (*c >= 'A' && *c <= 'Z') ? char(*c + ('a' - 'A')) : *c;
+        text = m_folded.constData();
+    }
+    const char *textEnd = text + (end - begin);
+    const auto original = [&](const char *at) { return begin + (at - text); };
+    std::vector<TermFinder> finders;
+    for (const QByteArray &term : m_terms)
+        finders.emplace_back(term);
+    // The first occurrence of any term.
+    const auto findTerm = [&](const char *from, qsizetype *termSize) -> const char * {
+        const char *first = nullptr;
+        for (size_t i = 0; i < finders.size(); ++i) {
+            const char *hit = finders[i].find(from, first ? first + m_terms[i].size() : textEnd);
+            if (hit && (!first || hit < first)) {
+                first = hit;
+                *termSize = m_terms[i].size();
+            }
+        }
+        return first;
+    };
+
+    const char *p = text;
+    while (p < textEnd) {
+        qsizetype termSize = 0;
+        const char *hit = findTerm(p, &termSize);
         if (!hit)
             break;
         const char *lineFeedBefore = static_cast<const char *>(memrchr(p, '\n', hit - p));
         const char *lineStart = lineFeedBefore ? lineFeedBefore + 1 : p;
-        const char *lineFeed = static_cast<const char *>(memchr(hit, '\n', end - hit));
-        const char *lineEnd = lineFeed ? lineFeed : end;
+        const char *lineFeed = static_cast<const char *>(memchr(hit, '\n', textEnd - hit));
+        const char *lineEnd = lineFeed ? lineFeed : textEnd;
         if (lineEnd > lineStart && lineEnd[-1] == '\r')
             --lineEnd;
         const qint64 line = m_lineCount + countLineFeeds(p, lineStart) + 1;
@@ -260,35 +339,34 @@ void CedictFileSearch::searchBlock(const char *begin, const char *end, bool last
         markProgress((line - 1) / progressInterval * progressInterval);
         m_lineCount = line;
         if (hit + termSize <= lineEnd) // else the term runs into the line's CR
-            takeLine(lineStart, lineEnd, hit);
+            takeLine(original(lineStart), original(lineEnd), original(hit), termSize);
         if (line % progressInterval == 0)
             markProgress(line);
-        p = lineFeed ? lineFeed + 1 : end;
+        p = lineFeed ? lineFeed + 1 : textEnd;
     }
-    if (!m_done) {
-        m_lineCount += countLineFeeds(p, end);
-        if (lastBlock && p < end && end[-1] != '\n')
-            ++m_lineCount;
-        markProgress(m_lineCount / progressInterval * progressInterval);
-    }
+    m_lineCount += countLineFeeds(p, textEnd);
+    if (lastBlock && p < textEnd && textEnd[-1] != '\n')
+        ++m_lineCount;
+    markProgress(m_lineCount / progressInterval * progressInterval);
 }
 
-void CedictFileSearch::takeLine(const char *lineStart, const char *lineEnd, const char *hit)
+void CedictFileSearch::takeLine(const char *lineStart, const char *lineEnd, const char *hit,
+                                qsizetype termSize)
 {
-    const qsizetype termSize = m_term->size();
     const qsizetype length = lineEnd - lineStart;
-    if (hit == lineStart && length > termSize && lineStart[termSize] == ' ') {
-        m_exactLines.push_back(QByteArray(lineStart, length) + "\r\n");
-    } else if (onCharacterBoundary(lineStart, hit)) {
-        m_otherLines.append(lineStart, length).append("\r\n");
-    } else {
+    const bool exact = hit == lineStart && length > termSize && lineStart[termSize] == ' ';
+    if (!exact && !onCharacterBoundary(lineStart, hit))
         return;
-    }
+    ++m_matchCount;
+    if (m_full)
+        return;
+    if (exact)
+        m_exactLines.push_back(QByteArray(lineStart, length) + "\r\n");
+    else
+        m_otherLines.append(lineStart, length).append("\r\n");
     m_resultSize += length + 2;
     m_changedSinceProgress = true;
-    // Nothing more is collected, so the rest of the file cannot change what is shown.
-    if (m_resultSize >= collectLimit)
-        m_done = true;
+    m_full = m_resultSize >= collectLimit;
 }
 
 void CedictFileSearch::markProgress(qint64 mark)
@@ -342,6 +420,7 @@ CedictSearchResult CedictFileSearch::result()
     QString unfinished;
     result.lines = decodeLines(shown, &unfinished);
     result.entryCount = int(shown.count('\n'));
+    result.matchCount = m_matchCount;
     if (shown.isEmpty()) {
         result.text = u"------ No matching entries in CEDICT for  { "_s + m_copiedTerm + u" }"_s;
     } else {
@@ -349,6 +428,7 @@ CedictSearchResult CedictFileSearch::result()
             result.text += line + u'\n';
         result.text += unfinished + endMarker;
     }
-    result.caption = completedCaption(result.entryCount, m_copiedTerm);
+    result.caption = completedCaption(result.entryCount, std::max(m_matchCount, result.entryCount),
+                                      m_copiedTerm);
     return result;
 }

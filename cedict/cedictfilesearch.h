@@ -18,19 +18,23 @@ struct CedictSearchResult
     QStringList lines;  // the entry lines shown, exact headwords first
     QString text;       // the results box: the lines, then the end marker; or the no-match message
     int entryCount = 0; // line ends among the lines shown
+    int matchCount = 0; // every line that matches, shown or not
     QString caption;
 };
 
-// Looks a copied text up in cedict.b5, the Big5 CEDICT file, without the databases. The file is
-// compared byte by byte in Big5, case-sensitively; an ASCII-only term is searched in lower case.
-// Each line is tested at the first occurrence of the term only, and a line is listed when that
-// occurrence starts on a character boundary, so a term never matches the trail byte of one
-// character with the lead byte of the next:
+// Looks a copied text up in cedict.b5, the Big5 CEDICT file, without the databases. The text is
+// trimmed; pinyin with tone marks is looked for with tone numbers ("Zhōng guó" -> "zhong1
+// guo2"); the caller may name other forms of it to look for too (the traditional form of
+// simplified text, which Big5 often cannot even write). The file is compared byte by byte in
+// Big5; an ASCII-only term ignores case. Each line is tested at the first occurrence of a term
+// only, and a line is listed when that occurrence starts on a character boundary, so a term
+// never matches the trail byte of one character with the lead byte of the next:
 //
 //   term A4 F4 (水), line "... A4 A4 F4 A4 ..." -> the occurrence at byte 1 straddles: not listed
 //
 // A line that begins with the term and a blank is an exact headword: it goes to the top, the
-// last one found first. Collecting stops at 29000 bytes of results.
+// last one found first. Collecting stops at 29000 bytes of results; the matching lines after
+// that are still counted, and the caption says how many were shown.
 //
 // The search runs in steps (searchMore) so that a window can show its progress and stay
 // responsive; run() does the whole search at once.
@@ -43,14 +47,20 @@ public:
     static constexpr qsizetype displayLimit = 30000;
     static constexpr qint64 progressInterval = 2000; // lines between progress displays
 
-    CedictFileSearch(const QString &filePath, const QString &copiedText);
+    CedictFileSearch(const QString &filePath, const QString &copiedText,
+                     const QStringList &otherForms = {});
 
-    static CedictSearchResult run(const QString &filePath, const QString &copiedText);
+    static CedictSearchResult run(const QString &filePath, const QString &copiedText,
+                                  const QStringList &otherForms = {});
 
-    // The copied text as the captions show it: a line break copied along with a word is dropped.
+    // The copied text as the captions show it: blanks and line breaks around it are dropped.
     static QString copiedTerm(const QString &copiedText);
-    // The bytes searched for; nullopt when the text has a character Big5 lacks (nothing matches).
-    static std::optional<QByteArray> searchBytes(const QString &copiedText);
+    // The bytes searched for, lower case when ASCII; nullopt when the text has a character Big5
+    // lacks (it matches nothing).
+    static std::optional<QByteArray> searchBytes(const QString &text);
+    // Pinyin with tone marks as CEDICT writes it: "Zhōng guó" -> "Zhong1 guo2", "nǚ" -> "nu:3";
+    // a word of several marked syllables written together is left as it is.
+    static QString toneNumbers(const QString &text);
     static QString searchingCaption(const QString &copiedTerm);
 
     // Reads and searches the next block of the file; false once the file is done.
@@ -66,13 +76,15 @@ public:
 
 private:
     void searchBlock(const char *begin, const char *end, bool lastBlock);
-    void takeLine(const char *lineStart, const char *lineEnd, const char *hit);
+    void takeLine(const char *lineStart, const char *lineEnd, const char *hit, qsizetype termSize);
     void markProgress(qint64 mark);
     QByteArray resultBytes(qsizetype limit) const;
     QStringList decodeLines(const QByteArray &bytes, QString *unfinished);
 
     QString m_copiedTerm;
-    std::optional<QByteArray> m_term;
+    std::vector<QByteArray> m_terms;
+    bool m_ignoreCase = false;
+    QByteArray m_folded; // the block in lower case, when case is ignored
     Big5Codec m_codec;
     QFile m_file;
     QByteArray m_buffer;
@@ -83,6 +95,8 @@ private:
     std::vector<QByteArray> m_exactLines; // in file order; shown last found first
     QByteArray m_otherLines;              // each line followed by CR LF
     qsizetype m_resultSize = 0;
+    bool m_full = false; // collected up to the limit: later lines are only counted
+    int m_matchCount = 0;
 
     qint64 m_progressLine = 0;
     QByteArray m_progressBytes;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -105,6 +106,19 @@ bool append(const QString &programFolder, QStringView line, QString *error)
     return writeWholeFile(path, content, error);
 }
 
+SaveOutcome save(const QString &programFolder, QStringView line, QString *error)
+{
+    const std::optional<Flashcard> card = flashcard(line);
+    if (!card)
+        return SaveOutcome::NotAnEntry;
+    for (const QString &saved : lines(programFolder)) {
+        const std::optional<Flashcard> other = flashcard(saved);
+        if (other && other->characters == card->characters && other->pinyin == card->pinyin)
+            return SaveOutcome::AlreadySaved;
+    }
+    return append(programFolder, line, error) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
 QStringList lines(const QString &programFolder)
 {
     QFile file(listPath(programFolder));
@@ -150,12 +164,19 @@ ExportSummary exportFlashcards(const QString &programFolder, const QString &targ
     ExportSummary summary;
     const QStringList saved = lines(programFolder);
     QByteArray content;
+    QSet<QString> exported; // characters and reading: lists saved before refusals held repeats
     for (const QString &line : saved) {
         const std::optional<Flashcard> card = flashcard(line);
         if (!card) {
             ++summary.skipped;
             continue;
         }
+        const QString word = card->characters + u'\t' + card->pinyin;
+        if (exported.contains(word)) {
+            ++summary.duplicates;
+            continue;
+        }
+        exported.insert(word);
         ++summary.cards;
         content += (tsvField(card->characters) + u'\t' + tsvField(card->pinyin) + u'\t' +
                     tsvField(card->english) + u'\n')

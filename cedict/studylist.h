@@ -27,6 +27,11 @@ TextLine lineAt(QStringView text, qsizetype caret);
 // Returns false, with the reason in error, when the list could not be read or written.
 bool append(const QString &programFolder, QStringView line, QString *error = nullptr);
 
+// "Save character": a dictionary entry is added unless the list has the word already (the same
+// characters and reading); a caption, a separator or any other line is refused.
+enum class SaveOutcome { Saved, NotAnEntry, AlreadySaved, Failed };
+SaveOutcome save(const QString &programFolder, QStringView line, QString *error = nullptr);
+
 // The saved lines, blank ones left out. Lines saved by earlier versions in Big5 read as Big5.
 QStringList lines(const QString &programFolder);
 
@@ -43,8 +48,9 @@ std::optional<Flashcard> flashcard(QStringView line);
 struct ExportSummary
 {
     int cards = 0;
-    int skipped = 0; // lines that are not dictionary entries
-    QString error;   // empty when the file was written
+    int skipped = 0;    // lines that are not dictionary entries
+    int duplicates = 0; // words listed more than once, exported once
+    QString error;      // empty when the file was written
 };
 // Writes the list as tab-separated UTF-8, one card a line (characters, pinyin, English), the
 // form flashcard programs import. Writes nothing when no line makes a card.

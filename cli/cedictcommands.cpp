@@ -1,5 +1,7 @@
 #include "cedict/cedictfilesearch.h"
 #include "commands.h"
+#include "dictionary/characterforms.h"
+#include "dictionary/tables.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +20,11 @@ int runCedictSearch(const QStringList &arguments, QTextStream &out, QTextStream 
         return 2;
     }
     const QString file = QDir(folder).filePath(CedictFileSearch::fileName);
-    const CedictSearchResult result = CedictFileSearch::run(file, args.join(u' '));
+    const QString term = args.join(u' ');
+    RecordSource characters;
+    characters.open(Tables::storePath(folder, Tables::characterStore));
+    const CedictSearchResult result = CedictFileSearch::run(
+        file, term, QStringList{CharacterForms::traditional(characters, term)});
     out << result.text << '\n' << result.caption << '\n';
     if (!QFile::exists(file)) {
         err << "Missing in " << folder << ": " << CedictFileSearch::fileName

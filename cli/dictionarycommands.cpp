@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "dictionary/charactercode.h"
 #include "dictionary/characterlist.h"
+#include "dictionary/frequencies.h"
 #include "dictionary/readinglist.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/wordsearch.h"
@@ -141,11 +142,12 @@ int runList(ListKind kind, const QStringList &arguments, QTextStream &out, QText
     DictionaryTables tables;
     if (!openTables(tables, args.folder(), err))
         return 2;
-    const CharacterList list = kind == ListKind::RadicalKey
+    CharacterList list = kind == ListKind::RadicalKey
                                    ? CharacterLists::byRadicalKey(tables.characters, *entry)
                                : kind == ListKind::RadicalNumber
                                    ? CharacterLists::byRadicalNumber(tables.characters, *entry)
                                    : CharacterLists::byStrokes(tables.characters, *entry);
+    CharacterLists::commonFirst(list, Frequencies(args.folder()));
     printLines(list.text, out);
     if (list.search != CharacterList::Search::Chart)
         out << list.count << (list.count == 1 ? " character" : " characters") << '\n';

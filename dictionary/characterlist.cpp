@@ -2,6 +2,7 @@
 
 #include "dictionary/charactercode.h"
 #include "dictionary/dictionarylog.h"
+#include "dictionary/frequencies.h"
 #include "dictionary/radicals.h"
 #include "dictionary/searchcriteria.h"
 #include "dictionary/tables.h"
@@ -19,8 +20,19 @@ void runList(RecordSource &characters, const std::optional<Criteria> &criteria, 
     list.ran = true;
     bool first = true;
     list.count = characters.findEach(criteria, [&] {
-        list.text += listLine(characters, strokes && first);
+        const QString line = listLine(characters, strokes && first);
         first = false;
+        if (line.isEmpty())
+            return;
+        list.text += line;
+        const QString key = characters.text(CharacterField::kinesisktradikal);
+        const qsizetype dot = key.indexOf(u'.');
+        const qsizetype separator = line.indexOf(u',');
+        qsizetype rest = separator + 1;
+        while (rest < line.size() && line[rest] == u' ')
+            ++rest;
+        list.listed.append({line.first(separator).toUcs4().value(0),
+                            dot < 0 ? 0 : key.sliced(dot + 1).toInt(), line.sliced(rest)});
     });
 }
 
@@ -106,6 +118,31 @@ CharacterList radikalLista(RecordSource &characters, int selectedRadical)
     runList(characters, SearchCriteria::radicalNumber(QString::number(selectedRadical)), false,
             list);
     return list;
+}
+
+void commonFirst(CharacterList &list, const Frequencies &frequencies)
+{
+    const auto rank = [&](char32_t c) {
+        const int r = frequencies.characterRank(c);
+        return r == 0 ? 6 : r;
+    };
+    std::stable_sort(list.listed.begin(), list.listed.end(),
+                     [&](const ListedCharacter &a, const ListedCharacter &b) {
+                         const int ra = rank(a.character), rb = rank(b.character);
+                         if (ra != rb)
+                             return ra < rb;
+                         if (a.residualStrokes != b.residualStrokes)
+                             return a.residualStrokes < b.residualStrokes;
+                         return a.character < b.character;
+                     });
+    list.text.clear();
+    bool first = true;
+    for (const ListedCharacter &c : std::as_const(list.listed)) {
+        const bool threeBlanks = first && list.search == CharacterList::Search::Strokes;
+        list.text +=
+            QString::fromUcs4(&c.character, 1) + (threeBlanks ? u",   "_s : u",  "_s) + c.rest;
+        first = false;
+    }
 }
 
 } // namespace CharacterLists

@@ -12,18 +12,30 @@
 
 #include "platform/recordsource.h"
 
+#include <QList>
 #include <QString>
+
+class Frequencies;
+
+// One listed character: what orders it, and its line without the character and separator.
+struct ListedCharacter
+{
+    char32_t character = 0;
+    int residualStrokes = 0; // strokes beyond the radical, from its radical key
+    QString rest;            // "zhong1,  middle, centre, \r\n"
+};
 
 struct CharacterList
 {
-    bool ran = false;       // false: Text21 was empty and nothing else happens
-    QString text;           // one line per listed character, each ending in CR LF
-    int count = 0;          // matching records, listed or not
+    bool ran = false; // false: Text21 was empty and nothing else happens
+    QString text;     // one line per listed character, each ending in CR LF
+    int count = 0;    // matching records, listed or not
     enum class Search { Chart, Radical, Strokes };
     Search search = Search::Chart; // which count message Text21 gets; none for a chart's list
-    QString typed;          // the entry as typed, blanks trimmed, for the count message
-    QString pictureFile;    // radical number search: the picture for radical slot 0
-    QString rewrittenEntry; // radical number search: Text21 after "12.3" became "12"
+    QString typed;                 // the entry as typed, blanks trimmed, for the count message
+    QString pictureFile;           // radical number search: the picture for radical slot 0
+    QString rewrittenEntry;        // radical number search: Text21 after "12.3" became "12"
+    QList<ListedCharacter> listed; // the lines of text, in the same order
 };
 
 namespace CharacterLists {
@@ -41,5 +53,9 @@ CharacterList byRadicalNumber(RecordSource &characters, const QString &entry);
 CharacterList byStrokes(RecordSource &characters, const QString &entry);
 // The radical chart's pick: no message; the radical slots stay as they are.
 CharacterList radikalLista(RecordSource &characters, int selectedRadical);
+
+// The list reordered for a learner: common characters first (Unihan's frequency rank 1..5,
+// unranked last), then fewer residual strokes, then code point; text is rebuilt to match.
+void commonFirst(CharacterList &list, const Frequencies &frequencies);
 
 } // namespace CharacterLists

@@ -73,26 +73,41 @@ QString CodeWordSearch::displayed(const QString &codeString, bool traditional)
     return shownText;
 }
 
+QString CodeWordSearch::traditionalForm(const QString &code)
+{
+    const auto cached = m_traditional.constFind(code);
+    if (cached != m_traditional.cend())
+        return *cached;
+    const std::optional<Record> record = first(m_characters, SearchCriteria::characterCode(code));
+    const QString form =
+        record ? text(m_characters, *record, CharacterField::traditionellform).trimmed() : QString();
+    const std::optional<QChar> character = CharacterCode::toCharacter(form);
+    const QString key = character ? CharacterCode::fromCharacter(*character) : code;
+    m_traditional.insert(code, key);
+    return key;
+}
+
 CodeWordResult CodeWordSearch::search(const QStringList &codes, bool traditional)
 {
     CodeWordResult result;
+    QString wordCodes; // words are keyed by their traditional characters
     for (const QString &code : codes) {
         result.otherForms << simplifiedForm(code);
         result.codeString += code;
+        wordCodes += traditionalForm(code);
     }
     if (codes.isEmpty())
         return result;
     result.characters = displayed(result.codeString, traditional);
 
-    const std::optional<Record> word = first(m_words, SearchCriteria::wordCodes(result.codeString));
+    const std::optional<Record> word = first(m_words, SearchCriteria::wordCodes(wordCodes));
     result.found = word.has_value();
     if (!word) {
         result.lines << result.characters;
         return result;
     }
     result.lines << line(result.characters, wordFields(m_words, *word));
-    const Criteria containing{WordField::teckenkoder, Criteria::Operator::Like,
-                              u'*' + result.codeString + u'*'};
+    const Criteria containing{WordField::teckenkoder, Criteria::Operator::Like, u'*' + wordCodes + u'*'};
     const QList<Record> later =
         m_words.records(containing, word->rowId, std::numeric_limits<int>::max());
     for (const Record &entry : later) {

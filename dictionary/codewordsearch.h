@@ -9,7 +9,9 @@
 //
 // A line is the word's characters, then ", " and each non-empty field of its reading and ten
 // translations. Characters with a simplified form show in it unless the display is
-// traditional. A copied word that is no entry gets one line of its characters alone.
+// traditional. Copied simplified characters find the word through their traditional forms,
+// which the word table is keyed by. A copied word that is no entry gets one line of its
+// characters alone.
 
 #include "platform/recordsource.h"
 
@@ -38,9 +40,11 @@ public:
 
 private:
     QString simplifiedForm(const QString &code);
+    QString traditionalForm(const QString &code); // the code itself when it has none
     QString displayed(const QString &codeString, bool traditional);
 
     RecordSource &m_words;
     RecordSource &m_characters;
-    QHash<QString, QString> m_simplified; // code -> code of its simplified form, or empty
+    QHash<QString, QString> m_simplified;  // code -> code of its simplified form, or empty
+    QHash<QString, QString> m_traditional; // code -> code of its traditional form, or itself
 };

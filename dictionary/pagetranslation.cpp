@@ -25,12 +25,6 @@ std::optional<Criteria> numberCriteria(const QString &code)
 
 } // namespace
 
-QString PageCharacter::character() const
-{
-    const std::optional<QChar> c = CharacterCode::toCharacter(code);
-    return c ? QString(*c) : QString();
-}
-
 PageTranslation::PageTranslation(RecordSource &characters, RecordSource &words)
     : m_characters(characters), m_words(words)
 {
@@ -38,20 +32,57 @@ PageTranslation::PageTranslation(RecordSource &characters, RecordSource &words)
 
 void PageTranslation::setPage(const QStringList &codes)
 {
-    m_page.clear();
-    m_page.reserve(codes.size());
-    QHash<QString, QString> traditional; // text repeats its characters
+    QList<char32_t> points;
+    points.reserve(codes.size());
     for (const QString &code : codes) {
-        auto known = traditional.constFind(code);
-        if (known == traditional.cend()) {
-            const std::optional<Record> record =
-                RecordLookup::first(m_characters, numberCriteria(code));
-            known = traditional.insert(
-                code, record ? RecordLookup::text(m_characters, *record, CharacterField::traditionellform)
-                                   .trimmed()
-                             : QString());
+        const std::optional<QChar> c = CharacterCode::toCharacter(code);
+        if (!c)
+            continue;
+        if (c->isLowSurrogate() && !points.isEmpty() && QChar::isHighSurrogate(points.last()))
+            points.last() = QChar::surrogateToUcs4(char16_t(points.last()), c->unicode());
+        else
+            points.append(c->unicode());
+    }
+    setPoints(points);
+}
+
+void PageTranslation::setPageText(QStringView text)
+{
+    QList<char32_t> points;
+    points.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (!QChar::isPrint(c) && c != u' ' && c != 0x3000)
+            continue;
+        points.append(c);
+    }
+    setPoints(points);
+}
+
+void PageTranslation::setPoints(const QList<char32_t> &points)
+{
+    m_page.clear();
+    m_page.reserve(points.size());
+    QHash<char32_t, QString> traditional; // text repeats its characters
+    for (const char32_t point : points) {
+        PageCharacter cell{point, {}, {}};
+        if (point <= 0xFFFF && !QChar::isSurrogate(point)) {
+            cell.code = CharacterCode::fromCharacter(QChar(char16_t(point)));
+            // Only ideographs have a traditional form to look up.
+            if (QChar::script(point) == QChar::Script_Han) {
+                auto known = traditional.constFind(point);
+                if (known == traditional.cend()) {
+                    const std::optional<Record> record =
+                        RecordLookup::first(m_characters, numberCriteria(cell.code));
+                    known =
+                        traditional.insert(point, record ? RecordLookup::text(m_characters, *record,
+                                                                              CharacterField::traditionellform)
+                                                               .trimmed()
+                                                         : QString());
+                }
+                cell.traditional = *known;
+            }
         }
-        m_page.append({code, *known});
+        m_page.append(cell);
     }
 }
 
@@ -66,10 +97,16 @@ CharacterDetails PageTranslation::details(int index)
     CharacterDetails details;
     if (index < 0 || index >= m_page.size())
         return details;
-    details.character = m_page.at(index).character() + u' ';
+    const PageCharacter &cell = m_page.at(index);
+    details.character = cell.character() + u' ';
     const std::optional<Record> record =
-        RecordLookup::first(m_characters, numberCriteria(m_page.at(index).code));
-    if (record) {
+        RecordLookup::first(m_characters, numberCriteria(cell.code));
+    if (!record) {
+        // Nothing known but what the character is.
+        details.readings = u"U+"_s +
+                           QString::number(uint(cell.point), 16).toUpper().rightJustified(4, u'0') +
+                           u" ,  "_s;
+    } else {
         QStringList fields{CharacterField::pinyin1};
         for (int i = 1; i <= Tables::meaningCount; ++i)
             fields << CharacterField::meaning(i);
@@ -83,12 +120,19 @@ CharacterDetails PageTranslation::details(int index)
     }
 
     // Longest first: a word of three or more characters reads better than its first two.
-    const int longest = std::min<int>(longestWord, m_page.size() - index);
+    // Words are made of ideographs with codes.
+    int run = 0;
+    while (index + run < m_page.size() && run < longestWord &&
+           !m_page.at(index + run).code.isEmpty() &&
+           QChar::script(m_page.at(index + run).point) == QChar::Script_Han)
+        ++run;
+    const int longest = run;
     for (int length = longest; length >= 2; --length) {
         QString key;
         for (int i = index; i < index + length; ++i)
             key += keyCode(i);
-        const std::optional<Record> word = RecordLookup::first(m_words, SearchCriteria::wordCodes(key));
+        const std::optional<Record> word =
+            RecordLookup::first(m_words, SearchCriteria::wordCodes(key));
         if (!word)
             continue;
         for (int i = index; i < index + length; ++i)

@@ -11,6 +11,10 @@
 // the character; failing that, the two-character word of the character and the next one;
 // failing that, the character itself with its readings. Words are keyed by traditional
 // characters, so each character is looked up by its traditional form when it has one.
+//
+// Every character is one cell: letters, digits and punctuation stay on the page, and a
+// character outside the BMP (𠀀, U+20000) is one cell, whose details name its code point when
+// the character table does not know it.
 
 #include "platform/recordsource.h"
 
@@ -18,20 +22,22 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 struct PageCharacter
 {
-    QString code;        // as copied
+    char32_t point = 0;
+    QString code;        // "&H4E2D"; empty outside the BMP
     QString traditional; // code of its traditional form; empty if none
-    QString character() const;
+    QString character() const { return QString::fromUcs4(&point, 1); }
 };
 
 struct CharacterDetails
 {
-    QString character; // TextBox1: the character and one blank
-    QString readings;  // Text4: reading and meanings, each followed by " ,  "
-    QString word;      // TextBox2: the word's characters as copied
-    QString wordLine;  // TextBox3: "pinyin, translation1" of the word
+    QString character;  // TextBox1: the character and one blank
+    QString readings;   // Text4: reading and meanings, each followed by " ,  "
+    QString word;       // TextBox2: the word's characters as copied
+    QString wordLine;   // TextBox3: "pinyin, translation1" of the word
     int wordLength = 0; // characters in the word; 0 when no word was found
 };
 
@@ -43,8 +49,11 @@ public:
     // The character table and the word table; neither current record is moved.
     PageTranslation(RecordSource &characters, RecordSource &words);
 
-    // A new page: each character's traditional form is looked up once here.
+    // A new page of character codes; the two halves of a character outside the BMP make one
+    // cell. Each character's traditional form is looked up once here.
     void setPage(const QStringList &codes);
+    // A new page of every character of a text but line breaks and other control characters.
+    void setPageText(QStringView text);
     const QList<PageCharacter> &page() const { return m_page; }
 
     // The details for the character at index; empty details outside the page.
@@ -55,6 +64,7 @@ public:
     static QPoint cellPosition(int index, int width, int cell);
 
 private:
+    void setPoints(const QList<char32_t> &points);
     QString keyCode(int index) const;
 
     RecordSource &m_characters;

@@ -63,6 +63,17 @@ WordSearchResult WordSearch::pinyin(const QString &text, Kind kind, DisplayOptio
     return result(findPinyin(text, kind), options);
 }
 
+WordSearchResult WordSearch::entry(const QString &codeString, qint64 rowId, DisplayOptions options)
+{
+    RecordSource &words = m_tables.words;
+    const std::optional<Criteria> criteria = SearchCriteria::wordCodes(codeString);
+    // Words spelt alike (a surname and a noun) share the code string: walk to the row.
+    words.findFirst(criteria);
+    while (!words.noMatch() && words.currentRowId() < rowId)
+        words.findNext(criteria);
+    return result(!words.noMatch() && words.currentRowId() == rowId, options);
+}
+
 WordSearchResult WordSearch::result(bool found, DisplayOptions options)
 {
     WordSearchResult result;

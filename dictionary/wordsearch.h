@@ -34,6 +34,10 @@ public:
     WordSearchResult english(const QString &text, Kind kind, DisplayOptions options);
     WordSearchResult pinyin(const QString &text, Kind kind, DisplayOptions options);
 
+    // The word table moved to one row, found by its code string, as a word chosen from a list
+    // of search results; the display is rebuilt as after any search.
+    WordSearchResult entry(const QString &codeString, qint64 rowId, DisplayOptions options);
+
     // A key pressed in either search box, or a reading list shown: the next exact search,
     // English or pinyin, starts from the first record again.
     void keyTyped() { m_exactSearchStarted = false; }

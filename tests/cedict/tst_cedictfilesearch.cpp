@@ -35,6 +35,7 @@ private slots:
         QTest::addColumn<QString>("copied");
         QTest::addColumn<QString>("lines"); // joined by LF
         QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("otherForms");
 
         const QString one = u"  SEARCH COMPLETED:  One matching entry for  { %1 }"_s;
         const QString none = u" SEARCH COMPLETED"_s;
@@ -48,25 +49,46 @@ private slots:
             << water << u"水"_s
             << u"水 [Shuǐ] /surname Shui/\n水 [shuǐ] /water/river/\n山水 [shān shuǐ] "
                u"/landscape/\n水果 [shuǐ guǒ] /fruit/\n喝水 [hē shuǐ] /to drink water/"_s
-            << u" SEARCH COMPLETED: 5 matching entries for  { 水 }"_s;
-        QTest::newRow("capitals searched in lower case, shown as copied")
-            << water << u"Water"_s << u"水 [shuǐ] /water/river/\n喝水 [hē shuǐ] /to drink water/"_s
-            << u" SEARCH COMPLETED: 2 matching entries for  { Water }"_s;
+            << u" SEARCH COMPLETED: 5 matching entries for  { 水 }"_s << QStringList();
+        QTest::newRow("case ignored, shown as copied")
+            << water << u"Water"_s
+            << u"水 [shuǐ] /water/river/\nA片 [A piàn] /Water Margin/\n喝水 [hē shuǐ] /to "
+               u"drink water/"_s
+            << u" SEARCH COMPLETED: 3 matching entries for  { Water }"_s << QStringList();
+        QTest::newRow("capitals in the reading")
+            << water << u"shui3 GUO3"_s << u"水果 [shuǐ guǒ] /fruit/"_s
+            << one.arg(u"shui3 GUO3"_s) << QStringList();
         QTest::newRow("a line break copied along is dropped")
-            << water << u"fruit\r\n"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s);
-        QTest::newRow("no hit") << water << u"xylophone"_s << QString() << none;
-        QTest::newRow("no file") << QByteArrayList() << u"water"_s << QString() << none;
+            << water << u"fruit\r\n"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s)
+            << QStringList();
+        QTest::newRow("blanks around are dropped")
+            << water << u" \tfruit  "_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s)
+            << QStringList();
+        QTest::newRow("tone marks") << water << u"shuǐ guǒ"_s << u"水果 [shuǐ guǒ] /fruit/"_s
+                                    << one.arg(u"shuǐ guǒ"_s) << QStringList();
+        QTest::newRow("u umlaut with a tone mark")
+            << QByteArrayList{big5(u"女 [nu:3] /female/"_s)} << u"nǚ"_s << u"女 [nǚ] /female/"_s
+            << one.arg(u"nǚ"_s) << QStringList();
+        QTest::newRow("simplified, through its traditional form")
+            << QByteArrayList{big5(u"漢語 [Han4 yu3] /Chinese language/"_s)} << u"汉语"_s
+            << u"漢語 [Hàn yǔ] /Chinese language/"_s << one.arg(u"汉语"_s)
+            << QStringList{u"漢語"_s};
+        QTest::newRow("no hit") << water << u"xylophone"_s << QString() << none << QStringList();
+        QTest::newRow("no file") << QByteArrayList() << u"water"_s << QString() << none
+                                 << QStringList();
         QTest::newRow("a character Big5 lacks matches nothing")
-            << QByteArrayList{big5(u"們 [men5] /plural/"_s)} << u"们"_s << QString() << none;
+            << QByteArrayList{big5(u"們 [men5] /plural/"_s)} << u"们"_s << QString() << none
+            << QStringList();
         // A4 F4 is 水. In "A5 A4 | F4 40" it straddles two characters; only the first
         // occurrence counts, so the aligned one after it does not rescue the line.
         QTest::newRow("occurrence on a trail byte")
             << QByteArrayList{"\xA5\xA4\xF4\x40 \xA4\xF4 [x] /straddles/",
                               big5(u"冰 [bing1] /ice 水/"_s)}
-            << u"水"_s << u"冰 [bīng] /ice 水/"_s << one.arg(u"水"_s);
+            << u"水"_s << u"冰 [bīng] /ice 水/"_s << one.arg(u"水"_s) << QStringList();
         // An ASCII byte after a lead byte is a trail byte all the same: A4 40 is one character.
-        QTest::newRow("ASCII trail byte") << QByteArrayList{"\xA4\x40 [x] /a@b/", "B [x] /@/"}
-                                          << u"@"_s << u"B [x] /@/"_s << one.arg(u"@"_s);
+        QTest::newRow("ASCII trail byte")
+            << QByteArrayList{"\xA4\x40 [x] /a@b/", "B [x] /@/"} << u"@"_s << u"B [x] /@/"_s
+            << one.arg(u"@"_s) << QStringList();
     }
 
     void search()
@@ -75,15 +97,16 @@ private slots:
         QFETCH(QString, copied);
         QFETCH(QString, lines);
         QFETCH(QString, caption);
+        QFETCH(QStringList, otherForms);
         QTemporaryDir dir;
         const QString path = file.isEmpty() ? dir.filePath(u"cedict.b5"_s) : writeCedict(dir, file);
-        const CedictSearchResult result = CedictFileSearch::run(path, copied);
+        const CedictSearchResult result = CedictFileSearch::run(path, copied, otherForms);
         QCOMPARE(result.lines.join(u'\n'), lines);
         QCOMPARE(result.entryCount, result.lines.size());
         QCOMPARE(result.caption, caption);
         if (lines.isEmpty())
             QCOMPARE(result.text,
-                     u"------ No matching entries in CEDICT for  { %1 }"_s.arg(copied));
+                     u"------ No matching entries in CEDICT for  { %1 }"_s.arg(copied.trimmed()));
         else
             QVERIFY(result.text.endsWith(u"\n****** Search completed ******"_s));
     }
@@ -94,15 +117,23 @@ private slots:
         QTest::addColumn<QString>("copied");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("cutLineLength"); // the part of a line cut at 30000 bytes
+        QTest::addColumn<QString>("captionEnd");
 
-        // 102 bytes a line with its CR LF: the 285th line passes 29000.
-        QTest::newRow("collecting stops at 29000") << QList<int>(400, 100) << u"abc"_s << 285 << 0;
+        // 102 bytes a line with its CR LF: the 285th line passes 29000; all 400 are counted.
+        QTest::newRow("collecting stops at 29000")
+            << QList<int>(400, 100) << u"abc"_s << 285 << 0
+            << u"400 matching entries for  { abc }  (285 shown)"_s;
         QTest::newRow("an empty term lists the first lines")
-            << QList<int>(400, 100) << QString() << 285 << 0;
+            << QList<int>(400, 100) << QString() << 285 << 0
+            << u"400 matching entries for  {  }  (285 shown)"_s;
+        QTest::newRow("all shown")
+            << QList<int>(20, 100) << u"abc"_s << 20 << 0 << u"20 matching entries for  { abc }"_s;
         // 28 lines of 1002 bytes, then one line that passes 30000 bytes: it is shown cut.
         QList<int> cut(28, 1000);
         cut << 5000 << 1000;
-        QTest::newRow("showing stops at 30000") << cut << u"abc"_s << 28 << 30000 - 28 * 1002;
+        QTest::newRow("showing stops at 30000")
+            << cut << u"abc"_s << 28 << 30000 - 28 * 1002
+            << u"30 matching entries for  { abc }  (28 shown)"_s;
     }
 
     void limits()
@@ -117,6 +148,8 @@ private slots:
         QTEST(result.entryCount, "count");
         QVERIFY(result.text.endsWith(u"****** Search completed ******"_s));
         QTEST(int(result.text.section(u'\n', -1).size()) - 30, "cutLineLength"); // after the marker
+        QFETCH(QString, captionEnd);
+        QVERIFY2(result.caption.endsWith(captionEnd), qPrintable(result.caption));
     }
 
     void progressShowsResultsAtLastMark()
@@ -184,6 +217,45 @@ private slots:
         QCOMPARE(StudyList::lines(dir.path()).last(), u"水 [shui3] /water/"_s);
     }
 
+    // "Save character" keeps dictionary entries, each word once.
+    void saveRefusals_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QList<int>>("outcomes");
+        QTest::addColumn<QStringList>("saved");
+        using O = StudyList::SaveOutcome;
+        const QString water = u"水 [shui3] /water/river/"_s;
+        QTest::newRow("entry, then the same again")
+            << QStringList{water, u" "_s + water + u"\r"_s}
+            << QList<int>{int(O::Saved), int(O::AlreadySaved)} << QStringList{water};
+        QTest::newRow("same characters, other reading is another word")
+            << QStringList{water, u"水 [Shui3] /surname Shui/"_s}
+            << QList<int>{int(O::Saved), int(O::Saved)}
+            << QStringList{water, u"水 [Shui3] /surname Shui/"_s};
+        QTest::newRow("same word, other glosses")
+            << QStringList{water, u"水 [shui3] /water/"_s}
+            << QList<int>{int(O::Saved), int(O::AlreadySaved)} << QStringList{water};
+        QTest::newRow("end marker, caption, separator, blank")
+            << QStringList{u"****** Search completed ******"_s,
+                           u"------ No matching entries in CEDICT for  { x }"_s, u"----"_s, u""_s}
+            << QList<int>(4, int(O::NotAnEntry)) << QStringList{};
+        QTest::newRow("reading without glosses")
+            << QStringList{u"水 [shui3]"_s} << QList<int>{int(O::NotAnEntry)} << QStringList{};
+    }
+
+    void saveRefusals()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QList<int>, outcomes);
+        QFETCH(QStringList, saved);
+        QTemporaryDir dir;
+        QList<int> got;
+        for (const QString &line : lines)
+            got << int(StudyList::save(dir.path(), line));
+        QCOMPARE(got, outcomes);
+        QCOMPARE(StudyList::lines(dir.path()), saved);
+    }
+
     void exportCards_data()
     {
         QTest::addColumn<QByteArray>("list"); // studera.txt
@@ -200,6 +272,9 @@ private slots:
         QTest::newRow("Big5 line among non-entries")
             << "\xA4\xF4 [shui3] /water/\r\n****** Search completed ******\r\nx [shui3]\r\n"_ba
             << u"水\tshuǐ\twater\n"_s;
+        QTest::newRow("a word saved twice by an earlier version, exported once")
+            << "x [shui3] /water/\nx [shui3] /water/river/\nx [Shui3] /surname/\n"_ba
+            << u"x\tshuǐ\twater\nx\tShuǐ\tsurname\n"_s;
         QTest::newRow("no entries") << "****** Search completed ******\r\n"_ba << QString();
         QTest::newRow("no list") << QByteArray() << QString();
     }

@@ -1,6 +1,10 @@
 #include "dictionary/characterlist.h"
+#include "dictionary/frequencies.h"
+#include "platform/sqliteconnection.h"
 #include "tests/dictionary/dictionaryfixture.h"
 
+#include <QDir>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <array>
@@ -66,10 +70,10 @@ private slots:
                 << int(kind) << entry << text << rest;
         };
         row(Key, u"9.5"_s, kHeFo, u"4"_s);
-        row(Key, u"9"_s, {}, u"0"_s);      // this key only
-        row(Key, u"9.*"_s, {}, u"0"_s);    // no wildcard
+        row(Key, u"9"_s, {}, u"0"_s);   // this key only
+        row(Key, u"9.*"_s, {}, u"0"_s); // no wildcard
         const QString all9 = kRen + kHeFo;
-        row(Number, u"9"_s, all9, u"7 r009.gif 9"_s); // not 90.1
+        row(Number, u"9"_s, all9, u"7 r009.gif 9"_s);   // not 90.1
         row(Number, u"9.5"_s, all9, u"7 r9.5.gif 9"_s); // a key becomes its number
         row(Number, u".5"_s, {}, u"0 r0.5.gif 0"_s);
         row(Number, u"123456.7"_s, {}, u"0 r123456.7.gif 123456.7"_s); // dot past the sixth
@@ -106,6 +110,60 @@ private slots:
         QCOMPARE(m_characters->text(CharacterField::teckenkod), u"&H4F46"_s);
         QCOMPARE(CharacterLists::radikalLista(*m_characters, 214).count, 0);
         QCOMPARE(m_characters->text(CharacterField::teckenkod), u"&H4F46"_s);
+    }
+
+    // Ranked characters first (1 most common), unranked last; then fewer residual strokes;
+    // then code point. The stroke list's three blanks stay on its first line.
+    void commonFirst_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QList<int>>("ranks"); // code point, rank, ...
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("no ranks: residual strokes")
+            << int(Number) << u"9"_s << QList<int>{} << u"人仁何佛"_s << u"人,  rén,  person, "_s;
+        QTest::newRow("rank before strokes")
+            << int(Number) << u"9"_s << QList<int>{0x4F5B, 2, 0x4EC1, 4} << u"佛仁人何"_s
+            << u"佛,  fó,  Buddha, "_s;
+        QTest::newRow("equal rank and strokes: code point")
+            << int(Key) << u"9.5"_s << QList<int>{0x4F5B, 3, 0x4F55, 3} << u"何佛"_s
+            << u"何,  hé,  what, why, carry, "_s;
+        QTest::newRow("strokes list keeps three blanks on the first line")
+            << int(Strokes) << u"1"_s << QList<int>{0x4E59, 1} << u"乙一"_s
+            << u"乙,   yǐ,  second, "_s;
+    }
+
+    void commonFirst()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, entry);
+        QFETCH(QList<int>, ranks);
+        QTemporaryDir folder;
+        {
+            SqliteConnection store(QDir(folder.path()).filePath(Frequencies::storeFile),
+                                   SqliteConnection::Mode::ReadWrite);
+            QVERIFY(Frequencies::createTables(store.database()));
+            for (qsizetype i = 0; i + 1 < ranks.size(); i += 2) {
+                QSqlQuery insert(store.database());
+                QVERIFY(insert.prepare(u"INSERT INTO characters VALUES (?, ?)"_s));
+                insert.addBindValue(ranks[i]);
+                insert.addBindValue(ranks[i + 1]);
+                QVERIFY(insert.exec());
+            }
+        }
+        const auto search = std::array{CharacterLists::byRadicalKey,
+                                       CharacterLists::byRadicalNumber, CharacterLists::byStrokes};
+        CharacterList list = search[kind](*m_characters, entry);
+        const int count = list.count;
+        CharacterLists::commonFirst(list, Frequencies(folder.path()));
+        QString characters;
+        for (const ListedCharacter &c : list.listed)
+            characters += QString::fromUcs4(&c.character, 1);
+        QTEST(characters, "characters");
+        QTEST(list.text.section(u"\r\n"_s, 0, 0), "firstLine");
+        QCOMPARE(list.text.count(u"\r\n"_s), characters.size());
+        QCOMPARE(list.count, count); // counted as before, listed or not
     }
 };
 

@@ -87,7 +87,11 @@ private slots:
         QTest::newRow("traditional")
             << u"中國"_s << true << QString(zhongGuo).replace(u'国', u'國');
         QTest::newRow("no entry: characters alone") << u"人中國"_s << false << u"人中国"_s;
-        QTest::newRow("simplified copy is no entry") << u"中国"_s << true << u"中国"_s;
+        QTest::newRow("simplified copy finds the word") << u"中国"_s << false << zhongGuo;
+        QTest::newRow("simplified copy, traditional display: as copied, then as stored")
+            << u"中国"_s << true
+            << u"中国, Zhōng guó, China, Middle Kingdom\n中國人民, Zhōng guó rén mín, the "
+               u"Chinese people"_s;
         QTest::newRow("character unknown to the character table")
             << u"字"_s << false << u"字, zì, letter"_s;
         QTest::newRow("nothing copied") << u""_s << false << u""_s;
@@ -123,7 +127,8 @@ private slots:
         QTest::newRow("no word: the character")
             << u"人中"_s << 0 << u"人 "_s << u"rén ,  person ,  "_s;
         QTest::newRow("last character") << u"中國人"_s << 2 << u"人 "_s << u"rén ,  person ,  "_s;
-        QTest::newRow("unknown character") << u"很"_s << 0 << u"很 "_s << u""_s;
+        QTest::newRow("unknown character: its code point")
+            << u"很"_s << 0 << u"很 "_s << u"U+5F88 ,  "_s;
         QTest::newRow("outside the page") << u"中國"_s << 2 << u""_s << u""_s;
     }
 
@@ -136,6 +141,52 @@ private slots:
         const CharacterDetails details = translation.details(index);
         QTEST(details.word, "word");
         QTEST(details.wordLine, "wordLine");
+    }
+
+    // Every character of a copied text is one cell, and its details say what it is.
+    void pageText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("wordLine");
+        QTest::newRow("outside the BMP: one cell, its code point")
+            << u"\U00020000中國"_s << 0 << 3 << u"\U00020000 "_s << u"\U00020000 "_s
+            << u"U+20000 ,  "_s;
+        QTest::newRow("after it, the word as ever")
+            << u"\U00020000中國"_s << 1 << 3 << u"中 "_s << u"中國"_s << u"Zhōng guó, China"_s;
+        QTest::newRow("letters, digits and punctuation stay")
+            << u"A1, 中國!"_s << 0 << 7 << u"A "_s << u"A "_s << u"U+0041 ,  "_s;
+        QTest::newRow("a word stops at a letter")
+            << u"中國x人"_s << 0 << 4 << u"中 "_s << u"中國"_s << u"Zhōng guó, China"_s;
+        QTest::newRow("line breaks and tabs are no cells") << u"中\r\n\t國"_s << 1 << 2 << u"國 "_s
+                                                           << u"國 "_s << u"guó ,  country ,  "_s;
+    }
+
+    void pageText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, index);
+        PageTranslation translation(m_tables.characters, m_tables.words);
+        translation.setPageText(text);
+        QTEST(int(translation.page().size()), "cells");
+        const CharacterDetails details = translation.details(index);
+        QTEST(details.character, "character");
+        QTEST(details.word, "word");
+        QTEST(details.wordLine, "wordLine");
+    }
+
+    // RTF writes a character outside the BMP as two escapes: one cell all the same.
+    void surrogateCodesMakeOneCell()
+    {
+        PageTranslation translation(m_tables.characters, m_tables.words);
+        translation.setPage({u"&HD840"_s, u"&HDC00"_s, u"&H4E2D"_s, u"&HD840"_s});
+        QCOMPARE(translation.page().size(), 3);
+        QCOMPARE(translation.page().at(0).character(), u"\U00020000"_s);
+        QCOMPARE(translation.page().at(1).character(), u"中"_s);
+        QCOMPARE(translation.details(0).readings, u"U+20000 ,  "_s);
     }
 
     void grid_data()

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -70,8 +71,14 @@ private slots:
         save->trigger();
         save->trigger();
         const QString line = u"水 [shuǐ] /water/river/"_s;
-        QCOMPARE(StudyList::lines(m_folder->dir.path()), QStringList({line, line}));
+        QCOMPARE(StudyList::lines(m_folder->dir.path()), QStringList({line}));
         QCOMPARE(text1()->textCursor().selectedText(), line);
+        QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"Already in studera.txt"_s));
+        // The end marker is no entry.
+        text1()->moveCursor(QTextCursor::End);
+        save->trigger();
+        QCOMPARE(StudyList::lines(m_folder->dir.path()), QStringList({line}));
+        QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"Only dictionary entries"_s));
 
         // Look up searches the selection.
         text1()->setTextCursor(text1()->document()->find(u"landscape"_s));
@@ -81,7 +88,7 @@ private slots:
 
         m_window->exportStudyList(m_folder->dir.filePath(u"cards.tsv"_s));
         QCOMPARE(TestFiles::read(m_folder->dir.filePath(u"cards.tsv"_s)),
-                 u"水\tshuǐ\twater; river\n"_s.repeated(2).toUtf8());
+                 u"水\tshuǐ\twater; river\n"_s.toUtf8());
         QTRY_VERIFY(m_window->findChild<QMessageBox *>(u"message"_s));
     }
 

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLabel>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -273,6 +275,51 @@ private slots:
         QCOMPARE(edit(u"TextBox2"_s)->text(), u"国"_s);
     }
 
+    // The one box: the list as the user types, its true count, and Enter showing the first word
+    // as any search shows it.
+    void oneBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("shown");    // TextBox2 after Enter
+        QTest::addColumn<QString>("meanings"); // Text11 after Enter
+        QTest::newRow("simplified") << u"中国"_s << u"1 word"_s << u"中國 [中国]  Zhōng guó  China"_s
+                                    << u"中國"_s << u"China,   Middle Kingdom"_s;
+        QTest::newRow("english: whole meanings first, the first of two alike shown")
+            << u"water"_s << u"6 words"_s << u"水  shuǐ  water"_s << u"水"_s << u"water"_s;
+        QTest::newRow("the second of two alike: its own row shown")
+            << u"fluid"_s << u"1 word"_s << u"水  shuǐ  Water"_s << u"水"_s
+            << u"Water,   river,   fluid"_s;
+        QTest::newRow("pinyin without tones") << u"SHUI"_s << u"4 words"_s << u"水  shuǐ  water"_s
+                                              << u"水"_s << u"water"_s;
+        QTest::newRow("nothing") << u"xyzzy"_s << u"No words"_s << QString() << QString()
+                                 << QString();
+    }
+
+    void oneBox()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, firstLine);
+        QFETCH(QString, shown);
+        QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
+        auto *box = edit(u"anySearch"_s);
+        QCOMPARE(QApplication::focusWidget(), box);
+        // Chinese comes pasted, or from an input method: no keys to click.
+        if (std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.unicode() < 128; }))
+            QTest::keyClicks(box, typed);
+        else
+            box->insert(typed);
+        QFETCH(QString, count);
+        // The words are read off the window thread; the count comes once they are there.
+        QTRY_COMPARE(m_window->findChild<QLabel *>(u"anyCount"_s)->text(), count);
+        auto *results = m_window->findChild<QListView *>(u"anyResults"_s);
+        QCOMPARE(results->model()->index(0, 0).data().toString(), firstLine);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(edit(u"TextBox2"_s)->text(), shown);
+        QTEST(edit(u"Text11"_s)->text(), "meanings");
+    }
+
     // Each search lists what it found in place of the word and tells the count in Text21; an
     // empty entry only clears the radical slots.
     void radicalSearches_data()
@@ -288,9 +335,10 @@ private slots:
                                         << u"Hittade 1 tecken med radikal N.r: 31,8"_s;
         QTest::newRow("blanks stay in the key, not in the message")
             << byKey << u" 31.8 "_s << QString() << u"Hittade 0 tecken med radikal N.r: 31.8"_s;
+        // No frequency store here: fewer residual strokes first.
         QTest::newRow("radical number")
             << byNumber << u"31.2"_s
-            << u"國,  guó,  country, \n国,  guó,  country, \n圍,  wéi,  surround, "_s
+            << u"国,  guó,  country, \n國,  guó,  country, \n圍,  wéi,  surround, "_s
             << u"Hittade 3 tecken med radikal N.r: 31.2"_s;
         QTest::newRow("strokes: counted, not all listed")
             << strokes << u"1"_s << u"一,   yī,  one, \n乙,  yǐ,  second, "_s
@@ -309,7 +357,11 @@ private slots:
         QCOMPARE(filledSlots(), 2);
         type(u"Text21"_s, entry, false);
         click(caption);
-        QCOMPARE(list(), listed.isEmpty() ? QString() : listed + u'\n');
+        const QString header =
+            u"%1 characters listed, the most common first\n"_s.arg(listed.count(u'\n') + 1);
+        QCOMPARE(list(), entry.isEmpty()    ? QString()
+                         : listed.isEmpty() ? u"0 characters listed, the most common first\n"_s
+                                            : header + listed + u'\n');
         QTEST(edit(u"Text21"_s)->text(), "message");
         QCOMPARE(filledSlots(), 0);
         QCOMPARE(edit(u"TextBox2"_s)->isVisible(), entry.isEmpty());

@@ -17,6 +17,8 @@ const CedictSearchTexts &CedictSearchTexts::english()
         .lookup1Tip = u"Look up the selected text, or else what is on the clipboard"_s,
         .saved = u"Saved to studera.txt: %1"_s,
         .saveFailed = u"The line was not saved to studera.txt: %1"_s,
+        .alreadySaved = u"Already in studera.txt, not saved again: %1"_s,
+        .notAnEntry = u"Only dictionary entries are saved: put the caret in an entry line"_s,
         .exportTitle = u"Export study list"_s,
         .exportFilter = u"Tab-separated text (*.tsv *.txt)"_s,
         .exportFileName = u"studera.tsv"_s,
@@ -24,6 +26,7 @@ const CedictSearchTexts &CedictSearchTexts::english()
                     u"program as tab-separated text; its fields are characters, pinyin and "
                     u"English."_s,
         .exportSkipped = u"Lines left out (not dictionary entries): %1"_s,
+        .exportDuplicates = u"Words listed more than once, exported once: %1"_s,
     };
     return texts;
 }

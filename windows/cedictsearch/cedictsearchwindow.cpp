@@ -6,6 +6,8 @@
 
 #include "cedict/cedictfilesearch.h"
 #include "cedict/studylist.h"
+#include "dictionary/characterforms.h"
+#include "dictionary/tables.h"
 #include "platform/programfonts.h"
 #include "settings/settingsstore.h"
 #include "shell/programcontext.h"
@@ -158,8 +160,12 @@ void CedictSearchWindow::Timer1_Timer()
 
 void CedictSearchWindow::search(const QString &copiedText)
 {
+    // The file is keyed by traditional characters: simplified text is looked for in that form.
+    const QString traditional =
+        CharacterForms::traditional(m_context.tables.characters, copiedText);
     m_search = std::make_unique<CedictFileSearch>(
-        QDir(m_context.programFolder).filePath(CedictFileSearch::fileName), copiedText);
+        QDir(m_context.programFolder).filePath(CedictFileSearch::fileName), copiedText,
+        QStringList{traditional});
     m_searchedText = copiedText;
     m_progressShown = 0;
     setCaption(CedictFileSearch::searchingCaption(CedictFileSearch::copiedTerm(copiedText)));
@@ -211,22 +217,30 @@ void CedictSearchWindow::setCaption(const QString &caption)
 
 bool CedictSearchWindow::sparastudier_Click()
 {
+    const CedictSearchTexts &texts = CedictSearchTexts::english();
     const QString text = text1->toPlainText();
     const StudyList::TextLine line = StudyList::lineAt(text, text1->textCursor().position());
     const QString saved = text.sliced(line.start, line.length);
-    QString error;
-    if (!StudyList::append(m_context.programFolder, saved, &error)) {
-        showMessage(CedictSearchTexts::english().sparastudier,
-                    CedictSearchTexts::english().saveFailed.arg(error), true);
-        return false;
-    }
     QTextCursor cursor = text1->textCursor();
     cursor.setPosition(line.start);
     cursor.setPosition(line.start + line.length, QTextCursor::KeepAnchor);
     text1->setTextCursor(cursor);
-    if (!saved.trimmed().isEmpty())
-        statusBar()->showMessage(CedictSearchTexts::english().saved.arg(saved.trimmed()), 8000);
-    return true;
+    QString error;
+    switch (StudyList::save(m_context.programFolder, saved, &error)) {
+    case StudyList::SaveOutcome::Saved:
+        statusBar()->showMessage(texts.saved.arg(saved.trimmed()), 8000);
+        return true;
+    case StudyList::SaveOutcome::AlreadySaved:
+        statusBar()->showMessage(texts.alreadySaved.arg(saved.trimmed()), 8000);
+        return false;
+    case StudyList::SaveOutcome::NotAnEntry:
+        statusBar()->showMessage(texts.notAnEntry, 8000);
+        return false;
+    case StudyList::SaveOutcome::Failed:
+        break;
+    }
+    showMessage(texts.sparastudier, texts.saveFailed.arg(error), true);
+    return false;
 }
 
 void CedictSearchWindow::exportStudyListChosen()
@@ -253,6 +267,8 @@ void CedictSearchWindow::exportStudyList(const QString &targetFile)
     QString message = texts.exported.arg(summary.cards).arg(QDir::toNativeSeparators(targetFile));
     if (summary.skipped > 0)
         message += u"\n\n"_s + texts.exportSkipped.arg(summary.skipped);
+    if (summary.duplicates > 0)
+        message += u"\n\n"_s + texts.exportDuplicates.arg(summary.duplicates);
     showMessage(texts.exportTitle, message, false);
 }
 

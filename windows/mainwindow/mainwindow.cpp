@@ -1,6 +1,8 @@
 #include "windows/mainwindow/mainwindow.h"
 
 #include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/mainwindow/onesearchbox.h"
+#include "dictionary/frequencies.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
 #include "settings/mainwindowsettings.h"
@@ -40,6 +42,7 @@ MainWindow::MainWindow(Language language, ProgramContext &context, QWidget *pare
                                             : MainWindowTexts::swedish())
     , m_context(context)
     , m_tables(context.tables)
+    , m_frequencies(context.programFolder)
     , m_binder(new FieldBinder(this))
     , m_mainFont(ProgramFonts::chineseAlias, 36)
 {
@@ -295,6 +298,18 @@ void MainWindow::connectSearches()
 
     for (QLineEdit *entry : {Text6, Text8, Text21, Text20})
         entry->installEventFilter(this);
+    connectOneSearch();
+}
+
+void MainWindow::connectOneSearch()
+{
+    m_oneSearch->setTraditionalFirst(!Check1->isChecked());
+    connect(Check1, &QCheckBox::toggled, m_oneSearch,
+            [this](bool simplified) { m_oneSearch->setTraditionalFirst(!simplified); });
+    connect(m_oneSearch, &OneSearchBox::wordChosen, this,
+            [this](const QString &codeString, qint64 rowId) {
+                showSearchResult(m_search.entry(codeString, rowId, displayOptions()));
+            });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -395,18 +410,25 @@ void MainWindow::showList(const QString &lines)
 void MainWindow::radicalSearch(CharacterList (*search)(RecordSource &, const QString &))
 {
     clearRadicalSlots();
-    const CharacterList list = search(m_tables.characters, Text21->text());
+    CharacterList list = search(m_tables.characters, Text21->text());
     if (!list.ran)
         return;
     if (!list.pictureFile.isEmpty())
         setRadicalPicture(0, list.pictureFile);
-    showList(list.text);
+    showCharacterList(list);
     Text21->setText(MainWindowTexts::countMessage(list));
 }
 
 void MainWindow::listRadical(int radical)
 {
-    showList(CharacterLists::radikalLista(m_tables.characters, radical).text);
+    CharacterList list = CharacterLists::radikalLista(m_tables.characters, radical);
+    showCharacterList(list);
+}
+
+void MainWindow::showCharacterList(CharacterList &list)
+{
+    CharacterLists::commonFirst(list, m_frequencies);
+    showList(m_texts.listedHeader.arg(list.listed.size()) + u"\r\n"_s + list.text);
 }
 
 void MainWindow::showReadingList(Reading reading)

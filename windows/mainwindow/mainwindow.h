@@ -2,6 +2,7 @@
 
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "dictionary/characterlist.h"
+#include "dictionary/frequencies.h"
 #include "dictionary/readinglist.h"
 #include "dictionary/tables.h"
 #include "dictionary/wordsearch.h"
@@ -12,6 +13,7 @@
 #include <QVector>
 
 class FieldBinder;
+class OneSearchBox;
 class MenuClock;
 class TiledSurface;
 struct ProgramContext;
@@ -84,6 +86,7 @@ private:
     void Timer1_Timer();
 
     void connectSearches();
+    void connectOneSearch();
     DisplayOptions displayOptions() const;
     void englishSearch(WordSearch::Kind kind);
     void pinyinSearch(WordSearch::Kind kind);
@@ -92,6 +95,7 @@ private:
     void clearRadicalSlots();
     void setRadicalPicture(int slot, const QString &pictureFile);
     void showList(const QString &lines);
+    void showCharacterList(CharacterList &list);
     void radicalSearch(CharacterList (*search)(RecordSource &, const QString &));
     void showReadingList(Reading reading);
 
@@ -100,6 +104,7 @@ private:
     ProgramContext &m_context;
     DictionaryTables &m_tables;
     WordSearch m_search{m_tables};
+    Frequencies m_frequencies;
     MainMenuActions m_menu;
     FieldBinder *m_binder;
     TiledSurface *m_surface = nullptr;
@@ -107,6 +112,7 @@ private:
     QFont m_mainFont; // the font dialog cd1's font: TextBox2 at its size, TextBox1 at a quarter
 
     // Search boxes and buttons.
+    OneSearchBox *m_oneSearch;
     QLabel *Label1, *Label2;
     QLineEdit *Text6, *Text8;
     QPushButton *Command2, *Command5, *Command4, *Command6;

@@ -3,8 +3,10 @@
 #include "windows/mainwindow/mainwindow.h"
 
 #include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/mainwindow/onesearchbox.h"
 #include "pinyin/tonemarks.h"
 #include "shell/fieldbinder.h"
+#include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 
 #include <QCheckBox>
@@ -34,6 +36,8 @@ void MainWindow::buildControls()
     auto *columns = new QHBoxLayout(m_surface);
 
     auto *mainColumn = new QVBoxLayout;
+    m_oneSearch = new OneSearchBox(m_language, m_context.programFolder, this);
+    mainColumn->addWidget(m_oneSearch);
     mainColumn->addWidget(buildSearchArea());
     mainColumn->addWidget(buildDisplayArea(), 1);
     mainColumn->addWidget(buildRadicalSlots());

@@ -3,12 +3,12 @@
 #include "windows/pagetranslator/pagetranslatorwindow.h"
 
 #include "platform/programfonts.h"
-#include "shell/tiledsurface.h"
 #include "shell/named.h"
+#include "shell/tiledsurface.h"
+#include "windows/pagetranslator/pageview.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,16 +59,17 @@ void PageTranslatorWindow::buildControls()
     m_pageArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageArea->viewport()->setAutoFillBackground(false);
     m_pageArea->viewport()->installEventFilter(this);
-    m_page = new QWidget;
+    m_page = named(new PageView, u"Label1"_s);
+    m_page->setCellSize(m_cell);
+    connect(m_page, &PageView::pointed, this, &PageTranslatorWindow::showDetails);
     // Times New Roman as ever; the Chinese glyphs come from the program's Chinese font.
     QFont labelFont;
     labelFont.setFamilies({u"Times New Roman"_s, QString(ProgramFonts::chineseAlias)});
     labelFont.setPixelSize(m_cell * 3 / 4);
     m_page->setFont(labelFont);
     m_pageArea->setWidget(m_page);
-    // The background shows between the labels (setWidget turned the filling on).
+    // The background shows between the cells (setWidget turned the filling on).
     m_page->setAutoFillBackground(false);
-    newLabel(0)->setAutoFillBackground(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command4);
@@ -87,18 +88,4 @@ void PageTranslatorWindow::buildControls()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_surface);
     resize(m_cell * 22, m_cell * 16);
-}
-
-QLabel *PageTranslatorWindow::newLabel(int index)
-{
-    auto *label = named(new QLabel(m_page), u"Label1_%1"_s.arg(index));
-    label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Base);
-    label->installEventFilter(this);
-    // Shown with the page; a label added to a page on show shows at once.
-    if (m_page->isVisible())
-        label->show();
-    m_labels.append(label);
-    return label;
 }

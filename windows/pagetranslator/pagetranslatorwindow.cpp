@@ -5,13 +5,14 @@
 #include "dictionary/tables.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
+#include "windows/pagetranslator/pageview.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -20,9 +21,8 @@
 using namespace Qt::StringLiterals;
 
 PageTranslatorWindow::PageTranslatorWindow(ProgramContext &context, QWidget *parent)
-    : QWidget(parent, Qt::Window)
-    , m_context(context)
-    , m_translation(context.tables.characters, context.tables.words)
+    : QWidget(parent, Qt::Window), m_context(context),
+      m_translation(context.tables.characters, context.tables.words)
 {
     setObjectName(u"Kina"_s);
     setWindowTitle(u"Chinese Page Translator"_s);
@@ -36,30 +36,49 @@ PageTranslatorWindow::~PageTranslatorWindow() = default;
 
 void PageTranslatorWindow::createPageFromClipboard()
 {
-    createPage(copiedCodes(QGuiApplication::clipboard()->mimeData()));
+    const QMimeData *copy = QGuiApplication::clipboard()->mimeData();
+    // The text keeps what escapes leave out: letters, digits and punctuation.
+    if (copy && copy->hasText() && !copy->text().isEmpty())
+        createPageFromText(copy->text());
+    else
+        createPage(copiedCodes(copy));
 }
 
 void PageTranslatorWindow::createPage(const RtfCodeList &codes)
 {
-    // Label1(0) stays; the labels of the last page go.
-    while (m_labels.size() > 1)
-        delete m_labels.takeLast();
+    clearDetails();
+    m_translation.setPage(characterCodes(codes));
+    showPage();
+}
+
+void PageTranslatorWindow::createPageFromText(const QString &text)
+{
+    clearDetails();
+    m_translation.setPageText(text);
+    showPage();
+}
+
+int PageTranslatorWindow::cellCount() const
+{
+    return int(m_page->count());
+}
+
+void PageTranslatorWindow::clearDetails()
+{
     for (QLineEdit *box : {TextBox1, TextBox2})
         box->clear();
     for (QPlainTextEdit *box : {Text4, TextBox3})
         box->clear();
+}
 
-    m_translation.setPage(characterCodes(codes));
-    const QList<PageCharacter> &page = m_translation.page();
-    // Labels shown one by one into a visible page each repaint the whole page so far.
-    m_page->hide();
-    m_labels.first()->setText(page.isEmpty() ? QString() : page.first().character());
-    // An empty page shows no empty cell.
-    m_labels.first()->setAutoFillBackground(!page.isEmpty());
-    for (int i = 1; i < page.size(); ++i)
-        newLabel(i)->setText(page.at(i).character());
+void PageTranslatorWindow::showPage()
+{
+    QStringList characters;
+    characters.reserve(m_translation.page().size());
+    for (const PageCharacter &cell : m_translation.page())
+        characters << cell.character();
+    m_page->setCharacters(characters);
     layoutPage();
-    m_page->show();
     m_pageArea->verticalScrollBar()->setValue(0);
 }
 
@@ -74,23 +93,12 @@ void PageTranslatorWindow::showDetails(int index)
 
 bool PageTranslatorWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter) {
-        const qsizetype index = m_labels.indexOf(qobject_cast<QLabel *>(watched));
-        if (index >= 0 && index < m_translation.page().size())
-            showDetails(int(index));
-    } else if (event->type() == QEvent::Resize && watched == m_pageArea->viewport()) {
+    if (event->type() == QEvent::Resize && watched == m_pageArea->viewport())
         layoutPage();
-    }
     return QWidget::eventFilter(watched, event);
 }
 
 void PageTranslatorWindow::layoutPage()
 {
-    const int width = m_pageArea->viewport()->width();
-    for (int i = 0; i < m_labels.size(); ++i) {
-        m_labels.at(i)->setGeometry(
-            QRect(PageTranslation::cellPosition(i, width, m_cell), QSize(m_cell, m_cell)));
-    }
-    const QPoint last = PageTranslation::cellPosition(int(m_labels.size()) - 1, width, m_cell);
-    m_page->resize(width, last.y() + m_cell);
+    m_page->fitWidth(m_pageArea->viewport()->width());
 }

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QWidget>
 
-class QLabel;
+class PageView;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,8 +14,9 @@ class QScrollArea;
 class TiledSurface;
 struct ProgramContext;
 
-// The page translator (Kina): copied characters laid out as a page of large labels; the
-// pointer on a character shows its readings and meanings and the word that starts with it.
+// The page translator (Kina): copied text laid out as a page of large characters, one cell
+// each; the pointer on a character shows its readings and meanings and the word that starts
+// with it.
 class PageTranslatorWindow : public QWidget
 {
     Q_OBJECT
@@ -23,13 +24,14 @@ public:
     explicit PageTranslatorWindow(ProgramContext &context, QWidget *parent = nullptr);
     ~PageTranslatorWindow() override;
 
-    // Command4: a new page from the clipboard.
+    // Command4: a new page from the clipboard: its text, else the codes of its RTF.
     void createPageFromClipboard();
     void createPage(const RtfCodeList &codes);
+    void createPageFromText(const QString &text);
     // What the pointer on label index shows.
     void showDetails(int index);
 
-    int labelCount() const { return int(m_labels.size()); }
+    int cellCount() const;
     // Width and height of one cell of the page, in pixels.
     int cellSize() const { return m_cell; }
 
@@ -38,7 +40,8 @@ protected:
 
 private:
     void buildControls();
-    QLabel *newLabel(int index);
+    void clearDetails();
+    void showPage();
     void layoutPage();
 
     ProgramContext &m_context;
@@ -52,6 +55,5 @@ private:
     QLineEdit *TextBox2 = nullptr;
     QPlainTextEdit *TextBox3 = nullptr;
     QScrollArea *m_pageArea = nullptr;
-    QWidget *m_page = nullptr;
-    QList<QLabel *> m_labels; // Label1(0), Label1(1), ...
+    PageView *m_page = nullptr;
 };

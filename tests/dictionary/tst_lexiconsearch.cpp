@@ -1,0 +1,250 @@
+// The one search box's search, on a few real CC-CEDICT entries in a tiny program folder, and
+// on the real program folder once the data build has run.
+
+#include "dictionary/charactercode.h"
+#include "dictionary/lexiconsearch.h"
+#include "dictionaryfixture.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using DictionaryFixture::word;
+
+namespace {
+
+QString codes(const QString &characters)
+{
+    return CharacterCode::codeString(characters);
+}
+
+TestStores::Row simplifies(const QString &traditional, const QString &simplified)
+{
+    return DictionaryFixture::character(codes(traditional), u"1.0"_s, u"x"_s, {u"x"_s},
+                                        {{CharacterField::forenklaform, codes(simplified)}});
+}
+
+} // namespace
+
+class TestLexiconSearch : public QObject
+{
+    Q_OBJECT
+
+    DictionaryFixture::ProgramFolder m_folder;
+    Lexicon m_lexicon;
+
+    // Simplified headwords of the first count hits.
+    QStringList first(const QString &query, int count = 100)
+    {
+        LexiconResults results = LexiconSearch(m_lexicon).find(query);
+        QStringList shown;
+        for (const LexiconHit &hit : results.hits(0, count))
+            shown << m_lexicon.at(hit.entry).simplified;
+        return shown;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.build(
+            {
+                word(codes(u"中國"_s), u"Zhong1 guo2"_s, {u"China"_s}),
+                word(codes(u"中國人"_s), u"Zhong1 guo2 ren2"_s, {u"Chinese person"_s}),
+                word(codes(u"漢語"_s), u"Han4 yu3"_s, {u"Chinese language"_s}),
+                word(codes(u"水"_s), u"shui3"_s, {u"water"_s, u"river"_s, u"liquid"_s}),
+                word(codes(u"水泥"_s), u"shui3 ni2"_s, {u"cement"_s}),
+                word(codes(u"口水"_s), u"kou3 shui3"_s, {u"saliva"_s}),
+                word(codes(u"睡"_s), u"shui4"_s, {u"to sleep"_s}),
+                word(codes(u"說"_s), u"shui4"_s, {u"to persuade"_s}),
+                word(codes(u"綠"_s), u"lu:4"_s, {u"green"_s}),
+                word(codes(u"學習"_s), u"xue2 xi2"_s, {u"to learn"_s, u"to study"_s}),
+                word(codes(u"我"_s), u"wo3"_s, {u"I"_s, u"me"_s, u"my"_s}),
+                word(codes(u"喜歡"_s), u"xi3 huan5"_s, {u"to like"_s, u"to be fond of"_s}),
+                word(codes(u"西安"_s), u"Xi1 an1"_s, {u"Xi'an"_s}),
+                word(codes(u"先"_s), u"xian1"_s, {u"early"_s, u"prior"_s, u"first"_s}),
+                word(codes(u"瀑布"_s), u"pu4 bu4"_s, {u"waterfall"_s}),
+                word(codes(u"澆"_s), u"jiao1"_s, {u"to water"_s, u"to irrigate"_s}),
+                word(codes(u"水手"_s), u"shui3 shou3"_s, {u"mariner"_s, u"water man"_s}),
+            },
+            {simplifies(u"國"_s, u"国"_s), simplifies(u"漢"_s, u"汉"_s),
+             simplifies(u"語"_s, u"语"_s), simplifies(u"說"_s, u"说"_s),
+             simplifies(u"綠"_s, u"绿"_s), simplifies(u"學"_s, u"学"_s),
+             simplifies(u"習"_s, u"习"_s), simplifies(u"歡"_s, u"欢"_s),
+             simplifies(u"澆"_s, u"浇"_s)}));
+        m_lexicon = Lexicon::load(m_folder.path());
+        QCOMPARE(m_lexicon.size(), 17);
+    }
+
+    void firstResult_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("simplified word") << u"中国"_s << u"中国"_s;
+        QTest::newRow("traditional word") << u"中國"_s << u"中国"_s;
+        QTest::newRow("mixed forms") << u"汉語"_s << u"汉语"_s;
+        QTest::newRow("blanks around") << u"  漢语 "_s << u"汉语"_s;
+        QTest::newRow("tone mark") << u"shuǐ"_s << u"水"_s;
+        QTest::newRow("tone number") << u"shui3"_s << u"水"_s;
+        QTest::newRow("capitals") << u"SHUI3"_s << u"水"_s;
+        QTest::newRow("no spaces") << u"zhongguo"_s << u"中国"_s;
+        QTest::newRow("spaces and numbers") << u"Zhong1 guo2"_s << u"中国"_s;
+        QTest::newRow("marks, no spaces") << u"Zhōngguó"_s << u"中国"_s;
+        QTest::newRow("v for u umlaut") << u"lv4"_s << u"绿"_s;
+        QTest::newRow("u colon") << u"lu:4"_s << u"绿"_s;
+        QTest::newRow("u umlaut") << u"lü"_s << u"绿"_s;
+        QTest::newRow("apostrophe splits") << u"xi'an"_s << u"西安"_s;
+        QTest::newRow("no split: shorter word") << u"xian"_s << u"先"_s;
+        QTest::newRow("english") << u"water"_s << u"水"_s;
+        QTest::newRow("english capitals") << u"Water"_s << u"水"_s;
+        QTest::newRow("english two words") << u"chinese  person"_s << u"中国人"_s;
+    }
+    void firstResult()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, first);
+        QCOMPARE(this->first(query, 1), QStringList{first});
+    }
+
+    // Exact, then starts with, then contains, then inside a longer word; table order when no
+    // word counts are known.
+    void ranking_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("character")
+            << u"水"_s << QStringList{u"水"_s, u"水泥"_s, u"水手"_s, u"口水"_s};
+        QTest::newRow("word") << u"中国"_s << QStringList{u"中国"_s, u"中国人"_s};
+        QTest::newRow("toneless reading")
+            << u"shui"_s << QStringList{u"水"_s, u"睡"_s, u"说"_s, u"水泥"_s, u"水手"_s, u"口水"_s};
+        QTest::newRow("tone 4 only") << u"shui4"_s << QStringList{u"睡"_s, u"说"_s};
+        QTest::newRow("tone mark only")
+            << u"shuǐ"_s << QStringList{u"水"_s, u"水泥"_s, u"水手"_s, u"口水"_s};
+        QTest::newRow("syllable break kept") << u"xi'an"_s << QStringList{u"西安"_s};
+        QTest::newRow("no match inside a syllable") << u"ian"_s << QStringList{};
+        QTest::newRow("whole gloss, verb gloss, later gloss, inside a word")
+            << u"water"_s << QStringList{u"水"_s, u"浇"_s, u"水手"_s, u"瀑布"_s};
+        QTest::newRow("two letters: English only where a word starts")
+            << u"ir"_s << QStringList{u"浇"_s};
+        QTest::newRow("three letters: inside words too") << u"irs"_s << QStringList{u"先"_s};
+        QTest::newRow("phrase in its words")
+            << u"我喜欢学习汉语"_s << QStringList{u"我"_s, u"喜欢"_s, u"学习"_s, u"汉语"_s};
+        QTest::newRow("nothing") << u"xyzzy"_s << QStringList{};
+        QTest::newRow("blank") << u"   "_s << QStringList{};
+        QTest::newRow("punctuation only") << u"?!"_s << QStringList{};
+    }
+    void ranking()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, order);
+        QCOMPARE(first(query), order);
+    }
+
+    // Counts order words within a kind of match, never across kinds.
+    void countsRankWithinAMatch_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("reading") << u"shui"_s << QStringList{u"说"_s,   u"睡"_s,   u"水"_s,
+                                                             u"水手"_s, u"水泥"_s, u"口水"_s};
+        QTest::newRow("character")
+            << u"水"_s << QStringList{u"水"_s, u"水手"_s, u"水泥"_s, u"口水"_s};
+    }
+    void countsRankWithinAMatch()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, order);
+        const QHash<QString, quint64> counts{
+            {u"说"_s, 900}, {u"睡"_s, 500}, {u"水"_s, 100}, {u"水手"_s, 50}, {u"口水"_s, 100000}};
+        m_lexicon.setWordCounts(
+            [&](const LexiconEntry &entry) { return counts.value(entry.simplified); });
+        const QStringList shown = first(query);
+        m_lexicon.setWordCounts({});
+        QCOMPARE(shown, order);
+    }
+
+    // Pages asked for one by one give the order of one full sort, and the total counts each
+    // word once even when it matches as pinyin and as English.
+    void pagesAndTotal_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("total");
+        QTest::newRow("reading") << u"shui"_s << 6;
+        QTest::newRow("gloss and reading") << u"s"_s << 7;
+        QTest::newRow("character") << u"水"_s << 4;
+    }
+    void pagesAndTotal()
+    {
+        QFETCH(QString, query);
+        QFETCH(int, total);
+        const LexiconSearch search(m_lexicon);
+        LexiconResults whole = search.find(query);
+        QCOMPARE(whole.total(), total);
+        LexiconResults paged = search.find(query);
+        QList<int> byPage, byWhole;
+        for (qsizetype i = 0; i < paged.total(); i += 2) {
+            for (const LexiconHit &hit : paged.hits(i, 2))
+                byPage << hit.entry;
+        }
+        for (const LexiconHit &hit : whole.hits(0, total))
+            byWhole << hit.entry;
+        QCOMPARE(byPage, byWhole);
+        QVERIFY(paged.hits(total, 5).isEmpty());
+    }
+
+    void line_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("traditional");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("both forms")
+            << u"漢語"_s << false << u"汉语 [漢語]  Hàn yǔ  Chinese language"_s;
+        QTest::newRow("traditional first")
+            << u"汉语"_s << true << u"漢語 [汉语]  Hàn yǔ  Chinese language"_s;
+        QTest::newRow("one form") << u"shui3"_s << false << u"水  shuǐ  water"_s;
+        QTest::newRow("u umlaut marked") << u"lv"_s << false << u"绿 [綠]  lǜ  green"_s;
+    }
+    void line()
+    {
+        QFETCH(QString, query);
+        QFETCH(bool, traditional);
+        QFETCH(QString, line);
+        LexiconResults results = LexiconSearch(m_lexicon).find(query);
+        const QList<LexiconHit> hits = results.hits(0, 1);
+        QCOMPARE(hits.size(), 1);
+        QCOMPARE(LexiconSearch::line(m_lexicon.at(hits.first().entry), traditional), line);
+    }
+
+    void missingStore_isEmpty()
+    {
+        QTemporaryDir empty;
+        const Lexicon lexicon = Lexicon::load(empty.path());
+        QVERIFY(lexicon.isEmpty());
+        QCOMPARE(LexiconSearch(lexicon).find(u"water"_s).total(), 0);
+    }
+
+    // On the real word table: what a learner types first.
+    void realData_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("中国") << u"中国"_s << u"中国"_s;
+        QTest::newRow("汉语") << u"汉语"_s << u"汉语"_s;
+        QTest::newRow("shuǐ") << u"shuǐ"_s << u"水"_s;
+        QTest::newRow("zhongguo") << u"zhongguo"_s << u"中国"_s;
+        QTest::newRow("water") << u"water"_s << u"水"_s;
+    }
+    void realData()
+    {
+        static const Lexicon real = Lexicon::load(QStringLiteral(ORDBOK_PROGRAM_DIR));
+        if (real.isEmpty())
+            QSKIP("the program folder has no stores yet (build ordbok_data)");
+        QFETCH(QString, query);
+        QFETCH(QString, first);
+        LexiconResults results = LexiconSearch(real).find(query);
+        const QList<LexiconHit> hits = results.hits(0, 1);
+        QCOMPARE(hits.size(), 1);
+        QCOMPARE(real.at(hits.first().entry).simplified, first);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLexiconSearch)
+#include "tst_lexiconsearch.moc"
