@@ -10,9 +10,12 @@ QList<CliCommand> dictionaryCommands(); // cli/dictionarycommands.cpp
 QList<CliCommand> codeCommands();       // cli/codecommands.cpp
 QList<CliCommand> cedictCommands();     // cli/cedictcommands.cpp
 QList<CliCommand> pinyinCommands();     // cli/pinyincommands.cpp
+QList<CliCommand> printCommands();      // cli/printcommands.cpp
+// Commands that draw pages need fonts, so a QGuiApplication (offscreen without a display).
+bool cliCommandDraws(const QString &name);
 
 inline QList<CliCommand> allCliCommands()
 {
     return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands()
-           + pinyinCommands();
+           + pinyinCommands() + printCommands();
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The font documents print in when no window chose one: the program's Chinese font with its
+// fallbacks, added to this process from the program folder. Needs a QGuiApplication.
+QFont programPrintFont(const QString &programFolder, double pointSize);
