@@ -218,7 +218,7 @@ CaptureWindow *Application::captureWindow(CaptureWindow::Kind kind)
 PrintWindow *Application::openPrintWindow()
 {
     if (!m_printWindow)
-        m_printWindow = new PrintWindow(m_captures);
+        m_printWindow = new PrintWindow(m_captures, m_uiLanguage);
     present(m_printWindow);
     return m_printWindow;
 }

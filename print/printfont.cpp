@@ -12,9 +12,10 @@ QFont programPrintFont(const QString &programFolder, double pointSize)
         if (id >= 0)
             families += QFontDatabase::applicationFontFamilies(id);
     }
+    // Latin text in a serif face made for it; the Chinese font draws what that face lacks.
+    families.prepend(QStringLiteral("DejaVu Serif"));
     QFont font;
-    if (!families.isEmpty())
-        font.setFamilies(families);
+    font.setFamilies(families);
     font.setPointSizeF(pointSize > 0 ? pointSize : 12.0);
     return font;
 }

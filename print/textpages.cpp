@@ -26,13 +26,16 @@ TextPages::TextPages(const QString &text, const QFont &font, QPagedPaintDevice &
                      const RubySegmenter *pinyinAbove)
     : m_font(font), m_readingFont(font), m_device(device), m_frame(device)
 {
-    m_readingFont.setPointSizeF(std::max(4.0, font.pointSizeF() * 0.5));
+    // Pinyin reads best in a proportional serif face; the document's own font stays behind it.
+    m_readingFont.setFamilies(QStringList{u"DejaVu Serif"_s} + font.families());
+    m_readingFont.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.6));
     const QFontMetricsF base(m_font, &m_device);
     const QFontMetricsF reading(m_readingFont, &m_device);
     m_baseHeight = base.lineSpacing();
     m_baseAscent = base.ascent();
-    m_readingHeight = reading.lineSpacing();
-    m_readingAscent = reading.ascent();
+    // A little air between reading lines, so each line's pinyin stays with its own characters.
+    m_readingHeight = reading.lineSpacing() + base.lineSpacing() * 0.25;
+    m_readingAscent = base.lineSpacing() * 0.25 + reading.ascent();
     for (const QString &paragraph : paragraphsOf(text)) {
         if (pinyinAbove)
             layOutWithReadings(paragraph, *pinyinAbove);

@@ -3,10 +3,12 @@
 #include "windows/mainwindow/mainwindowcontrols.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
+#include "print/wordsheet.h"
 #include "settings/mainwindowsettings.h"
 #include "settings/settingsstore.h"
 #include "shell/fieldbinder.h"
 #include "shell/menuclock.h"
+#include "shell/printpreview.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 
@@ -144,12 +146,16 @@ void MainWindow::connectMenu()
     connect(m_menu.asd, &QAction::triggered, this, [] {
         QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s));
     });
+    connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
+    connect(m_menu.printPractice, &QAction::triggered, this, [this] {
+        previewPracticeSheet(this, m_language, m_context.programFolder, TextBox2->text(), m_mainFont);
+    });
     for (const MainMenuBar::HelpItem &item : MainMenuBar::helpItems(m_menu, m_language)) {
         const QString page = item.page;
         connect(item.action, &QAction::triggered, this, [this, page] { emit helpPageRequested(page); });
     }
     const QList<std::pair<QAction *, Request>> requests = {
-        {m_menu.printit, Request::Print},           {m_menu.forrad, Request::SimplifiedRadicals},
+        {m_menu.printPicture, Request::Print},      {m_menu.forrad, Request::SimplifiedRadicals},
         {m_menu.tradrad, Request::TraditionalRadicals}, {m_menu.teed, Request::ChineseEditor},
         {m_menu.pinedit, Request::PinyinEditor},    {m_menu.autol, Request::CedictSearch},
         {m_menu.ime, Request::CodeSearch},          {m_menu.pageLookup, Request::PageTranslator},
@@ -377,6 +383,7 @@ void MainWindow::showWordView(const WordView &view)
     if (!view.completed)
         return;
     Text12->setText(view.pinyin);
+    m_shownPinyin = view.pinyin;
     Timer1->start();
     Text20->setText(view.codeString);
     emit charactersShown(view.characters);
@@ -420,7 +427,20 @@ void MainWindow::showReadingList(Reading reading)
     clearRadicalSlots();
     TextBox2->setText(list.characters);
     showList(list.text);
-    if (list.pinyin)
+    if (list.pinyin) {
         Text12->setText(*list.pinyin);
+        m_shownPinyin = *list.pinyin;
+    }
     Timer1->start();
+}
+
+void MainWindow::printWord()
+{
+    ShownWord word{TextBox2->text(), m_shownPinyin, Text11->text(), {}};
+    for (const QLineEdit *key : radnr)
+        word.radicalKeys << key->text();
+    QFont font = m_mainFont;
+    font.setPointSize(16);
+    previewDocument(this, m_language, m_context.programFolder,
+                    wordSheetText(word, m_texts.printRadicals), font, true);
 }

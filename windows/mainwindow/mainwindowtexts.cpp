@@ -53,6 +53,7 @@ const MainWindowTexts &MainWindowTexts::english()
                                 u"is longer than 140 bytes (%1)."_s;
         t.fontNotStored = u"%1 is used now, but its name is too long to be kept for the next "
                           u"start."_s;
+        t.printRadicals = u"Radicals:"_s;
         return t;
     }();
     return texts;
@@ -109,6 +110,7 @@ const MainWindowTexts &MainWindowTexts::swedish()
                                 u"längre än 140 byte (%1)."_s;
         t.fontNotStored = u"%1 används nu, men namnet är för långt för att sparas till nästa "
                           u"start."_s;
+        t.printRadicals = u"Radikaler:"_s;
         return t;
     }();
     return texts;

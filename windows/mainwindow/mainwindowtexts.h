@@ -22,6 +22,7 @@ struct MainWindowTexts
     QString characterCode, simplifiedForm, radicalKey, reading, meanings, kun, on, simplifiedRecord;
     QString backgroundNotStored; // %1: the chosen file
     QString fontNotStored;       // %1: the chosen family
+    QString printRadicals;       // before the radical keys on a printed word
 
     // Text21 after a radical or stroke search; both editions say it in Swedish.
     static QString countMessage(const CharacterList &list);

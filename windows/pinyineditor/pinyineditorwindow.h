@@ -42,8 +42,8 @@ public:
     // The whole text as UTF-8 Unicode pinyin; the file is replaced only once it is written.
     // Returns the error text, empty on success.
     QString saveAsText(const QString &path) const;
-    // The text word-wrapped in the pinyin font at 12 points. False when the printer would not
-    // start.
+    // The text as Unicode pinyin in the editor's font, on pages with margins and page numbers.
+    // False when the printer would not start.
     bool printText(QPrinter &printer) const;
 
 protected:
