@@ -9,6 +9,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Punctuation that closes a phrase hangs into the margin rather than open the next line.
+bool closesPhrase(const RubySegment &segment)
+{
+    static const QString closing = u"，。、；：？！）」』】》〉”’.,;:?!)"_s;
+    return segment.reading.isEmpty() && !segment.base.isEmpty() &&
+           std::all_of(segment.base.cbegin(), segment.base.cend(),
+                       [](QChar c) { return closing.contains(c); });
+}
+
 QStringList paragraphsOf(const QString &text)
 {
     QString unified = text;
@@ -89,7 +98,7 @@ void TextPages::layOutWithReadings(const QString &paragraph, const RubySegmenter
             segment.reading.isEmpty()
                 ? advance(segment.base, false)
                 : std::max(advance(segment.base, false), advance(segment.reading, true)) + gap;
-        if (x + w > width && !line.pieces.empty()) {
+        if (x + w > width && !line.pieces.empty() && !closesPhrase(segment)) {
             m_lines.push_back(line);
             line.pieces.clear();
             x = 0;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
 #include <QPrintPreviewDialog>
@@ -16,7 +17,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QSpinBox>
-#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -36,9 +37,15 @@ const ReadingTable &sharedReadingTable(const QString &programFolder)
 
 namespace {
 
-QToolBar *toolBarOf(QPrintPreviewDialog &dialog)
+// A row for our options under the preview's own tool bar, which has no room left on a
+// narrow screen.
+QHBoxLayout *optionRow(QPrintPreviewDialog &dialog)
 {
-    return dialog.findChild<QToolBar *>();
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(8, 2, 8, 2);
+    if (auto *layout = qobject_cast<QVBoxLayout *>(dialog.layout()))
+        layout->insertLayout(1, row);
+    return row;
 }
 
 void redrawOn(QPrintPreviewDialog &dialog)
@@ -62,10 +69,9 @@ void previewDocument(QWidget *parent, Language language, const QString &programF
     if (offerPinyin) {
         pinyin = new QCheckBox(texts.pinyinAbove, &dialog);
         pinyin->setObjectName(u"pinyinAbove"_s);
-        if (QToolBar *bar = toolBarOf(dialog)) {
-            bar->addSeparator();
-            bar->addWidget(pinyin);
-        }
+        QHBoxLayout *row = optionRow(dialog);
+        row->addWidget(pinyin);
+        row->addStretch();
         QObject::connect(pinyin, &QCheckBox::toggled, &dialog, [&dialog] { redrawOn(dialog); });
     }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
@@ -109,13 +115,13 @@ void previewPracticeSheet(QWidget *parent, Language language, const QString &pro
     size->setRange(8, 40);
     size->setSuffix(u" mm"_s);
     size->setValue(int(defaults.squareMillimetres));
-    if (QToolBar *bar = toolBarOf(dialog)) {
-        bar->addSeparator();
-        bar->addWidget(new QLabel(texts.perRow, &dialog));
-        bar->addWidget(perRow);
-        bar->addWidget(new QLabel(texts.squareSize, &dialog));
-        bar->addWidget(size);
-    }
+    QHBoxLayout *row = optionRow(dialog);
+    row->addWidget(new QLabel(texts.perRow, &dialog));
+    row->addWidget(perRow);
+    row->addSpacing(16);
+    row->addWidget(new QLabel(texts.squareSize, &dialog));
+    row->addWidget(size);
+    row->addStretch();
     for (QSpinBox *box : {perRow, size})
         QObject::connect(box, &QSpinBox::valueChanged, &dialog, [&dialog] { redrawOn(dialog); });
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {

@@ -162,6 +162,29 @@ private slots:
         }
     }
 
+    void closingPunctuationNeverStartsALine_data()
+    {
+        QTest::addColumn<double>("pointSize");
+        for (double size : {10.0, 11.0, 12.0, 13.0, 17.0, 23.0})
+            QTest::addRow("%g pt", size) << size;
+    }
+    void closingPunctuationNeverStartsALine()
+    {
+        QFETCH(double, pointSize);
+        QPdfWriter writer(m_dir.filePath(u"punctuation.pdf"_s));
+        QVERIFY(PageFrame::applyMargins(writer));
+        QFont font = m_font;
+        font.setPointSizeF(pointSize);
+        const ReadingTable table = smallTable();
+        const RubySegmenter segmenter(table);
+        const TextPages pages(repeated(u"我在中國學習，我學習。"_s, 80, false).remove(u'\n'), font,
+                              writer, &segmenter);
+        for (int page = 0; page < pages.pageCount(); ++page) {
+            for (const QString &line : pages.pageText(page).split(u'\n'))
+                QVERIFY2(!line.startsWith(u'，') && !line.startsWith(u'。'), qPrintable(line));
+        }
+    }
+
     void largerTypeTakesMorePages()
     {
         QPdfWriter writer(m_dir.filePath(u"sizes.pdf"_s));

@@ -440,7 +440,8 @@ void MainWindow::printWord()
     for (const QLineEdit *key : radnr)
         word.radicalKeys << key->text();
     QFont font = m_mainFont;
-    font.setPointSize(16);
+    font.setFamilies(QStringList{u"DejaVu Serif"_s} + m_mainFont.families());
+    font.setPointSize(18);
     previewDocument(this, m_language, m_context.programFolder,
                     wordSheetText(word, m_texts.printRadicals), font, true);
 }
