@@ -242,7 +242,7 @@ CaptureWindow *Application::printpage2()
 
 PrintWindow *Application::openPrintWindow()
 {
-    return openOnce<PrintWindow>(u"printbild"_s, [this] { return new PrintWindow(m_captures); });
+    return openOnce<PrintWindow>(u"printbild"_s, [this] { return new PrintWindow(m_captures, m_uiLanguage); });
 }
 
 void Application::printCharacters()

@@ -11,9 +11,13 @@ QList<CliCommand> codeCommands();       // cli/codecommands.cpp
 QList<CliCommand> cedictCommands();     // cli/cedictcommands.cpp
 QList<CliCommand> pinyinCommands();     // cli/pinyincommands.cpp
 QList<CliCommand> searchCommands();     // cli/searchcommands.cpp
+QList<CliCommand> printCommands();      // cli/printcommands.cpp
+// Commands that draw pages need fonts, so a QGuiApplication (offscreen without a display).
+bool cliCommandDraws(const QString &name);
 
 inline QList<CliCommand> allCliCommands()
 {
     return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands()
-           + pinyinCommands() + searchCommands();
+           + pinyinCommands() + searchCommands()
+           + printCommands();
 }

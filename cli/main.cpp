@@ -2,6 +2,9 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 #include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
@@ -21,7 +24,12 @@ QString cliProgramFolder(QStringList &args)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const bool draws = argc > 1 && cliCommandDraws(QString::fromLocal8Bit(argv[1]));
+    if (draws && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application = draws
+        ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     // Skipped steps explain themselves only when asked (QT_LOGGING_RULES="ordbok.*=true").
     QLoggingCategory::setFilterRules(QStringLiteral("ordbok.*.debug=false"));
     QTextStream out(stdout);

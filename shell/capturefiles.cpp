@@ -84,7 +84,15 @@ QString CaptureFiles::save(const QImage &picture)
         qCDebug(lcCaptureFiles) << "capture not saved: no picture or no folder" << folder();
         return {};
     }
-    const QString path = fileFor(m_counter);
+    int number = m_counter;
+    for (int tried = 0; QFileInfo::exists(fileFor(number)); ++tried) {
+        if (tried > lastNumber) {
+            qCDebug(lcCaptureFiles) << "capture not saved: every number is taken in" << folder();
+            return {};
+        }
+        number = number >= lastNumber ? 0 : number + 1;
+    }
+    const QString path = fileFor(number);
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     QImageWriter writer(&encoded, "bmp");
@@ -93,15 +101,19 @@ QString CaptureFiles::save(const QImage &picture)
         qCDebug(lcCaptureFiles) << "capture not saved:" << path << writer.errorString() << error;
         return {};
     }
-    m_counter = m_counter >= lastNumber ? 0 : m_counter + 1;
+    m_counter = number >= lastNumber ? 0 : number + 1;
     return path;
+}
+
+bool CaptureFiles::isCapture(const QString &file) const
+{
+    const QFileInfo info(file);
+    return info.isFile() && info.absoluteDir() == QDir(folder());
 }
 
 bool CaptureFiles::removePicture(const QString &file) const
 {
-    const QFileInfo info(file);
-    const bool ownCapture = info.absoluteDir() == QDir(folder());
-    const bool removed = ownCapture ? QFile::remove(file) : QFile::moveToTrash(file);
+    const bool removed = isCapture(file) && QFile::remove(file);
     if (!removed)
         qCDebug(lcCaptureFiles) << "picture not removed:" << file;
     return removed;
@@ -116,5 +128,13 @@ QStringList CaptureFiles::pictures(const QString &folder)
     paths.reserve(names.size());
     for (const QString &name : std::as_const(names))
         paths.append(dir.filePath(name));
+    return paths;
+}
+
+QStringList CaptureFiles::printablePictures(const QString &folder) const
+{
+    QStringList paths = pictures(folder);
+    const QFileInfo background(QDir(m_programFolder).filePath(u"2.gif"_s));
+    paths.removeIf([&background](const QString &path) { return QFileInfo(path) == background; });
     return paths;
 }

@@ -11,7 +11,10 @@ constexpr double roundingSlack = 1e-9;
 PrintLayout::PrintLayout(QSizeF printableArea)
     : m_cellWidth((printableArea.width() - 2 * leftMargin + columnGap) / columns - columnGap)
 {
-    const double rows = (printableArea.height() - 2 * topGap + 0.2) / (m_cellWidth + 0.2);
+    // On a page lower than a cell is wide, the cells are as tall as the page allows.
+    if (isValid())
+        m_cellWidth = std::min(m_cellWidth, printableArea.height() - 2 * topGap);
+    const double rows = (printableArea.height() - 2 * topGap + rowGap) / (m_cellWidth + rowGap);
     // A cell taller than the page still gets one row a page rather than none.
     m_rows = isValid() ? std::max(1, int(std::floor(rows + roundingSlack))) : 1;
 }
@@ -32,7 +35,7 @@ PicturePlace PrintLayout::place(int k, QSizeF pictureSize) const
     place.column = position % columns;
 
     const double x = place.column * (m_cellWidth + columnGap) + leftMargin;
-    const double y = place.row * rowPitch + topGap;
+    const double y = place.row * rowPitch() + topGap;
     const QSizeF drawn = fit(pictureSize, m_cellWidth);
     place.rect = QRectF(x + (m_cellWidth - drawn.width()) / 2,
                         y + (m_cellWidth - drawn.height()) / 2, drawn.width(), drawn.height());

@@ -3,8 +3,9 @@
 #include <QRectF>
 #include <QSizeF>
 
-// Where a print job of the print window puts its pictures: two square cells to a row, each
-// picture fitted into its cell and centred there, a new page when a page's rows are full.
+// Where a print job of the print window puts its pictures: two square cells to a row, rows
+// a cell and a small gap apart, each picture fitted into its cell and centred there, a new
+// page when a page's rows are full. No cell reaches into another or off the page.
 // Lengths are centimetres measured from the top left corner of the printable area.
 //
 // Example: a printable area of 19.0 x 27.7 cm gives cells 7.85 wide and 3 rows a page; the
@@ -21,8 +22,7 @@ class PrintLayout
 {
 public:
     static constexpr int columns = 2;
-    // Rows stay this far apart whatever the cell width, so tall cells overlap the next row.
-    static constexpr double rowPitch = 5.1;
+    static constexpr double rowGap = 0.2;
     static constexpr double leftMargin = 1.5;
     static constexpr double topGap = 0.3;
     static constexpr double columnGap = 0.3;
@@ -32,6 +32,8 @@ public:
     // False when the area is too narrow for a cell: nothing can be printed.
     bool isValid() const { return m_cellWidth > 0; }
     double cellWidth() const { return m_cellWidth; }
+    // Rows are a cell and a gap apart, so that no picture reaches into the next row.
+    double rowPitch() const { return m_cellWidth + rowGap; }
     int rowsPerPage() const { return m_rows; }
     int picturesPerPage() const { return m_rows * columns; }
     int pageCount(int pictures) const;

@@ -36,7 +36,7 @@ private slots:
         QTest::newRow("landscape") << QSizeF(27.7, 19.0) << true << 12.2 << 1;
         // (24.55 - 0.4) / 8.05 is exactly 3 on paper, a hair under it in floating point.
         QTest::newRow("rows exactly whole") << QSizeF(19.0, 24.55) << true << 7.85 << 3;
-        QTest::newRow("cell taller than page") << QSizeF(19.0, 5.0) << true << 7.85 << 1;
+        QTest::newRow("page lower than a cell") << QSizeF(19.0, 5.0) << true << 4.4 << 1;
         QTest::newRow("narrowest with a cell") << QSizeF(3.4, 10.0) << true << 0.05 << 38;
         QTest::newRow("no room for a cell") << QSizeF(2.7, 27.7) << false << -0.3 << 1;
     }
@@ -52,9 +52,22 @@ private slots:
         QCOMPARE(layout.pageCount(0), 0);
         QCOMPARE(layout.pageCount(rows * 2), 1);
         QCOMPARE(layout.pageCount(rows * 2 + 1), 2);
+        if (!layout.isValid())
+            return;
+        // The cells of a page: inside the area, each apart from every other.
+        const QRectF page(QPointF(0, 0), area);
+        QList<QRectF> cells;
+        for (int k = 0; k < layout.picturesPerPage(); ++k) {
+            const QRectF cell = layout.place(k, QSizeF(1, 1)).rect;
+            QVERIFY2(cell.bottom() <= area.height() + 1e-9, qPrintable(QString::number(k)));
+            QVERIFY(cell.right() <= area.width() + 1e-9);
+            for (const QRectF &other : std::as_const(cells))
+                QVERIFY(!cell.intersects(other));
+            cells.append(cell);
+        }
     }
 
-    // Square pictures fill their cell: columns 8.15 apart from 1.5, rows 5.1 apart from 0.3;
+    // Square pictures fill their cell: columns 8.15 apart from 1.5, rows 8.05 apart from 0.3;
     // other shapes are centred in it.
     void place_data()
     {
@@ -72,7 +85,7 @@ private slots:
         QTest::newRow("second, beside it") << 1 << 0 << 0 << 1 << false << square
                                            << QRectF(9.65, 0.3, 7.85, 7.85);
         QTest::newRow("sixth, last of page") << 5 << 0 << 2 << 1 << false << square
-                                             << QRectF(9.65, 10.5, 7.85, 7.85);
+                                             << QRectF(9.65, 16.4, 7.85, 7.85);
         QTest::newRow("seventh, new page") << 6 << 1 << 0 << 0 << true << square
                                            << QRectF(1.5, 0.3, 7.85, 7.85);
         QTest::newRow("tall, centred across") << 0 << 0 << 0 << 0 << false << QSizeF(300, 400)
@@ -143,6 +156,96 @@ private slots:
         CaptureFiles unwritable(blocked.path());
         QCOMPARE(unwritable.save(filled({4, 4}, Qt::white)), QString());
         QCOMPARE(unwritable.counter(), 0);
+    }
+
+    // A capture takes the first free number from the counter on; older files stay as they are.
+    void captureNumbers_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<QStringList>("saved"); // three captures in a row
+        QTest::addColumn<int>("counterAfter");
+
+        QTest::newRow("empty folder") << QStringList{} << 0
+                                      << QStringList{u"0"_s, u"1"_s, u"2"_s} << 3;
+        QTest::newRow("earlier run left 0 to 2")
+            << QStringList{u"0"_s, u"1"_s, u"2"_s} << 0 << QStringList{u"3"_s, u"4"_s, u"5"_s} << 6;
+        QTest::newRow("print window reopened: 1 is taken")
+            << QStringList{u"0"_s, u"1"_s} << 1 << QStringList{u"2"_s, u"3"_s, u"4"_s} << 5;
+        QTest::newRow("gaps are filled in order")
+            << QStringList{u"1"_s, u"3"_s} << 0 << QStringList{u"0"_s, u"2"_s, u"4"_s} << 5;
+        QTest::newRow("past the top, from 0 again")
+            << QStringList{u"32767"_s, u"0"_s} << 32767
+            << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
+        QTest::newRow("a folder of that name counts as taken")
+            << QStringList{u"0/"_s} << 0 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
+    }
+    void captureNumbers()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(int, counter);
+        QFETCH(QStringList, saved);
+        QTemporaryDir program;
+        CaptureFiles files(program.path());
+        QVERIFY(QDir().mkpath(files.folder()));
+        for (const QString &name : existing) {
+            if (name.endsWith(u'/'))
+                QVERIFY(QDir(files.folder()).mkdir(name.chopped(1) + u".bmp"_s));
+            else
+                QVERIFY(TestFiles::write(files.fileFor(name.toInt()), "older"));
+        }
+        files.setCounter(counter);
+        for (const QString &number : saved)
+            QCOMPARE(files.save(filled({4, 4}, Qt::white)), files.fileFor(number.toInt()));
+        QTEST(files.counter(), "counterAfter");
+        for (const QString &name : existing) {
+            if (!name.endsWith(u'/'))
+                QCOMPARE(TestFiles::read(files.fileFor(name.toInt())), QByteArray("older"));
+        }
+    }
+
+    // Only the files directly in temp/ are the program's own, to be deleted.
+    void onlyCapturesAreDeleted_data()
+    {
+        QTest::addColumn<QString>("file"); // under the program folder
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("capture") << u"temp/3.bmp"_s << true;
+        QTest::newRow("picture beside the program") << u"photo.jpg"_s << false;
+        QTest::newRow("picture in a folder under temp") << u"temp/mine/1.bmp"_s << false;
+        QTest::newRow("temp reached by a detour") << u"other/../temp/4.bmp"_s << true;
+        QTest::newRow("missing capture") << u"temp/9.bmp"_s << false;
+    }
+    void onlyCapturesAreDeleted()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, removed);
+        QTemporaryDir program;
+        const CaptureFiles files(program.path());
+        const QString path = program.filePath(file);
+        QVERIFY(QDir().mkpath(program.filePath(u"other"_s)));
+        if (!file.contains(u"9.bmp"_s)) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QVERIFY(TestFiles::write(path, "picture"));
+        }
+        QCOMPARE(files.isCapture(path), removed);
+        QCOMPARE(files.removePicture(path), removed);
+        QCOMPARE(QFileInfo::exists(path), !removed && !file.contains(u"9.bmp"_s));
+    }
+
+    void backgroundIsNotListedForPrinting()
+    {
+        QTemporaryDir program;
+        const CaptureFiles files(program.path());
+        for (const QString &name : {u"2.gif"_s, u"r001.gif"_s, u"photo.jpg"_s})
+            QVERIFY(TestFiles::write(program.filePath(name), {}));
+        QStringList names;
+        for (const QString &path : files.printablePictures(program.path()))
+            names.append(QFileInfo(path).fileName());
+        QCOMPARE(names, QStringList({u"photo.jpg"_s, u"r001.gif"_s}));
+        // The same name elsewhere is a picture like any other.
+        QVERIFY(QDir().mkpath(files.folder()));
+        QVERIFY(TestFiles::write(QDir(files.folder()).filePath(u"2.gif"_s), {}));
+        QCOMPARE(files.printablePictures(files.folder()).size(), 1);
     }
 
     void picturesInNaturalOrder()

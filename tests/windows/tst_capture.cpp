@@ -1,4 +1,5 @@
 #include "shell/capturefiles.h"
+#include "shell/language.h"
 #include "tests/common/files.h"
 #include "windows/capture/capturewindow.h"
 #include "windows/capture/printwindow.h"
@@ -16,6 +17,8 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 // The screens of this test are at twice the pixel density, as on a HiDPI desktop.
@@ -50,7 +53,8 @@ private slots:
         m_files = std::make_unique<CaptureFiles>(m_program->path());
     }
 
-    // 0.bmp first; each opening of the print window starts again at 1, replacing 1.bmp.
+    // 0.bmp first; each opening of the print window starts again at 1, yet a capture takes the
+    // next free number and never replaces an older picture.
     void captureNumberingAcrossPrintWindows()
     {
         CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
@@ -65,7 +69,7 @@ private slots:
         QCOMPARE(captured.count(), 1);
         QCOMPARE(captured.at(0).at(1).toString(), m_program->filePath(u"temp/0.bmp"_s));
 
-        PrintWindow printbild(*m_files);
+        PrintWindow printbild(*m_files, Language::English);
         printbild.show();
         QCOMPARE(printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s)->count(), 1);
         printpage.setText(QString());
@@ -78,9 +82,9 @@ private slots:
         printpage.setText(u"水"_s);
         QVERIFY(printpage.cmdCaptureActive_Click());
         QCOMPARE(captured.count(), 4);
-        QCOMPARE(captured.at(3).at(1).toString(), m_program->filePath(u"temp/1.bmp"_s));
-        QCOMPARE(pixelsLike(QImage(m_program->filePath(u"temp/2.bmp"_s)), dark), 0);
-        QVERIFY(pixelsLike(QImage(m_program->filePath(u"temp/1.bmp"_s)), dark) > 0);
+        QCOMPARE(captured.at(3).at(1).toString(), m_program->filePath(u"temp/3.bmp"_s));
+        QCOMPARE(pixelsLike(QImage(m_program->filePath(u"temp/1.bmp"_s)), dark), 0);
+        QVERIFY(pixelsLike(QImage(m_program->filePath(u"temp/3.bmp"_s)), dark) > 0);
     }
 
     void secondRequestWhileBusyIsDropped()
@@ -126,7 +130,7 @@ private slots:
         }
         QVERIFY(TestFiles::write(m_program->filePath(u"temp/junk.bmp"_s), "BM not a bitmap"));
 
-        PrintWindow printbild(*m_files);
+        PrintWindow printbild(*m_files, Language::Swedish);
         printbild.show();
         auto *thumbnails = printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s);
         auto *fileList = printbild.findChild<QListWidget *>(u"flbSource"_s);
@@ -147,18 +151,82 @@ private slots:
         QCOMPARE(result.unreadable, QStringList{m_program->filePath(u"temp/junk.bmp"_s)});
         const QString pdf = QString::fromLatin1(TestFiles::read(printer.outputFileName()));
         QCOMPARE(pdf.count(QRegularExpression(u"/Type\\s*/Page(?![a-zA-Z])"_s)), 2);
+    }
 
-        // "Ta bort bild" with nothing chosen keeps everything; with 0.bmp chosen, deletes it.
-        auto *cmdDelete = printbild.findChild<QPushButton *>(u"cmdDelete"_s);
+    // "Ta bort bild" asks first; only a yes deletes, and only a capture in temp/.
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("file"); // chosen, under the program folder
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("question"); // start of the message shown
+        QTest::addColumn<bool>("deleted");
+
+        const QString yes = u"Ta bort bilden "_s;
+        QTest::newRow("yes deletes") << Language::Swedish << u"temp/0.bmp"_s << QMessageBox::Yes
+                                     << yes << true;
+        QTest::newRow("no keeps") << Language::Swedish << u"temp/0.bmp"_s << QMessageBox::No
+                                  << yes << false;
+        QTest::newRow("closing the question keeps")
+            << Language::Swedish << u"temp/1.bmp"_s << QMessageBox::Escape << yes << false;
+        QTest::newRow("English question") << Language::English << u"temp/1.bmp"_s
+                                          << QMessageBox::Yes << u"Delete the picture "_s << true;
+        QTest::newRow("picture outside temp is not deleted")
+            << Language::English << u"mine/photo.bmp"_s << QMessageBox::Ok
+            << u"%1 is not one of"_s << false;
+        QTest::newRow("nothing chosen asks nothing")
+            << Language::Swedish << QString() << QMessageBox::NoButton << QString() << false;
+    }
+    void deleteAsksFirst()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, file);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, question);
+        QFETCH(bool, deleted);
+
+        CaptureWindow printpage(CaptureWindow::Kind::Printpage, *m_files);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(printpage.cmdCaptureActive_Click());
+        const QString own = m_program->filePath(u"mine"_s);
+        QVERIFY(QDir().mkpath(own));
+        QVERIFY(QImage(m_program->filePath(u"temp/0.bmp"_s)).save(own + u"/photo.bmp"_s));
+
+        PrintWindow printbild(*m_files, language);
+        printbild.show();
+        auto *thumbnails = printbild.findChild<ThumbnailView *>(u"Thumbnail1"_s);
+        if (file.startsWith(u"mine/")) {
+            printbild.setSourceFolder(own);
+            printbild.cmdThumbSize_Click();
+        }
+        const QString path = file.isEmpty() ? QString() : m_program->filePath(file);
         thumbnails->clearSelection();
-        cmdDelete->click();
-        QCOMPARE(fileList->count(), 8);
-        thumbnails->selectFile(m_program->filePath(u"temp/0.bmp"_s));
-        cmdDelete->click();
-        QVERIFY(!QFile::exists(m_program->filePath(u"temp/0.bmp"_s)));
-        QCOMPARE(thumbnails->count(), 7);
-        QCOMPARE(fileList->count(), 7);
-        QCOMPARE(fileList->item(0)->text(), u"1.bmp"_s);
+        if (!path.isEmpty())
+            thumbnails->selectFile(path);
+        const int before = thumbnails->count();
+
+        QString shown;
+        QTimer::singleShot(0, &printbild, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown = box->text();
+            if (answer == QMessageBox::Escape)
+                box->reject();
+            else
+                box->button(answer)->click();
+        });
+        printbild.findChild<QPushButton *>(u"cmdDelete"_s)->click();
+
+        const QString expected = question.contains(u"%1"_s)
+                                     ? question.arg(QDir::toNativeSeparators(path))
+                                     : question;
+        QVERIFY2(shown.startsWith(expected), qPrintable(shown));
+        if (!path.isEmpty())
+            QCOMPARE(QFile::exists(path), !deleted);
+        QCOMPARE(thumbnails->count(), deleted ? before - 1 : before);
+        QCOMPARE(printbild.findChild<QListWidget *>(u"flbSource"_s)->count(),
+                 deleted ? before - 1 : before);
     }
 
 private:

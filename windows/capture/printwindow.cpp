@@ -12,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QShowEvent>
@@ -20,8 +21,8 @@
 
 using namespace Qt::StringLiterals;
 
-PrintWindow::PrintWindow(CaptureFiles &files, QWidget *parent)
-    : QMainWindow(parent), m_files(files), m_texts(PrintWindowTexts::swedish())
+PrintWindow::PrintWindow(CaptureFiles &files, Language language, QWidget *parent)
+    : QMainWindow(parent), m_files(files), m_texts(PrintWindowTexts::forLanguage(language))
 {
     buildControls();
 
@@ -98,7 +99,7 @@ void PrintWindow::setSourceFolder(const QString &folder)
 void PrintWindow::refreshFileList()
 {
     flbSource->clear();
-    for (const QString &path : CaptureFiles::pictures(m_sourceFolder))
+    for (const QString &path : m_files.printablePictures(m_sourceFolder))
         flbSource->addItem(QFileInfo(path).fileName());
 }
 
@@ -121,16 +122,30 @@ void PrintWindow::cmdThumbSize_Click()
         QSize(txtThumbXSize->text().toInt(), txtThumbYSize->text().toInt()));
     txtThumbXSize->setText(QString::number(Thumbnail1->thumbnailSize().width()));
     txtThumbYSize->setText(QString::number(Thumbnail1->thumbnailSize().height()));
-    Thumbnail1->build();
+    Thumbnail1->build(m_files.printablePictures(m_sourceFolder));
     QApplication::restoreOverrideCursor();
     setThumbControlsEnabled(true);
 }
 
 void PrintWindow::cmdDelete_Click()
 {
-    const QString file = Thumbnail1->removeSelected();
-    if (!file.isEmpty())
-        m_files.removePicture(file);
+    const QString file = Thumbnail1->selectedFile();
+    if (file.isEmpty())
+        return;
+    const QString name = QDir::toNativeSeparators(file);
+    if (!m_files.isCapture(file)) {
+        QMessageBox::information(this, m_texts.windowTitle, m_texts.notACapture.arg(name));
+        return;
+    }
+    if (QMessageBox::question(this, m_texts.windowTitle, m_texts.deleteQuestion.arg(name),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    if (!m_files.removePicture(file)) {
+        QMessageBox::warning(this, m_texts.windowTitle, m_texts.notDeleted.arg(name));
+        return;
+    }
+    Thumbnail1->removeSelected();
     refreshFileList();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/language.h"
 #include "shell/pictureprinter.h"
 #include "windows/capture/printwindowtexts.h"
 
@@ -18,12 +19,12 @@ class TiledSurface;
 
 // The print window (printbild): a folder's pictures as thumbnails, by default the captures
 // in temp/, printed two to a row. Each time it opens it starts the capture numbering at 1
-// again and reads temp/ afresh.
+// again (a capture still takes a free number) and reads temp/ afresh.
 class PrintWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit PrintWindow(CaptureFiles &files, QWidget *parent = nullptr);
+    PrintWindow(CaptureFiles &files, Language language, QWidget *parent = nullptr);
 
     // The file list's folder; the thumbnails follow at the next cmdThumbSize_Click.
     void setSourceFolder(const QString &folder);
@@ -31,7 +32,8 @@ public:
 
     // "Skapa full teckenlista": the file list and the thumbnails read the folder again.
     void cmdThumbSize_Click();
-    // "Ta bort bild": the selected thumbnail's picture leaves the view and the folder.
+    // "Ta bort bild": after the user agrees, the selected capture leaves the view and temp/;
+    // pictures elsewhere are not deleted.
     void cmdDelete_Click();
     // "Skriv ut": the printer dialog, then the job.
     void cmdPrint_Click();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "shell/language.h"
+
 #include <QString>
 
-// The captions of the print window; it has one edition, in Swedish, opened from both main
-// windows.
+// The captions of the print window, in the program's language.
 struct PrintWindowTexts
 {
     QString windowTitle;
@@ -11,6 +12,9 @@ struct PrintWindowTexts
     QString label1;
     QString printDialogTitle;
     QString thumbSizeTip;
+    QString deleteQuestion; // %1: the file
+    QString notACapture;    // %1: the file
+    QString notDeleted;     // %1: the file
 
-    static const PrintWindowTexts &swedish();
+    static const PrintWindowTexts &forLanguage(Language language);
 };

@@ -1,5 +1,4 @@
 #include "windows/capture/thumbnailview.h"
-#include "shell/capturefiles.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -36,12 +35,12 @@ void ThumbnailView::setThumbnailSize(QSize size)
     setGridSize(m_thumbnailSize + QSize(labelRoom, labelRoom));
 }
 
-void ThumbnailView::build()
+void ThumbnailView::build(const QStringList &pictures)
 {
     clear();
     const qreal ratio = devicePixelRatioF();
     const QSize cell = (QSizeF(m_thumbnailSize) * ratio).toSize();
-    for (const QString &path : CaptureFiles::pictures(m_folder)) {
+    for (const QString &path : pictures) {
         QImageReader reader(path);
         reader.setAutoTransform(true);
         // Decoding at thumbnail size keeps large photos quick where the format allows it.
@@ -83,6 +82,12 @@ QString ThumbnailView::fileName(int i) const
 {
     const QListWidgetItem *picture = item(i - 1);
     return picture ? picture->data(Qt::UserRole).toString() : QString();
+}
+
+QString ThumbnailView::selectedFile() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->data(Qt::UserRole).toString();
 }
 
 QString ThumbnailView::removeSelected()

@@ -20,10 +20,11 @@ public:
     void setThumbnailSize(QSize size);
     QSize thumbnailSize() const { return m_thumbnailSize; }
 
-    // Reads the folder's pictures again and makes their thumbnails.
-    void build();
+    // Makes the thumbnails of these pictures, in this order.
+    void build(const QStringList &pictures);
     QStringList files() const;
     QString fileName(int i) const; // from 1, as the print loop counts
+    QString selectedFile() const; // empty when none
     // Takes the selected picture out of the view; returns its file, empty when none.
     QString removeSelected();
     // Selects the thumbnail of a file, when shown.

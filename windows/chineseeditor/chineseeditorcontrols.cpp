@@ -173,6 +173,7 @@ void ChineseEditorWindow::buildMenus()
     m_menu.Open = item(p, u"Open"_s, m_texts.open);
     m_menu.save = item(p, u"save"_s, m_texts.save);
     m_menu.print = item(p, u"print"_s, m_texts.print);
+    m_menu.practice = item(p, u"practice"_s, m_texts.practice);
     m_menu.Open->setShortcut(QKeySequence::Open);
     m_menu.save->setShortcut(QKeySequence::Save);
     m_menu.print->setShortcut(QKeySequence::Print);

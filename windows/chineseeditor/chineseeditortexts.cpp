@@ -12,6 +12,7 @@ const ChineseEditorTexts &ChineseEditorTexts::english()
         .open = u"Open file"_s,
         .save = u"Save file"_s,
         .print = u"Print"_s,
+        .practice = u"Print practice sheet..."_s,
         .ed = u"Edit"_s,
         .selall = u"Select all"_s,
         .f = u"Font"_s,

@@ -10,7 +10,7 @@ struct ChineseEditorTexts
 {
     QString windowTitle;
     // Menus and their items, by the object names they belong to.
-    QString p, open, save, print;
+    QString p, open, save, print, practice;
     QString ed, selall;
     QString f, font;
     QString fa, farg, tfarg, charcolor, txtc;

@@ -8,6 +8,7 @@
 #include "pinyin/syllabletables.h"
 #include "settings/settingsstore.h"
 #include "shell/pictureprinter.h"
+#include "shell/printpreview.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 
@@ -76,12 +77,14 @@ void ChineseEditorWindow::connectControls()
     connect(m_menu.Open, &QAction::triggered, this, &ChineseEditorWindow::openClicked);
     connect(m_menu.save, &QAction::triggered, this, &ChineseEditorWindow::saveClicked);
     connect(m_menu.print, &QAction::triggered, this, [this] {
-        QFont font(TextBox3->font().family());
-        font.setPointSizeF(TextBox3->font().pointSizeF());
-        font.setBold(TextBox3->font().bold());
-        font.setItalic(TextBox3->font().italic());
-        emit printRequested(TextBox3->toPlainText(), font,
-                            TextBox3->palette().color(QPalette::Text));
+        previewDocument(this, m_language, m_context.programFolder, TextBox3->toPlainText(),
+                        TextBox3->font(), true);
+    });
+    connect(m_menu.practice, &QAction::triggered, this, [this] {
+        const QString selected = TextBox3->textCursor().selectedText();
+        previewPracticeSheet(this, m_language, m_context.programFolder,
+                             selected.isEmpty() ? TextBox3->toPlainText() : selected,
+                             TextBox3->font());
     });
     connect(m_menu.selall, &QAction::triggered, this, &ChineseEditorWindow::selectAllClicked);
     connect(m_menu.font, &QAction::triggered, this, &ChineseEditorWindow::fontClicked);

@@ -68,7 +68,7 @@ protected:
 private:
     struct Menu
     {
-        QAction *Open, *save, *print, *selall, *font;
+        QAction *Open, *save, *print, *practice, *selall, *font;
         QAction *farg, *tfarg, *charcolor, *txtc, *wer, *sdf, *elp;
     };
 

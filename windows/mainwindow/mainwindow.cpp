@@ -5,10 +5,12 @@
 #include "dictionary/frequencies.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
+#include "print/wordsheet.h"
 #include "settings/mainwindowsettings.h"
 #include "settings/settingsstore.h"
 #include "shell/fieldbinder.h"
 #include "shell/menuclock.h"
+#include "shell/printpreview.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 
@@ -145,6 +147,10 @@ void MainWindow::connectMenu()
     });
     connect(m_menu.asd, &QAction::triggered, this, [] {
         QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s));
+    });
+    connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
+    connect(m_menu.printPractice, &QAction::triggered, this, [this] {
+        previewPracticeSheet(this, m_language, m_context.programFolder, TextBox2->text(), m_mainFont);
     });
     for (const MainMenuBar::HelpItem &item : MainMenuBar::helpItems(m_menu, m_language)) {
         const QString page = item.page;
@@ -392,6 +398,7 @@ void MainWindow::showWordView(const WordView &view)
     if (!view.completed)
         return;
     Text12->setText(view.pinyin);
+    m_shownPinyin = view.pinyin;
     Timer1->start();
     Text20->setText(view.codeString);
     emit charactersShown(view.characters);
@@ -442,7 +449,21 @@ void MainWindow::showReadingList(Reading reading)
     clearRadicalSlots();
     TextBox2->setText(list.characters);
     showList(list.text);
-    if (list.pinyin)
+    if (list.pinyin) {
         Text12->setText(*list.pinyin);
+        m_shownPinyin = *list.pinyin;
+    }
     Timer1->start();
+}
+
+void MainWindow::printWord()
+{
+    ShownWord word{TextBox2->text(), m_shownPinyin, Text11->text(), {}};
+    for (const QLineEdit *key : radnr)
+        word.radicalKeys << key->text();
+    QFont font = m_mainFont;
+    font.setFamilies(QStringList{u"DejaVu Serif"_s} + m_mainFont.families());
+    font.setPointSize(18);
+    previewDocument(this, m_language, m_context.programFolder,
+                    wordSheetText(word, m_texts.printRadicals), font, true);
 }

@@ -98,6 +98,8 @@ private:
     void showCharacterList(CharacterList &list);
     void radicalSearch(CharacterList (*search)(RecordSource &, const QString &));
     void showReadingList(Reading reading);
+    // "Print": the word on display as text.
+    void printWord();
 
     const Language m_language;
     const MainWindowTexts &m_texts;
@@ -109,6 +111,7 @@ private:
     FieldBinder *m_binder;
     TiledSurface *m_surface = nullptr;
     MenuClock *m_clock = nullptr;
+    QString m_shownPinyin; // tone numbers, as the word came
     QFont m_mainFont; // the font dialog cd1's font: TextBox2 at its size, TextBox1 at a quarter
 
     // Search boxes and buttons.

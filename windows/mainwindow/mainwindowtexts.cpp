@@ -54,6 +54,7 @@ const MainWindowTexts &MainWindowTexts::english()
         t.fontNotStored = u"%1 is used now, but its name is too long to be kept for the next "
                           u"start."_s;
         t.listedHeader = u"%1 characters listed, the most common first"_s;
+        t.printRadicals = u"Radicals:"_s;
         return t;
     }();
     return texts;
@@ -111,6 +112,7 @@ const MainWindowTexts &MainWindowTexts::swedish()
         t.fontNotStored = u"%1 används nu, men namnet är för långt för att sparas till nästa "
                           u"start."_s;
         t.listedHeader = u"%1 tecken i listan, de vanligaste först"_s;
+        t.printRadicals = u"Radikaler:"_s;
         return t;
     }();
     return texts;

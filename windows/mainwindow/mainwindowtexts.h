@@ -23,6 +23,7 @@ struct MainWindowTexts
     QString backgroundNotStored; // %1: the chosen file
     QString fontNotStored;       // %1: the chosen family
     QString listedHeader;        // first line of a character list; %1: characters listed
+    QString printRadicals;       // before the radical keys on a printed word
 
     // Text21 after a radical or stroke search; both editions say it in Swedish.
     static QString countMessage(const CharacterList &list);

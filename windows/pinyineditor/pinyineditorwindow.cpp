@@ -1,15 +1,16 @@
 #include "windows/pinyineditor/pinyineditorwindow.h"
 
+#include "pinyin/tonemarks.h"
 #include "platform/programfiles.h"
-
-#include "shell/storedcolour.h"
-
-#include "pinyin/wordwrap.h"
 #include "platform/programfonts.h"
+#include "platform/savefile.h"
+#include "print/textpages.h"
+#include "shell/storedcolour.h"
 #include "settings/fontinstaller.h"
 #include "settings/pinyineditorsettings.h"
 #include "settings/settingsstore.h"
 #include "shell/fontregistration.h"
+#include "shell/printpreview.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 #include "windows/pinyineditor/colourmap.h"
@@ -21,15 +22,15 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTimer>
@@ -164,34 +165,14 @@ void PinyinEditorWindow::convertToneNumbers()
 
 bool PinyinEditorWindow::printText(QPrinter &printer) const
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QFont font(ProgramFonts::pinyinFamily, 12);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
-    const auto width = [&metrics](const QString &word) { return metrics.horizontalAdvance(word); };
-    const QStringList lines = WordWrap::wrap(Text2->toPlainText(), printer.width(), width);
-    const QList<QStringList> pages =
-        WordWrap::paginate(lines, metrics.lineSpacing(), printer.height());
-    for (qsizetype page = 0; page < pages.size(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        qreal baseline = metrics.ascent();
-        for (const QString &line : pages[page]) {
-            painter.drawText(QPointF(0, baseline), line);
-            baseline += metrics.lineSpacing();
-        }
-    }
-    return painter.end();
+    PageFrame::applyMargins(printer);
+    return TextPages(Text2->toPlainText(), Text2->font(), printer).print(printer);
 }
 
 void PinyinEditorWindow::printChosen()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted && !printText(printer))
-        qCDebug(lcPinyinEditor) << "the printer did not start";
+    previewDocument(this, m_language, m_context.programFolder,
+                    Text2->toPlainText(), Text2->font(), false);
 }
 
 void PinyinEditorWindow::showContextMenu(const QPoint &position)

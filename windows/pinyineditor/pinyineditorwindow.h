@@ -44,8 +44,8 @@ public:
     // A UTF-8 text file in place of the text. Returns what to tell the user, empty on success;
     // on failure the text stays as it was.
     QString openText(const QString &path);
-    // The text word-wrapped in the pinyin font at 12 points. False when the printer would not
-    // start.
+    // The text as Unicode pinyin in the editor's font, on pages with margins and page numbers.
+    // False when the printer would not start.
     bool printText(QPrinter &printer) const;
 
 protected:

@@ -1,0 +1,111 @@
+#include "print/pageframe.h"
+#include "print/practicesheet.h"
+
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(QList<PracticeRow>)
+
+class TestPracticeSheet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void grid_data()
+    {
+        QTest::addColumn<QSizeF>("body");     // millimetres
+        QTest::addColumn<int>("perRow");      // asked for
+        QTest::addColumn<double>("size");     // asked for
+        QTest::addColumn<int>("givenPerRow"); // what the grid holds
+        QTest::addColumn<double>("square");
+        QTest::addColumn<int>("rowsPerPage");
+
+        const QSizeF a4(170, 247);
+        QTest::newRow("A4, 7 of 18 mm") << a4 << 7 << 18.0 << 7 << 18.0 << 11;
+        QTest::newRow("A4, 8 of 18 mm: a little smaller") << a4 << 8 << 18.0 << 8 << 17.25 << 11;
+        QTest::newRow("too wide: squares shrink") << a4 << 12 << 18.0 << 12 << 11.5 << 16;
+        QTest::newRow("one square") << a4 << 1 << 40.0 << 1 << 40.0 << 5;
+        QTest::newRow("none asked: one") << a4 << 0 << 18.0 << 1 << 18.0 << 11;
+        QTest::newRow("too many: thirty") << a4 << 100 << 18.0 << 30 << 138.0 / 30 << 29;
+        QTest::newRow("tiny size: 5 mm") << a4 << 8 << 1.0 << 8 << 5.0 << 27;
+        QTest::newRow("landscape") << QSizeF(257, 160) << 10 << 20.0 << 10 << 20.0 << 6;
+        QTest::newRow("page lower than a square") << QSizeF(170, 10) << 4 << 30.0 << 4 << 10.0 << 1;
+    }
+    void grid()
+    {
+        QFETCH(QSizeF, body);
+        QFETCH(int, perRow);
+        QFETCH(double, size);
+        QFETCH(int, givenPerRow);
+        QFETCH(double, square);
+        QFETCH(int, rowsPerPage);
+
+        const PracticeGrid grid(body, {perRow, size});
+        QCOMPARE(grid.perRow(), givenPerRow);
+        QCOMPARE(grid.square(), square);
+        QCOMPARE(grid.rowsPerPage(), rowsPerPage);
+
+        const QRectF page(QPointF(0, 0), body);
+        for (int row = 0; row < rowsPerPage * 2 + 1; ++row) {
+            QCOMPARE(grid.pageOf(row), row / rowsPerPage);
+            const QRectF label = grid.labelRect(row);
+            QVERIFY(page.contains(label));
+            for (int column = 0; column < grid.perRow(); ++column) {
+                const QRectF cell = grid.squareRect(row, column);
+                QCOMPARE(cell.width(), cell.height());
+                QVERIFY2(cell.right() <= body.width() + 1e-9,
+                         qPrintable(QString::number(cell.right())));
+                QVERIFY(cell.bottom() <= body.height() + 1e-9);
+                QVERIFY(!cell.intersects(label));
+                if (column > 0) // squares touch: their borders are shared
+                    QCOMPARE(cell.left(), grid.squareRect(row, column - 1).right());
+            }
+            if (row % rowsPerPage > 0) // rows on a page keep apart
+                QVERIFY(grid.squareRect(row, 0).top() > grid.squareRect(row - 1, 0).bottom());
+            else
+                QCOMPARE(grid.squareRect(row, 0).top(), 0.0);
+        }
+        QCOMPARE(grid.pageCount(0), 0);
+        QCOMPARE(grid.pageCount(rowsPerPage), 1);
+        QCOMPARE(grid.pageCount(rowsPerPage + 1), 2);
+    }
+
+    void rows_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QList<PracticeRow>>("rows");
+        const PracticeRow xue{u"學"_s, u"xué"_s, u"learn"_s};
+        const PracticeRow xi{u"習"_s, u"xí"_s, u"practise"_s};
+        QTest::newRow("two characters") << u"學習"_s << QList<PracticeRow>{xue, xi};
+        QTest::newRow("other text left out") << u" 學, a習!"_s << QList<PracticeRow>{xue, xi};
+        QTest::newRow("repeated character, one row each")
+            << u"學學"_s << QList<PracticeRow>{xue, xue};
+        QTest::newRow("unknown character keeps its row")
+            << u"丂"_s << QList<PracticeRow>{{u"丂"_s, {}, {}}};
+        QTest::newRow("no Chinese") << u"hello"_s << QList<PracticeRow>{};
+    }
+    void rows()
+    {
+        QFETCH(QString, word);
+        QFETCH(QList<PracticeRow>, rows);
+        ReadingTable table;
+        table.addCharacter(u"學"_s, {{}, u"xue2"_s, u"learn"_s});
+        table.addCharacter(u"習"_s, {{}, u"xi2"_s, u"practise"_s});
+        QCOMPARE(practiceRows(word, table), rows);
+    }
+
+    void printsEveryPage()
+    {
+        QTemporaryDir dir;
+        QPdfWriter writer(dir.filePath(u"sheet.pdf"_s));
+        QVERIFY(PageFrame::applyMargins(writer));
+        const QList<PracticeRow> rows(25, PracticeRow{u"學"_s, u"xué"_s, u"learn"_s});
+        QVERIFY(printPracticeSheet(writer, rows, {}, QFont()));
+        QVERIFY(!printPracticeSheet(writer, {}, {}, QFont()));
+    }
+};
+
+QTEST_MAIN(TestPracticeSheet)
+#include "tst_practicesheet.moc"

@@ -1,0 +1,139 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// ordbok-cli print and practice-sheet on the real stores, read back with pdftotext.
+class TestPrintCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static int run(const QStringList &arguments, QString *output = nullptr)
+    {
+        QProcess process;
+        process.start(QStringLiteral(ORDBOK_CLI),
+                      arguments + QStringList{u"--folder"_s, QStringLiteral(ORDBOK_PROGRAM_DIR)});
+        if (!process.waitForFinished(60000))
+            return -1;
+        if (output)
+            *output = QString::fromUtf8(process.readAllStandardOutput());
+        return process.exitCode();
+    }
+
+    static QString pdfText(const QString &pdf)
+    {
+        QProcess process;
+        process.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QString writeText(const QString &name, const QString &text)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(text.toUtf8());
+        return file.fileName();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        if (!QFile::exists(QStringLiteral(ORDBOK_PROGRAM_DIR) + u"/kinesiskBIG5kod.mdb"_s))
+            QSKIP("the real stores are not built");
+    }
+
+    void everyLineInOrder_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("plain") << QStringList{};
+        QTest::newRow("large type") << QStringList{u"--font-size"_s, u"20"_s};
+        QTest::newRow("pinyin") << QStringList{u"--pinyin"_s};
+    }
+    void everyLineInOrder()
+    {
+        QFETCH(QStringList, options);
+        QStringList lines;
+        for (int i = 1; i <= 80; ++i)
+            lines << u"Line%1 我們在中國學習 and write English%1"_s.arg(i);
+        const QString input = writeText(u"eighty.txt"_s, lines.join(u'\n'));
+        const QString pdf = m_dir.filePath(u"eighty.pdf"_s);
+        QCOMPARE(run(QStringList{u"print"_s, input, u"--pdf"_s, pdf} + options), 0);
+        const QString text = pdfText(pdf);
+        qsizetype from = 0;
+        for (int i = 1; i <= 80; ++i) {
+            const qsizetype at = text.indexOf(u"Line%1 "_s.arg(i), from);
+            QVERIFY2(at >= 0, qPrintable(u"line %1 missing"_s.arg(i)));
+            const qsizetype end = text.indexOf(u"English%1"_s.arg(i), at);
+            QVERIFY2(end >= 0, qPrintable(u"end of line %1 missing"_s.arg(i)));
+            from = end;
+        }
+    }
+
+    void pinyinAboveBothForms_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::newRow("simplified") << u"中国"_s;
+        QTest::newRow("traditional") << u"中國"_s;
+    }
+    void pinyinAboveBothForms()
+    {
+        QFETCH(QString, word);
+        const QString input = writeText(u"word.txt"_s, word + u"\n"_s);
+        const QString pdf = m_dir.filePath(u"word.pdf"_s);
+        QCOMPARE(run({u"print"_s, input, u"--pdf"_s, pdf, u"--pinyin"_s}), 0);
+        const QStringList text = pdfText(pdf).split(u'\n', Qt::SkipEmptyParts);
+        const qsizetype reading = text.indexOf(QRegularExpression(u"^\\s*zhōngguó\\s*$"_s));
+        QVERIFY2(reading >= 0, qPrintable(text.join(u'|')));
+        QVERIFY(reading + 1 < text.size());
+        QCOMPARE(text.at(reading + 1).trimmed(), word);
+    }
+
+    void practiceSheet()
+    {
+        const QString pdf = m_dir.filePath(u"sheet.pdf"_s);
+        QCOMPARE(run({u"practice-sheet"_s, u"學習"_s, u"--pdf"_s, pdf, u"--per-row"_s, u"6"_s}), 0);
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(u"xué"_s) && text.contains(u"xí"_s), qPrintable(text));
+        QCOMPARE(text.count(u"學"_s), 6);
+        QCOMPARE(text.count(u"習"_s), 6);
+    }
+
+    void refusesBadArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no pdf") << QStringList{u"print"_s, u"x.txt"_s} << 2;
+        QTest::newRow("pdf without file") << QStringList{u"print"_s, u"x.txt"_s, u"--pdf"_s} << 2;
+        QTest::newRow("bad size") << QStringList{u"print"_s, u"x.txt"_s,       u"--pdf"_s,
+                                                 u"o.pdf"_s, u"--font-size"_s, u"big"_s}
+                                  << 2;
+        QTest::newRow("missing file")
+            << QStringList{u"print"_s, u"/nonexistent/x.txt"_s, u"--pdf"_s, u"o.pdf"_s} << 1;
+        QTest::newRow("zero per row")
+            << QStringList{u"practice-sheet"_s, u"學"_s,        u"--pdf"_s,
+                           u"o.pdf"_s,          u"--per-row"_s, u"0"_s}
+            << 2;
+        QTest::newRow("no Chinese")
+            << QStringList{u"practice-sheet"_s, u"abc"_s, u"--pdf"_s, u"o.pdf"_s} << 1;
+        QTest::newRow("unwritable pdf")
+            << QStringList{u"practice-sheet"_s, u"學"_s, u"--pdf"_s, u"/nonexistent/o.pdf"_s} << 1;
+    }
+    void refusesBadArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QCOMPARE(run(arguments), exitCode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrintCli)
+#include "tst_printcli.moc"
