@@ -22,6 +22,8 @@
 #include <QPointer>
 
 class ClipboardWatcher;
+class FaultNotice;
+class StoreIntegrityCheck;
 class TrayIcon;
 
 // The composition root: owns the settings store, the one set of dictionary tables, the
@@ -80,7 +82,10 @@ public:
     void setAutoLookup(bool on);
     // A search page has searched what was copied: the watcher looks again at the next copy.
     void resumeAutoLookup();
-
+    // Faults of the stores and the settings, told in a dialog over the window in use.
+    FaultNotice *faultNotice() const { return m_faults; }
+    // How long after the first window the stores' integrity is checked, in milliseconds.
+    static constexpr int integrityCheckDelay = 1000;
 
 private:
     void runFirstStart();
@@ -94,6 +99,7 @@ private:
     void closeEverything();
     void cedictSearchWanted();
     void codeSearchWanted();
+    void reportStartFaults();
 
     SettingsStore m_settings;
     DictionaryTables m_tables;
@@ -101,6 +107,8 @@ private:
     CaptureFiles m_captures;
     Language m_uiLanguage = Language::English;
     ClipboardWatcher *m_watcher;
+    FaultNotice *m_faults;
+    StoreIntegrityCheck *m_integrity;
     QPointer<TrayIcon> m_tray;
 
     QPointer<StartWindow> m_startWindow;

@@ -1,8 +1,8 @@
 #include "cedict/cedictfilesearch.h"
 #include "commands.h"
 
+#include "platform/regularfile.h"
 #include <QDir>
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -18,13 +18,19 @@ int runCedictSearch(const QStringList &arguments, QTextStream &out, QTextStream 
         return 2;
     }
     const QString file = QDir(folder).filePath(CedictFileSearch::fileName);
-    const CedictSearchResult result = CedictFileSearch::run(file, args.join(u' '));
-    out << result.text << '\n' << result.caption << '\n';
-    if (!QFile::exists(file)) {
+    const RegularFile::Refusal refusal = RegularFile::check(file, CedictFileSearch::maxFileBytes);
+    if (refusal == RegularFile::Refusal::Missing) {
         err << "Missing in " << folder << ": " << CedictFileSearch::fileName
             << " (build the program folder, or give --folder FOLDER)\n";
         return 1;
     }
+    if (refusal != RegularFile::Refusal::None) {
+        err << file << ' ' << RegularFile::describe(refusal, CedictFileSearch::maxFileBytes)
+            << '\n';
+        return 1;
+    }
+    const CedictSearchResult result = CedictFileSearch::run(file, args.join(u' '));
+    out << result.text << '\n' << result.caption << '\n';
     return 0;
 }
 
@@ -36,6 +42,8 @@ QList<CliCommand> cedictCommands()
         {u"cedict-search"_s,
          u"cedict-search TERM [--folder FOLDER]   TERM looked up in cedict.b5 as the CEDICT "
          u"search page does: the lines it lists, then its caption"_s,
-         runCedictSearch},
+         runCedictSearch,
+         {},
+         {u"--folder"_s}},
     };
 }

@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +20,21 @@ QString cliProgramFolder(QStringList &args)
     return QCoreApplication::applicationDirPath();
 }
 
+std::optional<QString> cliArgumentError(const CliCommand &command, const QStringList &args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (!arg.startsWith(u"--"_s) || command.flags.contains(arg))
+            continue;
+        if (!command.valued.contains(arg))
+            return u"unknown option "_s + arg;
+        if (i + 1 >= args.size() || args.at(i + 1).startsWith(u"--"_s))
+            return u"%1 needs a value"_s.arg(arg);
+        ++i;
+    }
+    return std::nullopt;
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -31,8 +47,21 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     const QString name = args.isEmpty() ? u"help"_s : args.takeFirst();
     for (const CliCommand &command : commands) {
-        if (command.name == name)
-            return command.run(args, out, err);
+        if (command.name != name)
+            continue;
+        if (const std::optional<QString> error = cliArgumentError(command, args)) {
+            err << "ordbok-cli " << name << ": " << *error << "\nUsage: ordbok-cli "
+                << command.usage << '\n';
+            return 2;
+        }
+        for (const QString &flag : {u"--into"_s, u"--folder"_s}) {
+            const qsizetype at = args.indexOf(flag);
+            if (at >= 0 && !QFileInfo(args.at(at + 1)).isDir()) {
+                err << "No such folder: " << args.at(at + 1) << '\n';
+                return 1;
+            }
+        }
+        return command.run(args, out, err);
     }
     QTextStream &stream = name == u"help" ? out : err;
     if (name != u"help")

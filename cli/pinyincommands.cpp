@@ -7,6 +7,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// No syllable has this many pages of candidates; the line stays on the last one anyway.
+constexpr int maxPages = 1000;
+
 // The Chinese editor's candidate line after TEXT has been typed into its input box, key by key
 // as on a US keyboard, followed by N presses of "." (next page).
 int runCandidates(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -21,8 +24,9 @@ int runCandidates(const QStringList &arguments, QTextStream &out, QTextStream &e
     }
     const bool unknownOption =
         std::any_of(args.cbegin(), args.cend(), [](const QString &a) { return a.startsWith(u"--"); });
-    if (args.isEmpty() || !ok || pages < 0 || unknownOption) {
-        err << "Usage: ordbok-cli candidates TEXT [--traditional] [--page N]\n";
+    if (args.isEmpty() || !ok || pages < 0 || pages > maxPages || unknownOption) {
+        err << "Usage: ordbok-cli candidates TEXT [--traditional] [--page N]\n  N: 0 to "
+            << maxPages << '\n';
         return 2;
     }
     if (traditional)
@@ -46,6 +50,8 @@ QList<CliCommand> pinyinCommands()
         {u"candidates"_s,
          u"candidates TEXT [--traditional] [--page N]   the Chinese editor's candidate line after "
          u"typing TEXT, then N times \".\" for the next page"_s,
-         runCandidates},
+         runCandidates,
+         {u"--traditional"_s},
+         {u"--page"_s}},
     };
 }

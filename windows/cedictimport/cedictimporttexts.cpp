@@ -1,10 +1,20 @@
 #include "windows/cedictimport/cedictimporttexts.h"
 
 #include "cedict/cedictimporter.h"
+#include "cedict/pendingwordtable.h"
 
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString number(qint64 n)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
+
+} // namespace
 
 const CedictImportTexts &CedictImportTexts::english()
 {
@@ -25,8 +35,34 @@ const CedictImportTexts &CedictImportTexts::english()
         u"Ready!"_s,
         u"Building the indexes..."_s,
         u"Cancelling..."_s,
+        u"A much smaller dictionary"_s,
+        u"Restore the previous dictionary"_s,
+        u"The previous dictionary will be in use the next time you start the program; the one "
+        u"in use now is kept as the previous one."_s,
     };
     return texts;
+}
+
+QString CedictImportTexts::muchSmaller(const CedictImportSummary &summary,
+                                       const QString &fileName) const
+{
+    return u"%1 holds %2 entries, but the dictionary in use holds %3. Importing it replaces "
+           u"the dictionary with a much smaller one at the next start (the one in use is kept "
+           u"as the previous dictionary).\n\nImport it all the same?"_s.arg(
+               fileName, number(summary.check.entryLines), number(summary.entriesInUse));
+}
+
+QString CedictImportTexts::generations(const DictionaryGeneration &current,
+                                       const DictionaryGeneration &previous) const
+{
+    const auto describe = [](const DictionaryGeneration &generation) {
+        if (!generation.exists)
+            return u"none"_s;
+        return u"%1, %2 entries"_s.arg(QLocale(QLocale::English, QLocale::UnitedStates)
+                                           .toString(generation.written, u"d MMMM yyyy HH:mm"_s),
+                                       number(generation.entries));
+    };
+    return u"In use: %1. Previous: %2."_s.arg(describe(current), describe(previous));
 }
 
 QString CedictImportTexts::reading(const QString &fileName) const
@@ -49,7 +85,13 @@ QString CedictImportTexts::outcome(const CedictImportSummary &summary,
     case Outcome::NotCedict:
         return u"%1 was not imported (%2). "_s.arg(fileName, summary.check.reason()) + unchanged;
     case Outcome::InputUnreadable:
-        return u"%1 cannot be read. "_s.arg(fileName) + unchanged;
+        return u"%1 %2. "_s.arg(fileName, RegularFile::describe(summary.inputRefusal,
+                                                                CedictImporter::maxFileBytes)) +
+               unchanged;
+    case Outcome::MuchSmaller:
+        return u"%1 was not imported: it holds %2 entries, the dictionary in use %3. "_s.arg(
+                   fileName, number(summary.check.entryLines), number(summary.entriesInUse)) +
+               unchanged;
     case Outcome::TemplateMissing:
         return u"The program folder has no empty/kinesiskBIG5kod1.mdb. "_s + unchanged;
     case Outcome::CodeTableMissing:
