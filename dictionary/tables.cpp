@@ -143,10 +143,13 @@ std::optional<StoreFault> integrityFault(const QString &path, QLatin1StringView 
     }
     QStringList findings;
     while (query.next())
-        findings << query.value(0).toString();
+        findings << query.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
     if (findings == QStringList{u"ok"_s})
         return std::nullopt;
-    return StoreFault{storeFileName, path, StoreFault::Kind::Damaged, findings.join(u"; "_s)};
+    // "*** in database main ***" heads the findings; the first of them says enough.
+    findings.removeIf([](const QString &line) { return line.startsWith(u"***"_s); });
+    return StoreFault{storeFileName, path, StoreFault::Kind::Damaged,
+                      findings.value(0, u"integrity check failed"_s)};
 }
 
 } // namespace Tables

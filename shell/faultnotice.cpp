@@ -2,6 +2,8 @@
 
 #include "shell/named.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -106,7 +108,8 @@ void FaultNotice::storeFault(const StoreFault &fault, bool previousDictionaryKep
     QString message;
     switch (fault.kind) {
     case StoreFault::Kind::Missing:
-        message = texts.missing.arg(fault.fileName, fault.path.chopped(fault.fileName.size()));
+        message = texts.missing.arg(fault.fileName,
+                                    QDir::toNativeSeparators(QFileInfo(fault.path).absolutePath()));
         break;
     case StoreFault::Kind::Unreadable:
         message = texts.unreadable.arg(fault.fileName, fault.detail);
@@ -139,8 +142,12 @@ void FaultNotice::settingsNotSaved(const QString &file, SettingsStore::SaveObsta
 
 void FaultNotice::restoreAnswered(bool requested, const QString &error)
 {
-    if (requested)
+    if (requested) {
         m_offerRestore = false;
+        if (m_dialog && m_restore)
+            m_dialog->removeButton(m_restore);
+        delete m_restore.data();
+    }
     add(requested ? FaultTexts::forLanguage(m_language).restoreAsked : error);
 }
 
@@ -162,11 +169,12 @@ void FaultNotice::show()
                                          QMessageBox::NoButton, m_host),
                          u"faultNotice"_s);
         m_dialog->setWindowModality(Qt::NonModal);
-        m_dialog->setAttribute(Qt::WA_DeleteOnClose);
         m_dialog->addButton(texts.close, QMessageBox::RejectRole);
         connect(m_dialog, &QMessageBox::buttonClicked, this, [this](QAbstractButton *button) {
+            // Once the dialog has closed, so that the answer can open it again.
             if (button == m_restore)
-                emit restoreRequested();
+                QMetaObject::invokeMethod(
+                    this, [this] { emit restoreRequested(); }, Qt::QueuedConnection);
         });
     }
     if (m_offerRestore && !m_restore) {

@@ -34,8 +34,7 @@ void StoreIntegrityCheck::start(const QString &programFolder, const QStringList 
         QMetaObject::invokeMethod(
             this, [this] { emit finished(); }, Qt::QueuedConnection);
     }));
-    m_thread->setPriority(QThread::LowPriority);
-    m_thread->start();
+    m_thread->start(QThread::LowPriority);
 }
 
 void StoreIntegrityCheck::wait()
