@@ -386,7 +386,7 @@ PageTranslatorWindow *Application::openPageTranslator()
 CedictImportWindow *Application::openCedictImport()
 {
     if (!m_cedictImport)
-        m_cedictImport = new CedictImportWindow(m_context);
+        m_cedictImport = new CedictImportWindow(m_context, m_uiLanguage);
     present(m_cedictImport);
     return m_cedictImport;
 }

@@ -97,8 +97,17 @@ FaultNotice::~FaultNotice()
 
 void FaultNotice::setHost(QWidget *window)
 {
+    if (m_host == window)
+        return;
     m_host = window;
-    if (!m_messages.isEmpty())
+    // The dialog moves with the window in use (the start window goes once a main window is
+    // chosen); one the user has closed stays closed.
+    bool shown = m_dialog == nullptr;
+    if (m_dialog) {
+        shown = m_dialog->isVisible();
+        delete m_dialog.data();
+    }
+    if (shown && !m_messages.isEmpty())
         show();
 }
 

@@ -144,6 +144,25 @@ private slots:
                 .startsWith(u"The previous dictionary will be in use the next time you start"_s));
     }
 
+    // The Swedish main window opens the Swedish edition, refusals and question included.
+    void swedishEdition()
+    {
+        const QDir folder(m_folder->dir.path());
+        QVERIFY(
+            TestFiles::write(folder.filePath(u"cut.u8"_s),
+                             "#! charset=UTF-8\n中國 中国 [Zhong1 guo2] /China/\n中文 中文 [Zh"));
+        CedictImportWindow window(m_folder->context, Language::Swedish);
+        QCOMPARE(window.windowTitle(), u"Uppdatera med den senaste cedict-filen"_s);
+        QCOMPARE(window.findChild<QPushButton *>(u"Command3"_s)->text(),
+                 u"Återställ den tidigare ordboken"_s);
+        QSignalSpy finished(&window, &CedictImportWindow::importFinished);
+        QVERIFY(window.startImport(folder.filePath(u"cut.u8"_s)));
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(window.findChild<QLabel *>(u"Label2"_s)->text(),
+                 u"cut.u8 lästes inte in (filen är avkortad: dess sista rad (rad 3) är ingen hel "
+                 u"post). Ordboken lämnades som den var."_s);
+    }
+
 private:
     std::unique_ptr<WindowFolder> m_folder;
 };

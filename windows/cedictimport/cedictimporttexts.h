@@ -5,10 +5,11 @@
 struct CedictImportSummary;
 struct DictionaryGeneration;
 
-// The Update window's texts. The window has one edition, in English, whichever main window
-// opened it.
+// The Update window's texts, English and Swedish: the window takes the edition of the main
+// window that opened it.
 struct CedictImportTexts
 {
+    bool swedish = false;
     QString caption;
     QString label1; // the instructions
     QString start;
@@ -35,4 +36,5 @@ struct CedictImportTexts
     QString restoreRequested;
 
     static const CedictImportTexts &english();
+    static const CedictImportTexts &svenska();
 };

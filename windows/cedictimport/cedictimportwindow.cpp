@@ -18,8 +18,10 @@
 
 using namespace Qt::StringLiterals;
 
-CedictImportWindow::CedictImportWindow(ProgramContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context), m_texts(CedictImportTexts::english())
+CedictImportWindow::CedictImportWindow(ProgramContext &context, Language language, QWidget *parent)
+    : QWidget(parent), m_context(context),
+      m_texts(language == Language::Swedish ? CedictImportTexts::svenska()
+                                            : CedictImportTexts::english())
 {
     setObjectName(u"Form4"_s);
     setWindowTitle(m_texts.caption);
@@ -164,5 +166,9 @@ bool CedictImportWindow::askMuchSmaller(const QString &question)
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(u"muchSmallerQuestion"_s);
     box.setDefaultButton(QMessageBox::No);
+    if (m_texts.swedish) {
+        box.button(QMessageBox::Yes)->setText(u"Ja"_s);
+        box.button(QMessageBox::No)->setText(u"Nej"_s);
+    }
     return box.exec() == QMessageBox::Yes;
 }

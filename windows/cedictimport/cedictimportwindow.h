@@ -1,6 +1,8 @@
 #pragma once
 
+#include "shell/language.h"
 #include <QString>
+
 #include <QWidget>
 
 #include <functional>
@@ -23,7 +25,8 @@ class CedictImportWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CedictImportWindow(ProgramContext &context, QWidget *parent = nullptr);
+    explicit CedictImportWindow(ProgramContext &context, Language language = Language::English,
+                                QWidget *parent = nullptr);
     ~CedictImportWindow() override;
 
     // "Start": the file dialog, then the import of the file chosen. Cancelling the dialog
