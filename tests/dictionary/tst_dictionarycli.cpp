@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("tones") << u"tones nuu3 hao3"_s << QStringList{u"0"_s, u"nǚ hǎo"_s};
         QTest::newRow("no text") << u"english"_s << QStringList{u"2"_s};
         QTest::newRow("unknown option") << u"english a --fast"_s << QStringList{u"2"_s};
+        QTest::newRow("option without its value") << u"english a --more"_s << QStringList{u"2"_s};
+        QTest::newRow("more past its bound") << u"english a --more 1001"_s << QStringList{u"2"_s};
     }
 
     void prints()
