@@ -113,8 +113,11 @@ void FaultNotice::setHost(QWidget *window)
 
 void FaultNotice::storeFault(const StoreFault &fault, bool previousDictionaryKept)
 {
-    const FaultTexts &texts = FaultTexts::forLanguage(m_language);
-    QString message;
+    const bool offerRestore = fault.fileName == Tables::wordStore && previousDictionaryKept;
+    m_offerRestore = m_offerRestore || offerRestore;
+    add([fault, offerRestore](Language language) {
+        const FaultTexts &texts = FaultTexts::forLanguage(language);
+        QString message;
     switch (fault.kind) {
     case StoreFault::Kind::Missing:
         message = texts.missing.arg(fault.fileName,
@@ -130,23 +133,24 @@ void FaultNotice::storeFault(const StoreFault &fault, bool previousDictionaryKep
         message = texts.wrongLayout.arg(fault.fileName, fault.detail);
         break;
     }
-    message += u' ' + texts.rebuild;
-    if (fault.fileName == Tables::wordStore && previousDictionaryKept) {
-        message += u' ' + texts.previousKept;
-        m_offerRestore = true;
-    }
-    add(message);
+        message += u' ' + texts.rebuild;
+        if (offerRestore)
+            message += u' ' + texts.previousKept;
+        return message;
+    });
 }
 
 void FaultNotice::settingsNotSaved(const QString &file, SettingsStore::SaveObstacle obstacle)
 {
-    const FaultTexts &texts = FaultTexts::forLanguage(m_language);
-    using Obstacle = SettingsStore::SaveObstacle;
-    const QString reason = obstacle == Obstacle::NotAFile         ? texts.notAFile
-                           : obstacle == Obstacle::ReadOnlyFile   ? texts.readOnlyFile
-                           : obstacle == Obstacle::ReadOnlyFolder ? texts.readOnlyFolder
-                                                                  : texts.writeFailed;
-    add(texts.settings.arg(file, reason));
+    add([file, obstacle](Language language) {
+        const FaultTexts &texts = FaultTexts::forLanguage(language);
+        using Obstacle = SettingsStore::SaveObstacle;
+        const QString reason = obstacle == Obstacle::NotAFile         ? texts.notAFile
+                               : obstacle == Obstacle::ReadOnlyFile   ? texts.readOnlyFile
+                               : obstacle == Obstacle::ReadOnlyFolder ? texts.readOnlyFolder
+                                                                      : texts.writeFailed;
+        return texts.settings.arg(file, reason);
+    });
 }
 
 void FaultNotice::restoreAnswered(bool requested, const QString &error)
@@ -157,12 +161,23 @@ void FaultNotice::restoreAnswered(bool requested, const QString &error)
             m_dialog->removeButton(m_restore);
         delete m_restore.data();
     }
-    add(requested ? FaultTexts::forLanguage(m_language).restoreAsked : error);
+    add([requested, error](Language language) {
+        return requested ? FaultTexts::forLanguage(language).restoreAsked : error;
+    });
 }
 
-void FaultNotice::add(const QString &message)
+QStringList FaultNotice::messages() const
 {
-    if (m_messages.contains(message))
+    QStringList texts;
+    for (const Message &message : m_messages)
+        texts << message(m_language);
+    return texts;
+}
+
+void FaultNotice::add(const Message &message)
+{
+    // The same fault found twice (two cursors on one store) is told once.
+    if (messages().contains(message(m_language)))
         return;
     m_messages << message;
     show();
@@ -190,7 +205,7 @@ void FaultNotice::show()
         m_restore = named(m_dialog->addButton(texts.restore, QMessageBox::AcceptRole),
                           u"restorePrevious"_s);
     }
-    m_dialog->setInformativeText(m_messages.join(u"\n\n"_s));
+    m_dialog->setInformativeText(messages().join(u"\n\n"_s));
     m_dialog->show();
     m_dialog->raise();
 }

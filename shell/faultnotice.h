@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <QMessageBox>
 #include <QPushButton>
 class QWidget;
@@ -35,20 +37,22 @@ public:
     // After "Restore the previous dictionary": what happens now.
     void restoreAnswered(bool requested, const QString &error);
 
-    QStringList messages() const { return m_messages; }
+    // In the language of the window in use, which may be chosen after a fault was found.
+    QStringList messages() const;
     QMessageBox *dialog() const { return m_dialog; }
 
 signals:
     void restoreRequested();
 
 private:
-    void add(const QString &message);
+    using Message = std::function<QString(Language)>;
+    void add(const Message &message);
     void show();
 
     Language m_language = Language::English;
     QPointer<QWidget> m_host;
     QPointer<QMessageBox> m_dialog;
     QPointer<QPushButton> m_restore;
-    QStringList m_messages;
+    QList<Message> m_messages;
     bool m_offerRestore = false;
 };

@@ -137,6 +137,9 @@ private slots:
             << u"The store kinesiskBIG5kod.mdb is damaged (Page "_s;
         QTest::newRow("settings in a folder")
             << u"folder inst.ini"_s << u"The settings could not be saved to "_s;
+        // Found before the main window opens; told in its language.
+        QTest::newRow("store missing, Swedish window")
+            << u"remove KVOdata.mdb"_s << u"Databasen KVOdata.mdb saknas i programmappen"_s;
     }
 
     void faultsAreToldInAWindow()
@@ -170,14 +173,15 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkpath(u"previous"_s));
         QVERIFY(TestStores::words(m_dir->filePath(u"previous/kinesiskBIG5kod.mdb"_s), {}));
 
-        Application &app = start({{F::autoStartEnglish, u"1"_s}});
+        const bool swedish = QByteArray(QTest::currentDataTag()).contains("Swedish");
+        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
         FaultNotice *notice = app.faultNotice();
         QTRY_VERIFY_WITH_TIMEOUT(!notice->messages().isEmpty(), 10000);
         QVERIFY2(notice->messages().first().startsWith(message),
                  qPrintable(notice->messages().join(u'\n')));
         QVERIFY(notice->dialog() && notice->dialog()->isVisible());
         // Without settings the start window waits: the dialog shows over it.
-        QWidget *inUse = app.mainWindow(Language::English);
+        QWidget *inUse = app.mainWindow(swedish ? Language::Swedish : Language::English);
         QCOMPARE(notice->dialog()->parentWidget(),
                  inUse ? inUse : static_cast<QWidget *>(app.startWindow()));
         auto *restore = notice->dialog()->findChild<QPushButton *>(u"restorePrevious"_s);
@@ -322,7 +326,8 @@ private slots:
     // even when the main window is not.
     void windowsOpenOverTheMainWindow()
     {
-        Application &app = start({{F::autoStartEnglish, u"1"_s}});
+        const bool swedish = QByteArray(QTest::currentDataTag()).contains("Swedish");
+        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
         MainWindow *main = app.mainWindow(Language::English);
         const QRect screen = main->screen()->availableGeometry();
         main->move(screen.topLeft() + QPoint(-main->width() / 2, screen.height() / 3));
@@ -337,7 +342,8 @@ private slots:
 
     void endingFromTheTrayWritesTheSettings()
     {
-        Application &app = start({{F::autoStartEnglish, u"1"_s}});
+        const bool swedish = QByteArray(QTest::currentDataTag()).contains("Swedish");
+        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
         QVERIFY(!qApp->quitOnLastWindowClosed());
         MainWindow *main = app.mainWindow(Language::English);
         main->findChild<QCheckBox *>(u"Check1"_s)->setChecked(true);
