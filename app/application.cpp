@@ -7,8 +7,10 @@
 #include "settings/fontinstaller.h"
 #include "settings/mainwindowsettings.h"
 #include "shell/clipboardwatcher.h"
+#include "shell/faultnotice.h"
 #include "shell/fontregistration.h"
 #include "shell/shownprobe.h"
+#include "shell/storeintegritycheck.h"
 #include "shell/terminationsignals.h"
 #include "shell/trayicon.h"
 #include "windows/capture/capturewindow.h"
@@ -89,6 +91,8 @@ Application::Application(const QString &programFolder, QObject *parent)
     , m_context{programFolder, m_settings, m_tables}
     , m_captures(programFolder)
     , m_watcher(new ClipboardWatcher(this))
+    , m_faults(new FaultNotice(this))
+    , m_integrity(new StoreIntegrityCheck(this))
 {
     connect(m_watcher, &ClipboardWatcher::cedictSearchWanted, this,
             &Application::cedictSearchWanted);
@@ -118,13 +122,18 @@ Application::~Application()
 void Application::start()
 {
     ShownProbe::installIfAsked(); // start-up timing, bench/startup-vs-minimal.sh
-    // A word table rebuilt by an update takes effect now, before the stores open.
-    installPendingWordTable(programFolder());
+    // A dictionary rebuilt by an update, or the previous one asked back, takes effect now,
+    // before the stores open.
+    DictionaryUpdate update(programFolder());
+    if (update.applyAtStart() == DictionaryUpdate::Change::Failed)
+        qWarning("Ordbok: the dictionary update could not be installed: %s",
+                 qPrintable(update.failure()));
     m_settings.load();
     if (FontFlagFile(programFolder()).fontsPending())
         runFirstStart();
     if (!m_tables.open(programFolder()))
         reportMissingStores(m_tables.missing());
+    reportStartFaults();
     loadSimplifiedTable();
     // The program draws with its own fonts whether or not they are installed for the user.
     registerProgramFonts(programFolder());
@@ -144,6 +153,32 @@ void Application::start()
         m_startWindow->close();
     });
     m_startWindow->showCentred();
+    m_faults->setHost(m_startWindow);
+}
+
+void Application::reportStartFaults()
+{
+    const bool previousKept = DictionaryUpdate(programFolder()).previous().exists;
+    for (const StoreFault &fault : m_tables.faults())
+        m_faults->storeFault(fault, previousKept);
+    if (const auto obstacle = m_settings.saveObstacle();
+        obstacle != SettingsStore::SaveObstacle::None)
+        m_faults->settingsNotSaved(m_settings.filePath(), obstacle);
+    m_settings.setSaveFailureHandler([this](const QString &file) {
+        m_faults->settingsNotSaved(file, SettingsStore::SaveObstacle::None);
+    });
+    connect(m_faults, &FaultNotice::restoreRequested, this, [this] {
+        QString error;
+        const bool requested = DictionaryUpdate(programFolder()).requestRestore(&error);
+        m_faults->restoreAnswered(requested, error);
+    });
+    connect(m_integrity, &StoreIntegrityCheck::faultFound, this, [this](const StoreFault &fault) {
+        qWarning("Ordbok: %s is damaged: %s", qPrintable(fault.path), qPrintable(fault.detail));
+        m_faults->storeFault(fault, DictionaryUpdate(programFolder()).previous().exists);
+    });
+    // Reading every page takes a while: after the first window is on screen.
+    QTimer::singleShot(integrityCheckDelay, m_integrity,
+                       [this] { m_integrity->start(programFolder(), m_tables.missing()); });
 }
 
 void Application::runFirstStart()
@@ -182,6 +217,8 @@ MainWindow *Application::showMainWindow(Language language)
     window->show();
     window->raise();
     window->activateWindow();
+    m_faults->setLanguage(language);
+    m_faults->setHost(window);
     return window;
 }
 
@@ -367,7 +404,7 @@ CodeSearchWindow *Application::openCodeSearch()
 CedictImportWindow *Application::openCedictImport()
 {
     return openOnce<CedictImportWindow>(u"Form4"_s,
-                                        [this] { return new CedictImportWindow(m_context); });
+                                        [this] { return new CedictImportWindow(m_context, m_uiLanguage); });
 }
 
 ChineseEditorWindow *Application::openChineseEditor()

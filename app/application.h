@@ -26,6 +26,8 @@ class StartWindow;
 class QColor;
 class QFont;
 class ClipboardWatcher;
+class FaultNotice;
+class StoreIntegrityCheck;
 class TrayIcon;
 
 // The composition root: owns the settings store, the one set of dictionary tables, the
@@ -96,6 +98,10 @@ public:
     // After the Chinese editor: what its "Select all" copied stays unlooked-at.
     void resumeAutoLookupFromNextCopy();
 
+    // Faults of the stores and the settings, told in a dialog over the window in use.
+    FaultNotice *faultNotice() const { return m_faults; }
+    // How long after the first window the stores' integrity is checked, in milliseconds.
+    static constexpr int integrityCheckDelay = 1000;
 
 private:
     void runFirstStart();
@@ -109,6 +115,7 @@ private:
     void closeEverything();
     void cedictSearchWanted();
     void codeSearchWanted();
+    void reportStartFaults();
 
     SettingsStore m_settings;
     DictionaryTables m_tables;
@@ -116,6 +123,8 @@ private:
     CaptureFiles m_captures;
     Language m_uiLanguage = Language::English;
     ClipboardWatcher *m_watcher;
+    FaultNotice *m_faults;
+    StoreIntegrityCheck *m_integrity;
     QPointer<TrayIcon> m_tray;
 
     QPointer<StartWindow> m_startWindow;

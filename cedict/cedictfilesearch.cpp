@@ -1,5 +1,7 @@
 #include "cedict/cedictfilesearch.h"
 
+#include "platform/regularfile.h"
+
 #include "cedict/cedictlog.h"
 #include "pinyin/tonemarks.h"
 
@@ -262,9 +264,10 @@ bool CedictFileSearch::searchMore()
 {
     if (m_done)
         return false;
-    if (!m_file.isOpen() && !m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        qCDebug(lcCedict) << "CEDICT search: cannot read" << m_file.fileName()
-                          << m_file.errorString();
+    // A FIFO or a device in its place would never end; a folder is no file.
+    if (!m_file.isOpen() &&
+        RegularFile::open(m_file, m_file.fileName(), maxFileBytes) != RegularFile::Refusal::None) {
+        qCDebug(lcCedict) << "CEDICT search: cannot read" << m_file.fileName();
         m_done = true;
         return false;
     }

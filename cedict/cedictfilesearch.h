@@ -46,6 +46,7 @@ public:
     static constexpr qsizetype progressLimit = 10000;
     static constexpr qsizetype displayLimit = 30000;
     static constexpr qint64 progressInterval = 2000; // lines between progress displays
+    static constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
 
     CedictFileSearch(const QString &filePath, const QString &copiedText,
                      const QStringList &otherForms = {});

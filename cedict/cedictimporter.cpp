@@ -1,12 +1,16 @@
 #include "cedict/cedictimporter.h"
 
+#include "cedict/big5cedict.h"
+#include "cedict/big5codec.h"
 #include "cedict/big5codetable.h"
 #include "cedict/cedictlineparser.h"
 #include "cedict/cedictlog.h"
 #include "cedict/pendingwordtable.h"
 #include "cedict/wordtablewriter.h"
 #include "dictionary/tables.h"
+#include "platform/savefile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +36,12 @@ using Outcome = CedictImportSummary::Outcome;
 class FileContent
 {
 public:
-    bool open(const QString &fileName)
+    RegularFile::Refusal open(const QString &fileName)
     {
-        m_file.setFileName(fileName);
-        if (!m_file.open(QIODevice::ReadOnly))
-            return false;
+        const RegularFile::Refusal refusal =
+            RegularFile::open(m_file, fileName, CedictImporter::maxFileBytes);
+        if (refusal != RegularFile::Refusal::None)
+            return refusal;
         const qint64 size = m_file.size();
         if (size > 0) {
             if (uchar *mapped = m_file.map(0, size))
@@ -46,7 +51,8 @@ public:
             m_read = m_file.readAll();
             m_bytes = m_read;
         }
-        return m_file.error() == QFileDevice::NoError;
+        return m_file.error() == QFileDevice::NoError ? RegularFile::Refusal::None
+                                                      : RegularFile::Refusal::Unreadable;
     }
     QByteArrayView bytes() const { return m_bytes; }
     QString errorString() const { return m_file.errorString(); }
@@ -139,12 +145,14 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
     if (cedictFile.isEmpty())
         return finished(Outcome::Cancelled);
     FileContent input;
-    if (!input.open(cedictFile)) {
+    summary.inputRefusal = input.open(cedictFile);
+    if (summary.inputRefusal != RegularFile::Refusal::None) {
         qCDebug(lcCedict) << "cannot read" << cedictFile << input.errorString();
         return finished(Outcome::InputUnreadable);
     }
     const QByteArrayView content = input.bytes();
-    summary.check = CedictFileCheck::inspect(content, m_cancel);
+    summary.check =
+        CedictFileCheck::inspect(content, CedictFileCheck::expectedFormat(cedictFile), m_cancel);
     if (summary.check.verdict == CedictFileCheck::Verdict::Stopped)
         return finished(Outcome::Cancelled);
     summary.format = summary.check.format;
@@ -152,6 +160,10 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
         qCDebug(lcCedict) << cedictFile << summary.check.reason();
         return finished(Outcome::NotCedict);
     }
+    summary.entriesInUse = wordTableEntries(Tables::storePath(m_programFolder, Tables::wordStore));
+    if (!m_muchSmallerAllowed && summary.entriesInUse > 0 &&
+        summary.check.entryLines * 100 < summary.entriesInUse * muchSmallerPercent)
+        return finished(Outcome::MuchSmaller);
 
     Big5CodeTable codes;
     CedictLineParser parser(summary.format, codes, summary);
@@ -165,10 +177,13 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
 
     // From here on only the staging file is written; every way out but success removes it.
     const QString staging = stagingFileFor(m_targetFile);
+    summary.big5TargetFile = QFileInfo(m_targetFile).dir().filePath(DictionaryFiles::pendingBig5);
+    const QString big5Staging = stagingFileFor(summary.big5TargetFile);
     WordTableWriter writer;
     const auto abandon = [&](Outcome outcome) {
         writer.close();
         QFile::remove(staging);
+        QFile::remove(big5Staging);
         return finished(outcome);
     };
     QFile::remove(staging);
@@ -235,12 +250,36 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
         progress.bytesRead = content.size();
         m_progress(progress);
     }
-    if (!writer.finish(m_cancel))
+    // The search page's file is made on the second core while this one builds the indexes.
+    bool big5Written = false;
+    QString big5Error;
+    const std::unique_ptr<QThread> big5Writing(QThread::create([&] {
+        if (summary.format == CedictFormat::Big5) {
+            summary.big5Entries = summary.check.entryLines;
+            big5Written = writeWholeFile(big5Staging, content, &big5Error);
+            return;
+        }
+        Big5Codec codec;
+        Big5CedictSummary converted;
+        const QByteArray text = big5CedictText(content, codec, converted);
+        summary.big5Entries = converted.entries;
+        big5Written = writeWholeFile(big5Staging, text, &big5Error);
+    }));
+    big5Writing->start();
+    const bool indexed = writer.finish(m_cancel);
+    big5Writing->wait();
+    if (!big5Written)
+        qCDebug(lcCedict) << "cannot write" << big5Staging << big5Error;
+    if (!indexed || !big5Written)
         return abandon(cancelled() ? Outcome::Cancelled : Outcome::WriteFailed);
     // The last look: a cancel raised while the indexes were built still keeps the old table.
     if (cancelled())
         return abandon(Outcome::Cancelled);
-    if (!replaceFile(staging, m_targetFile))
+    // The word table goes last: a waiting word table always has its own Big5 file beside it.
+    QFile::remove(m_targetFile);
+    if (!replaceFile(big5Staging, summary.big5TargetFile) || !replaceFile(staging, m_targetFile))
         return abandon(Outcome::WriteFailed);
+    // An import made after a restore was asked for is what the user wants now.
+    DictionaryUpdate(m_programFolder).cancelRestoreRequest();
     return finished(Outcome::Imported);
 }

@@ -2,6 +2,7 @@
 
 #include "cedict/cedictfilecheck.h"
 #include "cedict/cedictformat.h"
+#include "platform/regularfile.h"
 
 #include <QString>
 
@@ -15,8 +16,9 @@ struct CedictImportSummary
     enum class Outcome {
         Imported,
         Cancelled,        // no file name, or the cancel flag raised: nothing was touched
-        InputUnreadable,  // the CEDICT file could not be opened
+        InputUnreadable,  // the CEDICT file could not be opened (see inputRefusal)
         NotCedict,        // refused by CedictFileCheck (see check.reason()): nothing was touched
+        MuchSmaller,      // fewer than 90% of the entries in use, and not allowed: nothing written
         TemplateMissing,  // empty/kinesiskBIG5kod1.mdb is missing
         CodeTableMissing, // big5.mdb is missing or unreadable (Big5 edition only)
         CodecMissing,     // this Qt has no Big5 codec
@@ -27,6 +29,10 @@ struct CedictImportSummary
     CedictFormat format = CedictFormat::Big5;
     CedictFileCheck check;
     QString targetFile;
+    QString big5TargetFile; // the CEDICT file for the search page, written with the table
+    RegularFile::Refusal inputRefusal = RegularFile::Refusal::None;
+    qint64 entriesInUse = -1; // of the word table in use; -1 when there is none
+    qint64 big5Entries = 0;   // entries the Big5 file for the search page holds
 
     qint64 linesRead = 0;
     qint64 recordsWritten = 0; // the leading empty record included
@@ -69,8 +75,11 @@ struct CedictImportProgress
     qint64 fileSize = 0;
 };
 
-// Rebuilds the word table from a CEDICT file, in either edition (see CedictFormat). A file that
-// CedictFileCheck refuses is left alone before anything is written. The new table starts as a
+// Rebuilds the word table from a CEDICT file, in either edition (see CedictFormat), and with it
+// the Big5 CEDICT file that the search page reads (cedict1.b5 beside the target): the file
+// itself when it is Big5, its entries that Big5 can hold when it is UTF-8. A file that
+// CedictFileCheck refuses, or one much smaller than the dictionary in use, is left alone
+// before anything is written. The new table starts as a
 // copy of the program folder's empty template and is written into a staging file beside the
 // target; only a finished, closed file is renamed to the target, so a failure, a crash or a
 // cancel leaves the word table and any earlier pending table exactly as they were. The table
@@ -93,7 +102,15 @@ public:
     // flag must outlive importFile().
     void setCancelFlag(const std::atomic<bool> *cancel) { m_cancel = cancel; }
 
+    // A new table with fewer than 90% of the entries of the one in use ends as MuchSmaller
+    // unless allowed.
+    void setMuchSmallerAllowed(bool allowed) { m_muchSmallerAllowed = allowed; }
+
     CedictImportSummary importFile(const QString &cedictFile);
+
+    static constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
+    // Per cent of the entries in use below which a new table needs the user's word.
+    static constexpr qint64 muchSmallerPercent = 90;
 
 private:
     bool cancelled() const { return m_cancel && m_cancel->load(std::memory_order_relaxed); }
@@ -102,4 +119,5 @@ private:
     QString m_targetFile;
     ProgressHandler m_progress;
     const std::atomic<bool> *m_cancel = nullptr;
+    bool m_muchSmallerAllowed = false;
 };

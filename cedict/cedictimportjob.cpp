@@ -16,7 +16,7 @@ CedictImportJob::~CedictImportJob()
     wait();
 }
 
-bool CedictImportJob::start(const QString &cedictFile)
+bool CedictImportJob::start(const QString &cedictFile, bool muchSmallerAllowed)
 {
     if (m_thread)
         return false;
@@ -25,6 +25,7 @@ bool CedictImportJob::start(const QString &cedictFile)
     if (!m_targetFile.isEmpty())
         importer.setTargetFile(m_targetFile);
     importer.setCancelFlag(&m_cancel);
+    importer.setMuchSmallerAllowed(muchSmallerAllowed);
     // Queued to this object: dropped unseen should the job be gone by then.
     importer.setProgressHandler([this](const CedictImportProgress &progress) {
         QMetaObject::invokeMethod(

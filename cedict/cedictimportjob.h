@@ -25,7 +25,8 @@ public:
 
     bool isRunning() const { return m_thread != nullptr; }
     // False when an import is running already.
-    bool start(const QString &cedictFile);
+    // muchSmallerAllowed: the user has said yes to a table much smaller than the one in use.
+    bool start(const QString &cedictFile, bool muchSmallerAllowed = false);
     // The import ends as Cancelled at its next look at the flag, leaving every table as it was.
     void cancel();
     // Blocks until a running import has ended; its finished() is still delivered afterwards.

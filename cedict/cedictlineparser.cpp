@@ -76,12 +76,24 @@ void CedictLineParser::parseBig5(QByteArrayView bytes, WordRecord &record)
     };
     if (!line.tecken.isEmpty()) {
         record.tecken.append(line.tecken);
-        for (qsizetype k = 0; k < line.tecken.size(); k += 4) {
-            const QString unicode = m_codes.unicodeFor(QByteArrayView(line.tecken).sliced(k).first(
-                std::min<qsizetype>(4, line.tecken.size() - k)));
+        // An ASCII byte is a character of its own (the letters of "AA制"), as in UTF-8 files;
+        // a Big5 character is a lead byte and a trail byte, looked up together.
+        const QByteArrayView hex = line.tecken;
+        for (qsizetype k = 0; k < hex.size();) {
+            const uint byte =
+                hex.sliced(k, std::min<qsizetype>(2, hex.size() - k)).toUInt(nullptr, 16);
+            if (byte < 0x80 && k + 2 <= hex.size()) {
+                record.teckenkoder.append("&H00");
+                record.teckenkoder.append(hex.sliced(k, 2));
+                k += 2;
+                continue;
+            }
+            const QString unicode =
+                m_codes.unicodeFor(hex.sliced(k, std::min<qsizetype>(4, hex.size() - k)));
             if (unicode.isNull())
                 ++m_counts.unknownCodes;
             appendUtf8(record.teckenkoder, unicode);
+            k += 4;
         }
     }
     if (!line.reading.isEmpty())

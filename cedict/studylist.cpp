@@ -2,10 +2,12 @@
 
 #include "cedict/big5codec.h"
 #include "pinyin/tonemarks.h"
+#include "platform/regularfile.h"
 #include "platform/savefile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -16,6 +18,9 @@ using namespace Qt::StringLiterals;
 namespace StudyList {
 
 namespace {
+
+// Lines saved one by one: a list this long is no study list.
+constexpr qint64 maxListBytes = 64 * 1024 * 1024;
 
 QString listPath(const QString &programFolder)
 {
@@ -89,14 +94,16 @@ bool append(const QString &programFolder, QStringView line, QString *error)
 
     const QString path = listPath(programFolder);
     QByteArray existing;
-    if (QFile current(path); current.exists()) {
-        // A list that cannot be read is not overwritten.
-        if (!current.open(QIODevice::ReadOnly)) {
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        // A list that cannot be read is not overwritten; a FIFO in its place would block.
+        RegularFile::Refusal refusal = RegularFile::Refusal::None;
+        const std::optional<QByteArray> read = RegularFile::read(path, maxListBytes, &refusal);
+        if (!read) {
             if (error)
-                *error = current.errorString();
+                *error = path + u' ' + RegularFile::describe(refusal, maxListBytes);
             return false;
         }
-        existing = current.readAll();
+        existing = *read;
     }
     const QByteArray lineEnd = existing.contains("\r\n") ? "\r\n" : "\n";
     QByteArray content = existing;
@@ -121,10 +128,10 @@ SaveOutcome save(const QString &programFolder, QStringView line, QString *error)
 
 QStringList lines(const QString &programFolder)
 {
-    QFile file(listPath(programFolder));
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> read = RegularFile::read(listPath(programFolder), maxListBytes);
+    if (!read)
         return {};
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = *read;
     if (bytes.startsWith("\xEF\xBB\xBF")) // saved again by an editor that marks UTF-8
         bytes.remove(0, 3);
     QStringList result;

@@ -3,8 +3,8 @@
 #include "dictionary/characterforms.h"
 #include "dictionary/tables.h"
 
+#include "platform/regularfile.h"
 #include <QDir>
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -20,17 +20,23 @@ int runCedictSearch(const QStringList &arguments, QTextStream &out, QTextStream 
         return 2;
     }
     const QString file = QDir(folder).filePath(CedictFileSearch::fileName);
+    const RegularFile::Refusal refusal = RegularFile::check(file, CedictFileSearch::maxFileBytes);
+    if (refusal == RegularFile::Refusal::Missing) {
+        err << "Missing in " << folder << ": " << CedictFileSearch::fileName
+            << " (build the program folder, or give --folder FOLDER)\n";
+        return 1;
+    }
+    if (refusal != RegularFile::Refusal::None) {
+        err << file << ' ' << RegularFile::describe(refusal, CedictFileSearch::maxFileBytes)
+            << '\n';
+        return 1;
+    }
     const QString term = args.join(u' ');
     RecordSource characters;
     characters.open(Tables::storePath(folder, Tables::characterStore));
     const CedictSearchResult result = CedictFileSearch::run(
         file, term, QStringList{CharacterForms::traditional(characters, term)});
     out << result.text << '\n' << result.caption << '\n';
-    if (!QFile::exists(file)) {
-        err << "Missing in " << folder << ": " << CedictFileSearch::fileName
-            << " (build the program folder, or give --folder FOLDER)\n";
-        return 1;
-    }
     return 0;
 }
 
@@ -42,6 +48,8 @@ QList<CliCommand> cedictCommands()
         {u"cedict-search"_s,
          u"cedict-search TERM [--folder FOLDER]   TERM looked up in cedict.b5 as the CEDICT "
          u"search page does: the lines it lists, then its caption"_s,
-         runCedictSearch},
+         runCedictSearch,
+         {},
+         {u"--folder"_s}},
     };
 }

@@ -3,13 +3,27 @@
 #include "dictionary/codewordsearch.h"
 #include "dictionary/tables.h"
 
-#include <QFile>
+#include "platform/regularfile.h"
+
+#include <QStringDecoder>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A copy on the clipboard is never this large.
+constexpr qint64 maxRtfBytes = 64 * 1024 * 1024;
+
+bool isUtf8Text(QByteArrayView bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
 
 // A file as the clipboard would hand it over: its bytes as RTF, and as UTF-8 plain text for
 // files that are no RTF.
@@ -19,12 +33,18 @@ int runRtfCodes(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "Usage: ordbok-cli rtf-codes FILE\n";
         return 2;
     }
-    QFile file(args.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "Cannot read " << args.first() << ": " << file.errorString() << '\n';
+    RegularFile::Refusal refusal = RegularFile::Refusal::None;
+    const std::optional<QByteArray> read = RegularFile::read(args.first(), maxRtfBytes, &refusal);
+    if (!read) {
+        err << "Cannot read " << args.first() << ": it "
+            << RegularFile::describe(refusal, maxRtfBytes) << '\n';
         return 1;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = *read;
+    if (!bytes.startsWith("{\\rtf") && !isUtf8Text(bytes)) {
+        err << args.first() << " is neither RTF nor UTF-8 text\n";
+        return 1;
+    }
     for (const RtfCode &entry : copiedCodes(QString::fromLatin1(bytes), QString::fromUtf8(bytes)))
         out << entry.number << ' ' << entry.code << '\n';
     return 0;
@@ -69,6 +89,8 @@ QList<CliCommand> codeCommands()
         {u"words"_s,
          u"words TEXT [--traditional]   the code search page's lines for TEXT: the word, then "
          u"the later entries that contain it"_s,
-         runWords},
+         runWords,
+         {u"--traditional"_s},
+         {u"--folder"_s}},
     };
 }

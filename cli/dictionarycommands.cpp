@@ -24,8 +24,9 @@ public:
 
     bool takeFlag(const QString &flag) { return m_args.removeAll(flag) > 0; }
 
-    // The number after an option; fallback when absent, -1 when it is not a whole number >= 0.
-    int takeNumber(const QString &option, int fallback)
+    // The number after an option; fallback when absent, -1 when it is not a whole number from
+    // 0 to limit.
+    int takeNumber(const QString &option, int fallback, int limit)
     {
         const qsizetype at = m_args.indexOf(option);
         if (at < 0)
@@ -33,7 +34,7 @@ public:
         bool ok = false;
         const int number = at + 1 < m_args.size() ? m_args.at(at + 1).toInt(&ok) : 0;
         m_args.remove(at, qMin<qsizetype>(2, m_args.size() - at));
-        return ok && number >= 0 ? number : -1;
+        return ok && number >= 0 && number <= limit ? number : -1;
     }
 
     // The remaining words joined by blanks, so that `pinyin zhong1 guo2` needs no quotes.
@@ -89,17 +90,26 @@ void printLines(const QString &listText, QTextStream &out)
 
 enum class Field { English, Pinyin };
 
+// Each "Search more" is a search of its own; past this many a terminal is no place for them.
+constexpr int maxMore = 1000;
+
+const QStringList wordSearchFlags{u"--exact"_s, u"--simplified"_s, u"--no-radicals"_s};
+const QStringList folderOption{u"--folder"_s};
+const QStringList readingFlags{u"--mandarin"_s, u"--cantonese"_s, u"--kun"_s,
+                               u"--on"_s,       u"--korean"_s,    u"--simplified"_s};
+
 int runWordSearch(Field field, const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     Arguments args(arguments);
     const bool exact = args.takeFlag(u"--exact"_s);
     const DisplayOptions options{args.takeFlag(u"--simplified"_s),
                                  !args.takeFlag(u"--no-radicals"_s)};
-    const int more = args.takeNumber(u"--more"_s, 0);
+    const int more = args.takeNumber(u"--more"_s, 0, maxMore);
     const std::optional<QString> text = args.text();
     if (!text || more < 0) {
         err << "Usage: ordbok-cli " << (field == Field::English ? "english" : "pinyin")
-            << " TEXT [--exact] [--more N] [--simplified] [--no-radicals] [--folder FOLDER]\n";
+            << " TEXT [--exact] [--more N] [--simplified] [--no-radicals] [--folder FOLDER]\n"
+            << "  N: 0 to " << maxMore << '\n';
         return 2;
     }
     DictionaryTables tables;
@@ -215,29 +225,45 @@ QList<CliCommand> dictionaryCommands()
          u"searches on N times (with --exact, N more exact matches)"_s,
          [](Args a, QTextStream &out, QTextStream &err) {
              return runWordSearch(Field::English, a, out, err);
-         }},
+         },
+         wordSearchFlags, folderOption + QStringList{u"--more"_s}},
         {u"pinyin"_s,
          u"pinyin TEXT [--exact] [--more N] [--simplified] [--no-radicals]   find a word by "
          u"its pinyin (tone numbers: zhong1 guo2)"_s,
          [](Args a, QTextStream &out, QTextStream &err) {
              return runWordSearch(Field::Pinyin, a, out, err);
-         }},
-        {u"radical"_s, u"radical KEY   list the characters with this radical key (9.5 or 9,5)"_s,
+         },
+         wordSearchFlags, folderOption + QStringList{u"--more"_s}},
+        {u"radical"_s,
+         u"radical KEY   list the characters with this radical key (9.5 or 9,5)"_s,
          [](Args a, QTextStream &out, QTextStream &err) {
              return runList(ListKind::RadicalKey, a, out, err);
-         }},
-        {u"radical-number"_s, u"radical-number N   list the characters of radical N"_s,
+         },
+         {},
+         folderOption},
+        {u"radical-number"_s,
+         u"radical-number N   list the characters of radical N"_s,
          [](Args a, QTextStream &out, QTextStream &err) {
              return runList(ListKind::RadicalNumber, a, out, err);
-         }},
-        {u"strokes"_s, u"strokes N   list the characters with N strokes"_s,
+         },
+         {},
+         folderOption},
+        {u"strokes"_s,
+         u"strokes N   list the characters with N strokes"_s,
          [](Args a, QTextStream &out, QTextStream &err) {
              return runList(ListKind::Strokes, a, out, err);
-         }},
+         },
+         {},
+         folderOption},
         {u"readings"_s,
          u"readings WORD --mandarin|--cantonese|--kun|--on|--korean [--simplified]   list "
          u"the characters of a word in the word table with their readings"_s,
-         runReadings},
-        {u"tones"_s, u"tones TEXT   tone-number pinyin with tone marks: hao3 -> hǎo"_s, runTones},
+         runReadings, readingFlags, folderOption},
+        // --folder is taken and ignored, as by every command that reads a folder.
+        {u"tones"_s,
+         u"tones TEXT   tone-number pinyin with tone marks: hao3 -> hǎo"_s,
+         runTones,
+         {},
+         folderOption},
     };
 }

@@ -9,6 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// No syllable has this many pages of candidates; the line stays on the last one anyway.
+constexpr int maxPages = 1000;
+
 // The Chinese editor's candidate line after TEXT has been put into its input box (as a paste:
 // tone digits stay tones), followed by N presses of "." (next page); then each candidate shown
 // with its reading and gloss, one a line.
@@ -23,10 +26,11 @@ int runCandidates(const QStringList &arguments, QTextStream &out, QTextStream &e
         pages = at + 1 < args.size() ? args.at(at + 1).toInt(&ok) : -1;
         args.remove(at, qMin<qsizetype>(2, args.size() - at));
     }
-    const bool unknownOption = std::any_of(args.cbegin(), args.cend(),
-                                           [](const QString &a) { return a.startsWith(u"--"); });
-    if (args.isEmpty() || !ok || pages < 0 || unknownOption) {
-        err << "Usage: ordbok-cli candidates TEXT [--traditional] [--page N]\n";
+    const bool unknownOption =
+        std::any_of(args.cbegin(), args.cend(), [](const QString &a) { return a.startsWith(u"--"); });
+    if (args.isEmpty() || !ok || pages < 0 || pages > maxPages || unknownOption) {
+        err << "Usage: ordbok-cli candidates TEXT [--traditional] [--page N]\n  N: 0 to "
+            << maxPages << '\n';
         return 2;
     }
     if (traditional)
@@ -56,6 +60,8 @@ QList<CliCommand> pinyinCommands()
          u"candidates TEXT [--traditional] [--page N] [--folder FOLDER]   the Chinese editor's "
          u"candidate line for the pinyin TEXT (zhongguo, zhong1guo2, xi'an, lvse), N pages on, "
          u"then each candidate with its reading and gloss"_s,
-         runCandidates},
+         runCandidates,
+         {u"--traditional"_s},
+         {u"--page"_s, u"--folder"_s}},
     };
 }

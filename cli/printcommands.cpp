@@ -131,10 +131,14 @@ QList<CliCommand> printCommands()
         {u"print"_s,
          u"print FILE --pdf OUT.pdf [--pinyin] [--font-size N]   a UTF-8 text on pages, with "
          u"page numbers; --pinyin sets each word's pinyin above it"_s,
-         runPrint},
+         runPrint,
+         {u"--pinyin"_s},
+         {u"--pdf"_s, u"--font-size"_s, u"--folder"_s}},
         {u"practice-sheet"_s,
          u"practice-sheet WORD --pdf OUT.pdf [--per-row N] [--size MM]   rows of squares to "
          u"practise writing the characters of WORD"_s,
-         runPracticeSheet},
+         runPracticeSheet,
+         {},
+         {u"--pdf"_s, u"--per-row"_s, u"--size"_s, u"--folder"_s}},
     };
 }

@@ -46,6 +46,8 @@ QList<CliCommand> searchCommands()
          u"search TEXT [--traditional] [--limit N]   find words by Chinese (either form), pinyin "
          u"(marks, numbers or none) or English, best first: characters, pinyin, first gloss, "
          u"then the number found; --limit N lines (20)"_s,
-         runSearch},
+         runSearch,
+         {u"--traditional"_s},
+         {u"--limit"_s, u"--folder"_s}},
     };
 }

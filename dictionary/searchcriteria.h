@@ -1,7 +1,8 @@
 #pragma once
 
-// The criteria of the dictionary's searches. The typed text goes in unchanged; a quote in it
-// gives no criteria at all (the search finds nothing), as the program has always done.
+// The criteria of the dictionary's searches. The typed text goes in as typed, quotes included
+// ("Down's" finds "Down's syndrome"); in the English and pinyin searches curly and other
+// look-alike quotes count as the ASCII ones CEDICT writes.
 
 #include "platform/criteria.h"
 

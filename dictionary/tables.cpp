@@ -1,8 +1,14 @@
 #include "dictionary/tables.h"
 
+#include "platform/regularfile.h"
+#include "platform/sqliteconnection.h"
+
 #include <QDir>
+#include <QFile>
+
 #include <QSqlError>
 #include <QSqlQuery>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -97,6 +103,56 @@ QString storePath(const QString &programFolder, QLatin1StringView fileName)
     return QDir(programFolder).filePath(fileName);
 }
 
+QStringList expectedFields(QLatin1StringView storeFileName)
+{
+    if (storeFileName == wordStore || storeFileName == pendingWordStore)
+        return wordFields();
+    if (storeFileName == characterStore)
+        return characterFields();
+    if (storeFileName == codeStore)
+        return codeFields();
+    return {};
+}
+
+std::optional<StoreFault> fileFault(const QString &path, QLatin1StringView storeFileName)
+{
+    // A FIFO in a store's place would block SQLite's open for ever.
+    switch (RegularFile::check(path, std::numeric_limits<qint64>::max())) {
+    case RegularFile::Refusal::None:
+        break;
+    case RegularFile::Refusal::Missing:
+        return StoreFault{storeFileName, path, StoreFault::Kind::Missing, {}};
+    default:
+        return StoreFault{storeFileName, path, StoreFault::Kind::Unreadable,
+                          u"not a regular file"_s};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StoreFault{storeFileName, path, StoreFault::Kind::Unreadable, file.errorString()};
+    return std::nullopt;
+}
+
+std::optional<StoreFault> integrityFault(const QString &path, QLatin1StringView storeFileName)
+{
+    if (std::optional<StoreFault> fault = fileFault(path, storeFileName))
+        return fault;
+    SqliteConnection connection(path, SqliteConnection::Mode::ReadOnly);
+    QSqlQuery query(connection.database());
+    // quick_check answers "ok" alone, or up to the number asked for of its findings.
+    if (!query.exec(u"PRAGMA quick_check(5)"_s)) {
+        return StoreFault{storeFileName, path, StoreFault::Kind::Damaged, query.lastError().text()};
+    }
+    QStringList findings;
+    while (query.next())
+        findings << query.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
+    if (findings == QStringList{u"ok"_s})
+        return std::nullopt;
+    // "*** in database main ***" heads the findings; the first of them says enough.
+    findings.removeIf([](const QString &line) { return line.startsWith(u"***"_s); });
+    return StoreFault{storeFileName, path, StoreFault::Kind::Damaged,
+                      findings.value(0, u"integrity check failed"_s)};
+}
+
 } // namespace Tables
 
 namespace {
@@ -142,15 +198,44 @@ QString CharacterField::koreanska(int number)
 
 bool DictionaryTables::open(const QString &programFolder)
 {
-    m_missing.clear();
+    m_faults.clear();
     const auto openStore = [&](RecordSource &source, QLatin1StringView file) {
-        if (!source.open(Tables::storePath(programFolder, file)))
-            m_missing << file;
+        const QString path = Tables::storePath(programFolder, file);
+        const auto fault = [&](StoreFault::Kind kind, const QString &detail) {
+            source.close();
+            for (const StoreFault &known : std::as_const(m_faults)) {
+                if (known.fileName == file)
+                    return;
+            }
+            m_faults << StoreFault{file, path, kind, detail};
+        };
+        if (const std::optional<StoreFault> problem = Tables::fileFault(path, file)) {
+            fault(problem->kind, problem->detail);
+            return;
+        }
+        if (!source.open(path)) {
+            fault(StoreFault::Kind::Damaged, {});
+            return;
+        }
+        QStringList absent;
+        for (const QString &field : Tables::expectedFields(file)) {
+            if (!source.hasField(field))
+                absent << field;
+        }
+        if (!absent.isEmpty())
+            fault(StoreFault::Kind::WrongLayout, absent.join(u", "_s));
     };
     openStore(words, Tables::wordStore);
     openStore(codes, Tables::codeStore);
     openStore(characters, Tables::characterStore);
     openStore(characters2, Tables::characterStore);
-    m_missing.removeDuplicates();
-    return m_missing.isEmpty();
+    return m_faults.isEmpty();
+}
+
+QStringList DictionaryTables::missing() const
+{
+    QStringList files;
+    for (const StoreFault &fault : m_faults)
+        files << fault.fileName;
+    return files;
 }

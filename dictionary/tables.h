@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace Tables {
 
 inline constexpr QLatin1StringView tableName{"Tabell1"};
@@ -75,8 +77,35 @@ inline constexpr QLatin1StringView big5{"big5"};
 inline constexpr QLatin1StringView unicode{"unicode"};
 } // namespace CodeField
 
+// Why a store could not be used, for the user.
+struct StoreFault
+{
+    enum class Kind {
+        Missing,     // no such file
+        Unreadable,  // a folder, a FIFO, or a file the user may not read
+        Damaged,     // not an SQLite file, cut short, or failing its integrity check
+        WrongLayout, // another table's columns (BIG5.mdb copied over KVOdata.mdb)
+    };
+    QString fileName; // as the program folder names it: "kinesiskBIG5kod.mdb"
+    QString path;
+    Kind kind = Kind::Missing;
+    QString detail; // what SQLite said, or the columns missing
+};
+
+namespace Tables {
+// The fields a store's Tabell1 must have: wordFields(), characterFields() or codeFields().
+QStringList expectedFields(QLatin1StringView storeFileName);
+// Why the store at path cannot be used, looked at without opening it: nullopt when it is a
+// readable regular file.
+std::optional<StoreFault> fileFault(const QString &path, QLatin1StringView storeFileName);
+// SQLite's own check of every page of the store (PRAGMA quick_check): nullopt when sound.
+// Reads the whole file: run it off the window thread.
+std::optional<StoreFault> integrityFault(const QString &path, QLatin1StringView storeFileName);
+} // namespace Tables
+
 // The record sources of a main window: the word table (Data2), the code table (Data3) and two
-// independent cursors on the character table (Data4 and Data1). Missing stores stay closed.
+// independent cursors on the character table (Data4 and Data1). A store that is missing,
+// unreadable, damaged or laid out as another store stays closed and is listed in faults().
 class DictionaryTables
 {
 public:
@@ -85,11 +114,12 @@ public:
     RecordSource characters;
     RecordSource characters2;
 
-    // Returns false when any store is missing; the others are open all the same.
+    // Returns false when any store cannot be used; the others are open all the same.
     bool open(const QString &programFolder);
     // Store file names that could not be opened by the last open().
-    QStringList missing() const { return m_missing; }
+    QStringList missing() const;
+    QList<StoreFault> faults() const { return m_faults; }
 
 private:
-    QStringList m_missing;
+    QList<StoreFault> m_faults;
 };

@@ -1,5 +1,6 @@
 #include "pinyin/documentfile.h"
 
+#include "platform/regularfile.h"
 #include "platform/savefile.h"
 
 #include <QFile>
@@ -43,11 +44,18 @@ std::optional<QString> decode(const QByteArray &bytes)
 
 Result read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {Problem::Unreadable, QString(), file.errorString()};
-    if (file.size() > maxSize)
+    // A FIFO or a device would block the open or never end.
+    QFile file;
+    switch (RegularFile::open(file, path, maxSize)) {
+    case RegularFile::Refusal::None:
+        break;
+    case RegularFile::Refusal::TooLarge:
         return {Problem::TooLarge, QString(), QString()};
+    case RegularFile::Refusal::NotRegular:
+        return {Problem::Unreadable, QString(), u"not a regular file"_s};
+    default:
+        return {Problem::Unreadable, QString(), u"cannot be read"_s};
+    }
     const QByteArray bytes = file.read(maxSize + 1);
     if (file.error() != QFileDevice::NoError)
         return {Problem::Unreadable, QString(), file.errorString()};

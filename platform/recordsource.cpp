@@ -374,7 +374,9 @@ void RecordSource::findSearchIndex()
 // ("*water*er*" -> "water", "er") and so the trigrams of each. A run shorter than three
 // characters has none (a trigram index cannot find it), and then the search scans. Reading
 // overlapping trigrams adds little but costs a lot for common ones, so one column is asked
-// for every third trigram and the last only.
+// for every third trigram and the last only. A pasted page would give thousands of terms,
+// each costing time and memory: the start of each run and a few of its trigrams narrow the
+// rows as well as the whole, and the criteria itself still decides.
 RecordSource::TrigramQuery RecordSource::trigramQuery(const Criteria &criteria) const
 {
     const QString field = criteria.field.toLower();
@@ -392,24 +394,30 @@ RecordSource::TrigramQuery RecordSource::trigramQuery(const Criteria &criteria) 
     } else {
         runs = {operand};
     }
+    constexpr qsizetype maxPhraseCharacters = 48;
+    constexpr qsizetype maxTrigrams = 16;
     const auto phrase = [](QString text) { return u'"' + text.replace(u'"', u"\"\""_s) + u'"'; };
     QStringList phrases, trigrams;
     for (const QString &run : std::as_const(runs)) {
         // A lone surrogate may be stored otherwise than the query spells it.
         if (!QStringView(run).isValidUtf16())
             continue;
-        // Where each character starts, counting a surrogate pair as one, then the end.
+        if (trigrams.size() >= maxTrigrams)
+            break;
+        // Where each of the first characters starts, counting a surrogate pair as one, then
+        // where the part kept ends.
         QList<qsizetype> starts;
-        for (qsizetype i = 0; i < run.size(); ++i) {
+        for (qsizetype i = 0; i < run.size() && starts.size() <= maxPhraseCharacters; ++i) {
             if (!run.at(i).isLowSurrogate())
                 starts << i;
         }
-        const qsizetype characters = starts.size();
-        starts << run.size();
+        if (starts.size() <= maxPhraseCharacters)
+            starts << run.size();
+        const qsizetype characters = starts.size() - 1;
         if (characters < 3)
             continue;
-        phrases << phrase(run);
-        for (qsizetype at = 0;; at += 3) {
+        phrases << phrase(run.first(starts.last()));
+        for (qsizetype at = 0; trigrams.size() < maxTrigrams; at += 3) {
             const qsizetype first = qMin(at, characters - 3);
             trigrams << phrase(run.sliced(starts[first], starts[first + 3] - starts[first]));
             if (first + 3 >= characters)

@@ -1,11 +1,14 @@
 #include "settings/fontinstaller.h"
 
+#include "platform/regularfile.h"
 #include "platform/savefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -91,9 +94,10 @@ QByteArray FontFlagFile::formatItem(const QString &item)
 
 std::optional<QString> FontFlagFile::item() const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcFonts) << "no font flag to read:" << m_path << file.errorString();
+    QFile file;
+    if (RegularFile::open(file, m_path, std::numeric_limits<qint64>::max()) !=
+        RegularFile::Refusal::None) {
+        qCDebug(lcFonts) << "no font flag to read:" << m_path;
         return std::nullopt;
     }
     return parseItem(file.read(flagReadLimit));

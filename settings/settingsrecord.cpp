@@ -1,5 +1,6 @@
 #include "settings/settingsrecord.h"
 
+#include "platform/regularfile.h"
 #include "platform/savefile.h"
 
 #include <QDir>
@@ -7,6 +8,8 @@
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QStringDecoder>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -88,9 +91,11 @@ void SettingsRecord::fromBytes(const QByteArray &bytes)
 
 bool SettingsRecord::read(const QString &programFolder)
 {
-    QFile file(settingsPath(programFolder));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcSettings) << "no settings file at" << file.fileName();
+    // A FIFO in the file's place would block the start.
+    QFile file;
+    if (RegularFile::open(file, settingsPath(programFolder), std::numeric_limits<qint64>::max()) !=
+        RegularFile::Refusal::None) {
+        qCDebug(lcSettings) << "no settings file at" << settingsPath(programFolder);
         fromBytes({});
         return false;
     }
@@ -102,8 +107,8 @@ bool SettingsRecord::write(const QString &programFolder) const
 {
     const QString path = settingsPath(programFolder);
     QByteArray contents;
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly))
+    QFile existing;
+    if (RegularFile::open(existing, path, recordLength * 64) == RegularFile::Refusal::None)
         contents = existing.readAll();
     existing.close();
     if (contents.size() < recordLength)

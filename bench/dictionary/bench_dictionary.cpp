@@ -136,6 +136,9 @@ const QStringList kNowhere = {u"xyzzyq"_s, u"qzxwvy"_s};
 const QStringList kMisspelt = {u"definately"_s, u"recieve"_s};
 const QStringList kTwoWords = {u"water of thee"_s, u"fire of thee"_s};
 const QStringList kCommonTrigrams = {u"the ing tion"_s, u"and the ing"_s};
+// A page pasted into the box, as long as the box takes: common words, found together nowhere.
+const QStringList kPastedPage = {u"salt water river person fire "_s.repeated(1200).left(32767),
+                                 u"the language of the mountain "_s.repeated(1200).left(32767)};
 const QStringList kSeventhField = {u"into space"_s, u"those higher up"_s};
 
 BENCHMARK_CAPTURE(englishEnter, found_in_translation1, kFoundFirst, true, true)
@@ -149,6 +152,8 @@ BENCHMARK_CAPTURE(englishEnter, found_nowhere_misspelt, kMisspelt, true, false)
 BENCHMARK_CAPTURE(englishEnter, found_nowhere_two_words, kTwoWords, true, false)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(englishEnter, found_nowhere_common_trigrams, kCommonTrigrams, true, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(englishEnter, found_nowhere_pasted_page, kPastedPage, true, false)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(englishEnter, found_in_translation1_scan, kFoundFirst, false, true)
     ->Unit(benchmark::kMillisecond);

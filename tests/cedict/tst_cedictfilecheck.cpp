@@ -1,9 +1,13 @@
 #include "cedict/cedictimporter.h"
 #include "cedict/pendingwordtable.h"
 #include "importfolder.h"
+#include "platform/regularfile.h"
 
 #include <QRandomGenerator>
+#include <QStringEncoder>
+
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +17,19 @@ using Verdict = CedictFileCheck::Verdict;
 
 const QByteArray big5Entry = "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/written language/\r\n";
 const QByteArray utf8Entry = "中國 中国 [Zhong1 guo2] /China/\n";
+
+// Distinct entries of the UTF-8 edition, one a line.
+QByteArray utf8Entries(int count)
+{
+    const QString pool =
+        u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        const QString word = QString(pool.at(i % pool.size())) + pool.at(i / pool.size());
+        text += (word + u' ' + word + u" [pin1 yin1] /gloss %1/"_s.arg(i) + u'\n').toUtf8();
+    }
+    return text;
+}
 
 QByteArray randomBytesWithoutNul()
 {
@@ -53,7 +70,7 @@ private slots:
         QTest::newRow("10 KB of zero bytes")
             << QByteArray(10240, '\0') << Verdict::NulByte << nul.arg(1);
         QTest::newRow("random bytes without NUL")
-            << randomBytesWithoutNul() << Verdict::TooFewEntries << QString();
+            << randomBytesWithoutNul() << Verdict::Undecodable << QString();
         QTest::newRow("Big5: half")
             << big5Entry + junk + big5Entry + junk << Verdict::Accepted << QString();
         QTest::newRow("Big5: short of half") << big5Entry + junk + big5Entry + junk + junk
@@ -84,7 +101,7 @@ private slots:
         QCOMPARE(check.reason().isEmpty(), check.accepted());
 
         // The import refuses the same files, and writes nothing for them.
-        const QString input = m_dir->filePath(u"input.b5"_s);
+        const QString input = m_dir->filePath(u"input"_s);
         const QString pending = m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s);
         QVERIFY(TestFiles::write(input, content));
         QVERIFY(TestFiles::write(pending, "an earlier import"));
@@ -94,6 +111,120 @@ private slots:
         if (!check.accepted())
             QCOMPARE(TestFiles::read(pending), "an earlier import"_ba);
         QVERIFY(!QFile::exists(stagingFileFor(pending)));
+    }
+
+    // Files a user may pick by mistake or that arrived damaged: each is refused with a reason
+    // that says what is wrong, before anything is written. The word table in use, cedict.b5
+    // and an earlier waiting import stay byte for byte as they were, and nothing new waits.
+    void badFilesLeaveTheDictionaryAsItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // "@fifo", "@folder": no file but that
+        QTest::addColumn<QString>("reason");     // a part of the message
+
+        const QByteArray header = "# CC-CEDICT\n#! charset=UTF-8\n";
+        const QByteArray entries = utf8Entries(400);
+        const QByteArray whole = header + "#! entries=400\n" + entries;
+        QStringEncoder toGb("GB18030");
+        const QByteArray gb = toGb.encode(QString::fromUtf8(whole));
+        QStringEncoder toBig5("Big5");
+        const QByteArray big5Body = toBig5.encode(QString::fromUtf8(whole));
+        const auto row = [](const char *tag, const QString &name, const QByteArray &content,
+                            const QString &reason) {
+            QTest::newRow(tag) << name << content << reason;
+        };
+        row("cut inside an entry", u"cedict_ts.u8"_s, whole.first(whole.size() - 20),
+            u"the file is cut short: its last line (line 403)"_s);
+        row("cut inside a Big5 entry", u"cut.b5"_s, big5Entry.repeated(50) + big5Entry.first(12),
+            u"the file is cut short"_s);
+        row("cut at a line end", u"cedict_ts.u8"_s, whole.first(whole.indexOf("\n", 3000) + 1),
+            u"the file's header promises 400 entries, but it holds"_s);
+        row("GB18030 as UTF-8", u"gb.txt"_s, gb, u"the text is not UTF-8"_s);
+        row("GB18030 as Big5", u"gb.b5"_s, gb.sliced(gb.indexOf("\n", gb.indexOf("entries")) + 1),
+            u"the text is not Big5"_s);
+        row("Big5 behind a UTF-8 header", u"x.b5"_s, big5Body,
+            u"its header says charset=UTF-8, but a file of this name is read as Big5"_s);
+        row("Big5 body as UTF-8", u"x.u8"_s, big5Body, u"the text is not UTF-8"_s);
+        row("one bad line in 400", u"cedict_ts.u8"_s,
+            header + entries.first(entries.size() / 2) + "\xFF\xFE [x] /y/\n" +
+                entries.sliced(entries.size() / 2),
+            u"the text is not UTF-8: 1 of 401 lines"_s);
+        row("U+FFFD in an entry", u"cedict_ts.u8"_s,
+            header + entries + "\xEF\xBF\xBD \xEF\xBF\xBD [x] /y/\n", u"the text is not UTF-8"_s);
+        QRandomGenerator random(23);
+        QByteArray garbage = header;
+        for (qsizetype at = 0; at < entries.size();) {
+            const qsizetype end = entries.indexOf('\n', at) + 1;
+            if (random.bounded(10) < 4) {
+                QByteArray line(60, 'x');
+                for (char &c : line)
+                    c = char(random.bounded(0x20, 0x100));
+                garbage += line + '\n';
+            } else {
+                garbage += entries.sliced(at, end - at);
+            }
+            at = end;
+        }
+        row("60% entries, 40% garbage", u"cedict_ts.u8"_s, garbage, u"the text is not UTF-8"_s);
+        row("header count off by one", u"cedict_ts.u8"_s, header + "#! entries=401\n" + entries,
+            u"the file's header promises 401 entries, but it holds 400"_s);
+        row("tiny: 40 lines of a whole file", u"cedict_ts.u8"_s,
+            (header + "#! entries=116937\n" + entries)
+                .first((header + "#! entries=116937\n" + entries).indexOf("\n", 1800) + 1),
+            u"the file's header promises 116,937 entries"_s);
+        row("tiny, without a header", u"cedict_ts.u8"_s,
+            entries.first(entries.indexOf("\n", 300) + 1), u"entries, the dictionary in use 400"_s);
+        row("headwords not Chinese", u"cedict_ts.u8"_s,
+            header + "abc abc [a1] /x/\n"_ba.repeated(30) + utf8Entry.repeated(10),
+            u"only 10 of 40 headwords hold Chinese"_s);
+        row("NUL byte", u"cedict_ts.u8"_s, whole + '\0', u"NUL byte"_s);
+        row("fewer than half entries", u"cedict_ts.u8"_s,
+            header + entries + "junk\n"_ba.repeated(500),
+            u"400 of 900 lines are dictionary entries"_s);
+        row("a FIFO", u"fifo.u8"_s, "@fifo"_ba, u"is not a regular file"_s);
+        row("a folder", u"folder.u8"_s, "@folder"_ba, u"is not a regular file"_s);
+    }
+
+    void badFilesLeaveTheDictionaryAsItWas()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+
+        // The dictionary in use: 400 entries and their Big5 file; an earlier import waits.
+        QList<TestStores::Row> rows;
+        for (int i = 0; i < 400; ++i)
+            rows << TestStores::Row{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), i}};
+        QVERIFY(TestStores::words(file(u"kinesiskBIG5kod.mdb"_s), rows));
+        QVERIFY(TestFiles::write(file(u"cedict.b5"_s), big5Entry.repeated(400)));
+        QVERIFY(TestFiles::write(file(u"kinesiskBIG5kod1.mdb"_s), "an earlier import"));
+        QVERIFY(TestFiles::write(file(u"cedict1.b5"_s), "its Big5 file"));
+        const QByteArray inUse = TestFiles::read(file(u"kinesiskBIG5kod.mdb"_s));
+
+        const QString input = file(name);
+        if (content == "@fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(input).constData(), 0600), 0);
+        else if (content == "@folder")
+            QVERIFY(QDir(m_dir->path()).mkdir(name));
+        else
+            QVERIFY(TestFiles::write(input, content));
+
+        const CedictImportSummary summary = CedictImporter(m_dir->path()).importFile(input);
+        QVERIFY(!summary.succeeded());
+        const QString message =
+            summary.outcome == CedictImportSummary::Outcome::NotCedict ? summary.check.reason()
+            : summary.outcome == CedictImportSummary::Outcome::MuchSmaller
+                ? u"holds %1 entries, the dictionary in use %2"_s.arg(summary.check.entryLines)
+                      .arg(summary.entriesInUse)
+                : RegularFile::describe(summary.inputRefusal, 0);
+        QVERIFY2(message.contains(reason), qPrintable(message));
+
+        QCOMPARE(TestFiles::read(file(u"kinesiskBIG5kod.mdb"_s)), inUse);
+        QCOMPARE(TestFiles::read(file(u"cedict.b5"_s)), big5Entry.repeated(400));
+        QCOMPARE(TestFiles::read(file(u"kinesiskBIG5kod1.mdb"_s)), "an earlier import"_ba);
+        QCOMPARE(TestFiles::read(file(u"cedict1.b5"_s)), "its Big5 file"_ba);
+        const QStringList left = QDir(m_dir->path()).entryList({u"*.part"_s});
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u", ")));
     }
 
     // A cancelled import, wherever it stops, leaves the installed word table and an earlier

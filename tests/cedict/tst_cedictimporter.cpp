@@ -15,11 +15,12 @@ class TestCedictImporter : public QObject
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString pendingFile() const { return path(u"kinesiskBIG5kod1.mdb"_s); }
+    // A name without an extension: the content tells the edition.
     CedictImportSummary import(const QByteArray &content)
     {
-        if (!TestFiles::write(path(u"cedict.txt"_s), content))
+        if (!TestFiles::write(path(u"cedict"_s), content))
             return {};
-        return CedictImporter(m_dir->path()).importFile(path(u"cedict.txt"_s));
+        return CedictImporter(m_dir->path()).importFile(path(u"cedict"_s));
     }
 
 private slots:
@@ -83,14 +84,18 @@ private slots:
         big5("unknown code adds nothing", "\xA4\xA4\xC9\x40\xA4\xE5 [ab1] /gloss/",
              u"A4A4C940A4E5|&H4E2D&H6587|ab1|gloss"_s, u"1 0 0"_s);
         big5("no known code", "\xC9\x40 [ab1] /gloss/", u"C940|~|ab1|gloss"_s, u"1 0 0"_s);
-        big5("a letter shifts the groups", "A\xA4\xA4 [ab1] /gloss/", u"41A4A4|~|ab1|gloss"_s,
-             u"2 0 0"_s);
+        big5("letters keep their place", "AA\xA4\xA4 [AA zhi4] /gloss/",
+             u"4141A4A4|&H0041&H0041&H4E2D|AA zhi4|gloss"_s, u"0 0 0"_s);
+        big5("a letter after a character", "\xA4\xA4T [zhong1 T] /gloss/",
+             u"A4A454|&H4E2D&H0054|zhong1 T|gloss"_s, u"0 0 0"_s);
         big5("digits only", "88 [ab1] /gloss/", u"~|~|ab1|gloss"_s, u"0 0 0"_s);
         big5("glosses decoded", "\xA4\xA4 [zhong1] /see \xA4\xA4\xA4\xE5[Zhong1 wen2]/",
              u"A4A4|&H4E2D|zhong1|see 中文[Zhong1 wen2]"_s, u"0 0 0"_s);
         const auto utf8 = [](const char *tag, const QByteArray &line, const QString &record,
                              const QString &counts) {
-            QTest::newRow(tag) << "#! charset=UTF-8\n" + line + "\n" << record << counts;
+            // With a second entry: most headwords of a word list are Chinese.
+            QTest::newRow(tag) << "#! charset=UTF-8\n" + line + "\n國 国 [guo2] /country/\n"
+                               << record << counts;
         };
         utf8("UTF-8, traditional headword", "中國 中国 [Zhong1 guo2] /China/",
              u"A4A4B0EA|&H4E2D&H570B|Zhong1 guo2|China"_s, u"0 0 0"_s);
@@ -138,7 +143,7 @@ private slots:
         QTest::addColumn<QString>("spoiled"); // "-file": taken away, "!file": garbage
         QTest::addColumn<CedictImportSummary::Outcome>("outcome");
         using Outcome = CedictImportSummary::Outcome;
-        const QString input = u"cedict.txt"_s;
+        const QString input = u"cedict"_s;
         QTest::newRow("no file chosen") << QString() << QString() << Outcome::Cancelled;
         QTest::newRow("file missing") << u"none.b5"_s << QString() << Outcome::InputUnreadable;
         QTest::newRow("template missing")
@@ -153,7 +158,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, spoiled);
         QFETCH(CedictImportSummary::Outcome, outcome);
-        QVERIFY(TestFiles::write(path(u"cedict.txt"_s), "\xA4\xA4 [zhong1] /middle/\r\n"));
+        QVERIFY(TestFiles::write(path(u"cedict"_s), "\xA4\xA4 [zhong1] /middle/\r\n"));
         QVERIFY(TestFiles::write(pendingFile(), "an earlier import"));
         if (!spoiled.isEmpty())
             QVERIFY(spoiled[0] == u'!' ? TestFiles::write(path(spoiled.mid(1)), "not a database")
@@ -201,6 +206,122 @@ private slots:
         QVERIFY(!QFile::exists(stagingFileFor(pendingFile())));
         QVERIFY(!installPendingWordTable(m_dir->path()));
         QCOMPARE(ImportFolder::records(word), QStringList{u"~|~|~|"_s + after});
+    }
+
+    // An import writes both files of the dictionary; the next start installs them together
+    // and keeps the pair it replaces. A start killed before any step of the install (simulated
+    // by stopping there) is carried on by the next one: the old pair or the new pair, never
+    // one of each.
+    void pairedInstall_data()
+    {
+        QTest::addColumn<int>("killedBefore"); // the step the first start reaches; -1: none
+        QTest::newRow("start not killed") << -1;
+        for (int step = 0; step < 6; ++step)
+            QTest::addRow("killed before step %d", step) << step;
+    }
+
+    void pairedInstall()
+    {
+        QFETCH(int, killedBefore);
+        QVERIFY(
+            TestStores::words(path(u"kinesiskBIG5kod.mdb"_s),
+                              {{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), u"old"_s}}}));
+        QVERIFY(TestFiles::write(path(u"cedict.b5"_s), "old pair\r\n"));
+        const CedictImportSummary summary = import("#! charset=UTF-8\n中國 中国 [Zhong1 guo2] "
+                                                   "/China/\nAA制 AA制 [A A zhi4] /Dutch treat/\n"
+                                                   "这 这 [zhe4] /this/\n");
+        QVERIFY(summary.succeeded());
+        QCOMPARE(summary.big5Entries, 2); // 这 has no Big5 form
+        // The Big5 file keeps the Latin letters of a mixed headword.
+        QCOMPARE(TestFiles::read(path(u"cedict1.b5"_s)),
+                 "#! charset=Big5\r\n\xA4\xA4\xB0\xEA [Zhong1 guo2] /China/\r\n"
+                 "AA\xA8\xEE [A A zhi4] /Dutch treat/\r\n"_ba);
+        const QByteArray newBig5 = TestFiles::read(path(u"cedict1.b5"_s));
+
+        DictionaryUpdate first(m_dir->path());
+        bool stopped = false;
+        first.setStepHook([&](int step) { return !(stopped = step == killedBefore); });
+        const DictionaryUpdate::Change change = first.applyAtStart();
+        QCOMPARE(stopped, killedBefore >= 0);
+        if (!stopped)
+            QCOMPARE(change, DictionaryUpdate::Change::Installed);
+        const auto pair = [this] {
+            return std::pair{ImportFolder::records(path(u"kinesiskBIG5kod.mdb"_s)).value(1),
+                             TestFiles::read(path(u"cedict.b5"_s))};
+        };
+        // Had it stopped for good here, the files might be one of each; the next start makes
+        // them whole before anything opens them.
+        DictionaryUpdate(m_dir->path()).applyAtStart();
+        const auto [word, big5] = pair();
+        QCOMPARE(word, u"A4A4B0EA|&H4E2D&H570B|Zhong1 guo2|China"_s);
+        QCOMPARE(big5, newBig5);
+        QCOMPARE(ImportFolder::records(DictionaryFiles::previousWordStore(m_dir->path())),
+                 QStringList{u"~|&H4E2D|~|old"_s});
+        QCOMPARE(TestFiles::read(DictionaryFiles::previousBig5(m_dir->path())), "old pair\r\n"_ba);
+        const QStringList left =
+            QDir(m_dir->path())
+                .entryList({u"*1.mdb"_s, u"cedict1.b5"_s, u"update.journal"_s, u"*.part"_s});
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u", ")));
+    }
+
+    // The previous pair comes back at the next start, and the pair it replaces becomes the
+    // previous one: a second restore undoes the first. A start killed half-way through the
+    // swap is carried on, and an import made after the request wins over it.
+    void restore_data()
+    {
+        QTest::addColumn<int>("killedBefore");
+        QTest::addColumn<bool>("importAfterwards");
+        QTest::addColumn<QString>("inUse"); // after the next start
+        QTest::newRow("restored") << -1 << false << u"old"_s;
+        for (int step = 0; step < 9; ++step)
+            QTest::addRow("killed before step %d", step) << step << false << u"old"_s;
+        QTest::newRow("import after the request") << -1 << true << u"newest"_s;
+    }
+
+    void restore()
+    {
+        QFETCH(int, killedBefore);
+        QFETCH(bool, importAfterwards);
+        QFETCH(QString, inUse);
+        const auto words = [](const QString &text) {
+            return QList<TestStores::Row>{
+                {{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), text}}};
+        };
+        QVERIFY(TestStores::words(path(u"kinesiskBIG5kod.mdb"_s), words(u"old"_s)));
+        QVERIFY(TestFiles::write(path(u"cedict.b5"_s), "old"));
+        QVERIFY(!DictionaryUpdate(m_dir->path()).requestRestore()); // no previous one yet
+        QVERIFY(TestStores::words(pendingFile(), words(u"new"_s)));
+        QVERIFY(TestFiles::write(path(u"cedict1.b5"_s), "new"));
+        QCOMPARE(DictionaryUpdate(m_dir->path()).applyAtStart(),
+                 DictionaryUpdate::Change::Installed);
+
+        DictionaryUpdate update(m_dir->path());
+        QCOMPARE(update.current().entries, 1);
+        QVERIFY(update.previous().exists);
+        QString error;
+        QVERIFY2(update.requestRestore(&error), qPrintable(error));
+        if (importAfterwards) {
+            QVERIFY(import("#! charset=UTF-8\n中 中 [zhong1] /newest/\n").succeeded());
+            QVERIFY(!update.restoreRequested());
+        }
+        DictionaryUpdate first(m_dir->path());
+        first.setStepHook([&](int step) { return step != killedBefore; });
+        first.applyAtStart();
+        DictionaryUpdate(m_dir->path()).applyAtStart();
+
+        const auto translation = [importAfterwards](const QString &file) {
+            return ImportFolder::records(file).value(importAfterwards ? 1 : 0).section(u'|', 3, 3);
+        };
+        QCOMPARE(translation(path(u"kinesiskBIG5kod.mdb"_s)), inUse);
+        if (!importAfterwards) {
+            QCOMPARE(TestFiles::read(path(u"cedict.b5"_s)), "old"_ba);
+            QCOMPARE(
+                ImportFolder::records(DictionaryFiles::previousWordStore(m_dir->path())).value(0),
+                u"~|&H4E2D|~|new"_s);
+            QCOMPARE(TestFiles::read(DictionaryFiles::previousBig5(m_dir->path())), "new"_ba);
+        }
+        QVERIFY(!update.restoreRequested());
+        QVERIFY(!QFile::exists(path(u"update.journal"_s)));
     }
 
     void realBig5CedictImportsThroughTheCodeTable()

@@ -64,6 +64,8 @@ private slots:
             << u"tones lv4 Ou1zhou1 ni3men5"_s << QStringList{u"0"_s, u"lǜ Ōuzhōu nǐmen"_s};
         QTest::newRow("no text") << u"english"_s << QStringList{u"2"_s};
         QTest::newRow("unknown option") << u"english a --fast"_s << QStringList{u"2"_s};
+        QTest::newRow("option without its value") << u"english a --more"_s << QStringList{u"2"_s};
+        QTest::newRow("more past its bound") << u"english a --more 1001"_s << QStringList{u"2"_s};
     }
 
     void prints()

@@ -117,8 +117,12 @@ private slots:
         typed("pinyin contains", pinyinContains(u"SHUI"_s), u"pinyin like *shui*"_s);
         typed("pinyin equals", pinyinEquals(u"Shui3"_s), u"pinyin = shui3"_s);
         typed("strokes, fraction", strokes(u"1.0"_s), {});
-        // A quote in typed text finds nothing.
-        typed("quote, code", characterCode(u"&H'"_s), {});
+        // Quotes are text like any other; look-alike ones count as the ASCII ones.
+        typed("apostrophe", translationContains(1, u"Down's"_s), u"translation1 like *down's*"_s);
+        typed("curly apostrophe", translationEquals(2, u"Down\u2019s"_s),
+              u"translation2 = down's"_s);
+        typed("curly double quotes", pinyinContains(u"\u201Cer\u201D"_s),
+              u"pinyin like *\"er\"*"_s);
     }
 
     void criteria()
@@ -146,6 +150,9 @@ private slots:
         like("backslash", u"*k\\sl*"_s, {7});
         like("double quote", u"*y \"ch*"_s, {9});
         like("lone surrogate", u"*\xD800ter*"_s, {});
+        // A pasted page is narrowed by its start; the whole of it still decides.
+        like("long text, its start in rows", u"*water"_s + QString(400, u'x') + u'*', {});
+        like("long text, many runs", u"*wat?r*"_s.repeated(500), {});
         like("outside the BMP", u"*𠀁 *"_s, {11});
         // LIKE folds ASCII letters only: the index finds CAFÉ and école, the criteria refuses them.
         row("accented, other case", u"translation2 like'*café*'"_s, {});

@@ -26,6 +26,8 @@ static QList<TestStores::Row> words()
         named(u"water3"_s, word(u"&H6C34"_s, u"Shui3"_s, {u"h2o"_s, u"aqua"_s, u"water"_s})),
         named(u"water2"_s, word(u"&H6C34"_s, u"shui3 ni2"_s, {u"aqua"_s, u"water"_s})),
         named(u"water4"_s, word(u"&H6C34"_s, u"shui3"_s, {u"x"_s, u"y"_s, u"z"_s, u"water"_s})),
+        named(u"downs"_s,
+              word(u"&H5510&H6C0F"_s, u"Tang2 shi4"_s, {u"trisomy 21"_s, u"Down's syndrome"_s})),
     };
 }
 
@@ -63,6 +65,14 @@ private slots:
         QTest::newRow("falls back field by field") << u"fire"_s << u"fire2"_s << WordField::translation(2);
         QTest::newRow("star inside") << u"s*water"_s << u"saltwater"_s << WordField::translation(1);
         QTest::newRow("nowhere") << u"earth"_s << u"water4"_s << WordField::translation(10);
+        QTest::newRow("apostrophe") << u"Down's"_s << u"downs"_s << WordField::translation(2);
+        QTest::newRow("curly apostrophe")
+            << u"down\u2019s syndrome"_s << u"downs"_s << WordField::translation(2);
+        QTest::newRow("apostrophe elsewhere")
+            << u"'s syndrome"_s << u"downs"_s << WordField::translation(2);
+        // A pasted page: its first words are in a translation, the rest are not.
+        QTest::newRow("pasted page, no match")
+            << u"salt water "_s.repeated(3000) << u"water4"_s << WordField::translation(10);
     }
 
     void englishFromStart()

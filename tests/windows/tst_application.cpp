@@ -2,12 +2,14 @@
 // menu services, the clipboard watcher and the way out.
 
 #include "app/application.h"
+#include "cedict/pendingwordtable.h"
 #include "windows/cedictimport/cedictimportwindow.h"
 #include "windows/help/helpbrowser.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/startwindow/startwindow.h"
 #include "settings/settingsrecord.h"
 #include "shell/clipboardwatcher.h"
+#include "shell/faultnotice.h"
 #include "tests/common/files.h"
 #include "tests/dictionary/dictionaryfixture.h"
 
@@ -15,7 +17,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -114,6 +118,83 @@ private slots:
         QCOMPARE(bool(app.mainWindow(Language::Swedish)), swedishOpen);
         if (englishOpen && swedishOpen) // Swedish opens first, English is the one in use
             QCOMPARE(app.uiLanguage(), Language::English);
+    }
+
+    // What the user would otherwise learn from stderr only is said in a dialog over the
+    // window in use, naming the file; a damaged word table offers the previous dictionary.
+    void faultsAreToldInAWindow_data()
+    {
+        QTest::addColumn<QString>("spoil"); // what is done to the program folder
+        QTest::addColumn<QString>("message");
+        QTest::newRow("store missing")
+            << u"remove KVOdata.mdb"_s
+            << u"The store KVOdata.mdb is missing from the program folder"_s;
+        QTest::newRow("folder in a store's place")
+            << u"folder BIG5.mdb"_s << u"The store BIG5.mdb cannot be read (not a regular file)"_s;
+        QTest::newRow("random bytes")
+            << u"random kinesiskBIG5kod.mdb"_s << u"The store kinesiskBIG5kod.mdb is damaged"_s;
+        QTest::newRow("another store copied over it")
+            << u"copy BIG5.mdb KVOdata.mdb"_s
+            << u"The store KVOdata.mdb holds another table (it lacks the columns teckenkod, "_s;
+        QTest::newRow("pages overwritten, found after start")
+            << u"overwrite kinesiskBIG5kod.mdb"_s
+            << u"The store kinesiskBIG5kod.mdb is damaged (Page "_s;
+        QTest::newRow("settings in a folder")
+            << u"folder inst.ini"_s << u"The settings could not be saved to "_s;
+        // Found before the main window opens; told in its language.
+        QTest::newRow("store missing, Swedish window")
+            << u"remove KVOdata.mdb"_s << u"Databasen KVOdata.mdb saknas i programmappen"_s;
+    }
+
+    void faultsAreToldInAWindow()
+    {
+        QFETCH(QString, spoil);
+        QFETCH(QString, message);
+        const QStringList words = spoil.split(u' ');
+        const QString file = m_dir->filePath(words.value(1));
+        if (words[0] == u"remove") {
+            QVERIFY(QFile::remove(file));
+        } else if (words[0] == u"folder") {
+            QFile::remove(file);
+            QVERIFY(QDir(m_dir->path()).mkdir(words.value(1)));
+        } else if (words[0] == u"random") {
+            QVERIFY(TestFiles::write(file, QByteArray(8192, '\x5A')));
+        } else if (words[0] == u"copy") {
+            QVERIFY(QFile::remove(m_dir->filePath(words.value(2))));
+            QVERIFY(QFile::copy(file, m_dir->filePath(words.value(2))));
+        } else if (words[0] == u"overwrite") {
+            // A table large enough for pages of its own, then some of them spoiled.
+            QList<TestStores::Row> rows(
+                2000, DictionaryFixture::word(u"&H4E2D"_s, u"zhong1"_s, {u"middle of things"_s}));
+            QVERIFY(QFile::remove(file));
+            QVERIFY(TestStores::words(file, rows));
+            QByteArray bytes = TestFiles::read(file);
+            QVERIFY(bytes.size() > 40000);
+            for (qsizetype page = 3; page * 4096 + 4096 <= bytes.size(); page += 4)
+                bytes.replace(page * 4096, 4096, QByteArray(4096, '\xA5'));
+            QVERIFY(TestFiles::write(file, bytes));
+        }
+        QVERIFY(QDir(m_dir->path()).mkpath(u"previous"_s));
+        QVERIFY(TestStores::words(m_dir->filePath(u"previous/kinesiskBIG5kod.mdb"_s), {}));
+
+        const bool swedish = QByteArray(QTest::currentDataTag()).contains("Swedish");
+        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
+        FaultNotice *notice = app.faultNotice();
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->messages().isEmpty(), 10000);
+        QVERIFY2(notice->messages().first().startsWith(message),
+                 qPrintable(notice->messages().join(u'\n')));
+        QVERIFY(notice->dialog() && notice->dialog()->isVisible());
+        // Without settings the start window waits: the dialog shows over it.
+        QWidget *inUse = app.mainWindow(swedish ? Language::Swedish : Language::English);
+        QCOMPARE(notice->dialog()->parentWidget(),
+                 inUse ? inUse : static_cast<QWidget *>(app.startWindow()));
+        auto *restore = notice->dialog()->findChild<QPushButton *>(u"restorePrevious"_s);
+        QCOMPARE(bool(restore), message.contains(u"kinesiskBIG5kod.mdb is damaged"_s));
+        if (restore) {
+            restore->click();
+            QTRY_VERIFY(DictionaryUpdate(m_dir->path()).restoreRequested());
+            QTRY_VERIFY(notice->messages().last().startsWith(u"The previous dictionary will be"_s));
+        }
     }
 
     void englishOpensTheMainWindowOnFirstRecords()
@@ -249,7 +330,8 @@ private slots:
     // even when the main window is not.
     void windowsOpenOverTheMainWindow()
     {
-        Application &app = start({{F::autoStartEnglish, u"1"_s}});
+        const bool swedish = QByteArray(QTest::currentDataTag()).contains("Swedish");
+        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
         MainWindow *main = app.mainWindow(Language::English);
         const QRect screen = main->screen()->availableGeometry();
         main->move(screen.topLeft() + QPoint(-main->width() / 2, screen.height() / 3));
@@ -264,7 +346,8 @@ private slots:
 
     void endingFromTheTrayWritesTheSettings()
     {
-        Application &app = start({{F::autoStartEnglish, u"1"_s}});
+        const bool swedish = QByteArray(QTest::currentDataTag()).contains("Swedish");
+        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
         QVERIFY(!qApp->quitOnLastWindowClosed());
         MainWindow *main = app.mainWindow(Language::English);
         main->findChild<QCheckBox *>(u"Check1"_s)->setChecked(true);

@@ -70,7 +70,97 @@ private slots:
         QVERIFY(start->isEnabled() && !stop->isEnabled());
         const QString pending = m_folder->dir.filePath(u"kinesiskBIG5kod1.mdb"_s);
         QCOMPARE(QFile::exists(pending), !ready.isEmpty());
+        QCOMPARE(QFile::exists(m_folder->dir.filePath(u"cedict1.b5"_s)), !ready.isEmpty());
         QVERIFY(!QFile::exists(stagingFileFor(pending)));
+    }
+
+    // A file with fewer than 90% of the entries in use: the window asks first, with both
+    // counts; No leaves everything as it was, Yes imports.
+    void muchSmallerAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+
+    void muchSmallerAsksFirst()
+    {
+        QFETCH(bool, yes);
+        const QDir folder(m_folder->dir.path());
+        QList<TestStores::Row> rows(1000, {{WordField::teckenkoder, u"&H4E2D"_s}});
+        QVERIFY(TestStores::words(folder.filePath(u"kinesiskBIG5kod.mdb"_s), rows));
+        QVERIFY(TestFiles::write(folder.filePath(u"small.b5"_s),
+                                 "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/\r\n"_ba.repeated(899)));
+        CedictImportWindow window(m_folder->context);
+        QStringList questions;
+        window.setMuchSmallerAnswer([&](const QString &question) {
+            questions << question;
+            return yes;
+        });
+        QSignalSpy finished(&window, &CedictImportWindow::importFinished);
+        QVERIFY(window.startImport(folder.filePath(u"small.b5"_s)));
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(questions.size(), 1);
+        QVERIFY2(questions.first().startsWith(u"small.b5 holds 899 entries, but the dictionary in "
+                                              u"use holds 1,000."_s),
+                 qPrintable(questions.first()));
+        QCOMPARE(QFile::exists(folder.filePath(u"kinesiskBIG5kod1.mdb"_s)), yes);
+        QCOMPARE(QFile::exists(folder.filePath(u"cedict1.b5"_s)), yes);
+        QCOMPARE(window.findChild<QLabel *>(u"Label2"_s)->text(),
+                 yes ? u"899 entries imported. The new word table takes effect the next time you "
+                       u"start the program."_s
+                     : u"small.b5 was not imported: it holds 899 entries, the dictionary in use "
+                       u"1,000. The dictionary was left as it was."_s);
+    }
+
+    // "Restore the previous dictionary" is there only when a previous one is kept, says what
+    // each holds, and asks for it at the next start.
+    void restoreButton()
+    {
+        const QDir folder(m_folder->dir.path());
+        QVERIFY(TestStores::words(folder.filePath(u"kinesiskBIG5kod.mdb"_s),
+                                  {{{WordField::teckenkoder, u"&H4E2D"_s}}}));
+        {
+            CedictImportWindow window(m_folder->context);
+            QVERIFY(!window.findChild<QPushButton *>(u"Command3"_s)->isEnabled());
+            QVERIFY(window.findChild<QLabel *>(u"Label3"_s)->text().endsWith(u"Previous: none."_s));
+        }
+        QVERIFY(folder.mkpath(u"previous"_s));
+        QVERIFY(TestStores::words(folder.filePath(u"previous/kinesiskBIG5kod.mdb"_s),
+                                  QList<TestStores::Row>(3, {{WordField::teckenkoder, u"&H6587"_s}})));
+        CedictImportWindow window(m_folder->context);
+        auto *restore = window.findChild<QPushButton *>(u"Command3"_s);
+        QVERIFY(restore->isEnabled());
+        const QString generations = window.findChild<QLabel *>(u"Label3"_s)->text();
+        QVERIFY2(generations.contains(u", 1 entries. Previous: "_s) &&
+                     generations.endsWith(u", 3 entries."_s),
+                 qPrintable(generations));
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QVERIFY(DictionaryUpdate(folder.path()).restoreRequested());
+        QVERIFY(!restore->isEnabled());
+        QVERIFY(
+            window.findChild<QLabel *>(u"Label2"_s)
+                ->text()
+                .startsWith(u"The previous dictionary will be in use the next time you start"_s));
+    }
+
+    // The Swedish main window opens the Swedish edition, refusals and question included.
+    void swedishEdition()
+    {
+        const QDir folder(m_folder->dir.path());
+        QVERIFY(
+            TestFiles::write(folder.filePath(u"cut.u8"_s),
+                             "#! charset=UTF-8\n中國 中国 [Zhong1 guo2] /China/\n中文 中文 [Zh"));
+        CedictImportWindow window(m_folder->context, Language::Swedish);
+        QCOMPARE(window.windowTitle(), u"Uppdatera med den senaste cedict-filen"_s);
+        QCOMPARE(window.findChild<QPushButton *>(u"Command3"_s)->text(),
+                 u"Återställ den tidigare ordboken"_s);
+        QSignalSpy finished(&window, &CedictImportWindow::importFinished);
+        QVERIFY(window.startImport(folder.filePath(u"cut.u8"_s)));
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(window.findChild<QLabel *>(u"Label2"_s)->text(),
+                 u"cut.u8 lästes inte in (filen är avkortad: dess sista rad (rad 3) är ingen hel "
+                 u"post). Ordboken lämnades som den var."_s);
     }
 
 private:

@@ -1,7 +1,7 @@
 // ordbok-datatool: builds the dictionary stores of the program folder from Unihan and
 // CC-CEDICT. The build runs one subcommand per store.
 
-#include "tools/data/big5cedict.h"
+#include "cedict/big5cedict.h"
 #include "tools/data/characterstore.h"
 #include "tools/data/codestore.h"
 #include "tools/data/frequencystore.h"

@@ -1,5 +1,5 @@
 // The Update window's controls: the instructions, Start and Cancel, the progress bar, the
-// "Ready!" box and the status line beside it.
+// "Ready!" box and the status line beside it, and the way back to the previous dictionary.
 
 #include "windows/cedictimport/cedictimportwindow.h"
 #include "windows/cedictimport/cedictimporttexts.h"
@@ -50,6 +50,8 @@ void CedictImportWindow::buildControls()
     Label2 = wrappedLabel(u"Label2"_s, QString(), m_surface);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label2->setMinimumHeight(Label2->fontMetrics().lineSpacing() * 3 + 12);
+    Command3 = named(new QPushButton(m_texts.restore, m_surface), u"Command3"_s);
+    Label3 = wrappedLabel(u"Label3"_s, QString(), m_surface);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
@@ -64,6 +66,10 @@ void CedictImportWindow::buildControls()
     column->addLayout(buttons);
     column->addWidget(ProgressBar1);
     column->addLayout(result);
+    auto *restore = new QHBoxLayout;
+    restore->addWidget(Command3, 0, Qt::AlignTop);
+    restore->addWidget(Label3, 1);
+    column->addLayout(restore);
     column->addStretch(1);
 
     auto *outer = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "windows/cedictimport/cedictimporttexts.h"
 
 #include "cedict/cedictimportjob.h"
+#include "cedict/pendingwordtable.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 
@@ -13,19 +14,22 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
-CedictImportWindow::CedictImportWindow(ProgramContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context), m_texts(CedictImportTexts::english())
+CedictImportWindow::CedictImportWindow(ProgramContext &context, Language language, QWidget *parent)
+    : QWidget(parent), m_context(context),
+      m_texts(language == Language::Swedish ? CedictImportTexts::svenska()
+                                            : CedictImportTexts::english())
 {
     setObjectName(u"Form4"_s);
     setWindowTitle(m_texts.caption);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    resize(600, 280); // the layout grows it where the fonts need more
+    resize(640, 380); // the layout grows it where the fonts need more
     m_surface->tileBackground(ProgramFiles::defaultBackground(m_context.programFolder));
 
     m_job = new CedictImportJob(m_context.programFolder, this);
@@ -33,6 +37,8 @@ CedictImportWindow::CedictImportWindow(ProgramContext &context, QWidget *parent)
     connect(m_job, &CedictImportJob::finished, this, &CedictImportWindow::showFinished);
     connect(Command1, &QPushButton::clicked, this, &CedictImportWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &CedictImportWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &CedictImportWindow::Command3_Click);
+    showGenerations();
 }
 
 // The job, a child, cancels and waits in its own destructor: the staging file is gone by then.
@@ -48,10 +54,11 @@ void CedictImportWindow::Command1_Click()
         startImport(file);
 }
 
-bool CedictImportWindow::startImport(const QString &cedictFile)
+bool CedictImportWindow::startImport(const QString &cedictFile, bool muchSmallerAllowed)
 {
-    if (!m_job->start(cedictFile))
+    if (!m_job->start(cedictFile, muchSmallerAllowed))
         return false;
+    m_filePath = cedictFile;
     m_fileName = QFileInfo(cedictFile).fileName();
     Text1->clear();
     Label2->setText(m_texts.reading(m_fileName));
@@ -106,11 +113,18 @@ void CedictImportWindow::showProgress(const CedictImportProgress &progress)
 void CedictImportWindow::showFinished(const CedictImportSummary &summary)
 {
     setRunning(false);
+    // Nothing was written yet: with the user's yes the same file is imported again, allowed.
+    if (summary.outcome == CedictImportSummary::Outcome::MuchSmaller && !m_closeWhenDone &&
+        askMuchSmaller(m_texts.muchSmaller(summary, m_fileName))) {
+        startImport(m_filePath, true);
+        return;
+    }
     ProgressBar1->setRange(0, 1000);
     ProgressBar1->setValue(summary.succeeded() ? 1000 : 0);
     if (summary.succeeded())
         Text1->setText(m_texts.ready);
     Label2->setText(m_texts.outcome(summary, m_fileName));
+    showGenerations();
     emit importFinished(summary);
     if (m_closeWhenDone)
         close();
@@ -120,4 +134,43 @@ void CedictImportWindow::setRunning(bool running)
 {
     Command1->setEnabled(!running);
     Command2->setEnabled(running);
+    Command3->setEnabled(!running && DictionaryUpdate(m_context.programFolder).previous().exists);
+}
+
+void CedictImportWindow::Command3_Click()
+{
+    if (isImporting())
+        return;
+    DictionaryUpdate update(m_context.programFolder);
+    QString error;
+    if (!update.requestRestore(&error)) {
+        Label2->setText(error);
+        return;
+    }
+    Text1->clear();
+    Label2->setText(m_texts.restoreRequested);
+    Command3->setEnabled(false);
+}
+
+void CedictImportWindow::showGenerations()
+{
+    const DictionaryUpdate update(m_context.programFolder);
+    const DictionaryGeneration previous = update.previous();
+    Label3->setText(m_texts.generations(update.current(), previous));
+    Command3->setEnabled(!isImporting() && previous.exists && !update.restoreRequested());
+}
+
+bool CedictImportWindow::askMuchSmaller(const QString &question)
+{
+    if (m_answerMuchSmaller)
+        return m_answerMuchSmaller(question);
+    QMessageBox box(QMessageBox::Question, m_texts.muchSmallerCaption, question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(u"muchSmallerQuestion"_s);
+    box.setDefaultButton(QMessageBox::No);
+    if (m_texts.swedish) {
+        box.button(QMessageBox::Yes)->setText(u"Ja"_s);
+        box.button(QMessageBox::No)->setText(u"Nej"_s);
+    }
+    return box.exec() == QMessageBox::Yes;
 }

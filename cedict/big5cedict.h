@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -22,6 +23,10 @@ struct Big5CedictSummary
     qint64 malformed = 0;   // lines that are no entry
     qint64 replacedCharacters = 0;
 };
+
+// The Big5 edition of a whole UTF-8 CC-CEDICT text: the "#" header lines (the charset line
+// saying Big5), then one line per entry whose headword Big5 can hold, CR LF.
+QByteArray big5CedictText(QByteArrayView utf8Content, Big5Codec &codec, Big5CedictSummary &summary);
 
 // Writes cedict.b5 from the UTF-8 CC-CEDICT file: the "#" header lines, then one line per
 // entry, CR LF.

@@ -1,11 +1,11 @@
-#include "tools/data/big5cedict.h"
+#include "cedict/big5cedict.h"
 
 #include "cedict/big5codec.h"
 #include "cedict/utf8line.h"
+#include "platform/savefile.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -61,33 +61,32 @@ std::optional<QByteArray> big5CedictLine(const Utf8Line &entry, Big5Codec &codec
     return line;
 }
 
-bool writeBig5Cedict(const QString &utf8File, const QString &targetFile, Big5CedictSummary &summary,
-                     QString &error)
+QByteArray big5CedictText(QByteArrayView utf8Content, Big5Codec &codec, Big5CedictSummary &summary)
 {
-    QFile input(utf8File);
-    if (!input.open(QIODevice::ReadOnly)) {
-        error = u"cannot read "_s + utf8File;
-        return false;
-    }
-    QSaveFile output(targetFile);
-    if (!output.open(QIODevice::WriteOnly)) {
-        error = u"cannot write "_s + targetFile;
-        return false;
-    }
-    Big5Codec codec;
-    if (!codec.isValid()) {
-        error = u"this Qt has no Big5 codec"_s;
-        return false;
-    }
-    while (!input.atEnd()) {
-        QString line = QString::fromUtf8(input.readLine()).trimmed();
+    QByteArray header;
+    QByteArray out;
+    out.reserve(utf8Content.size());
+    qsizetype entriesLineAt = -1;
+    qsizetype from = 0;
+    while (from < utf8Content.size()) {
+        qsizetype end = utf8Content.indexOf('\n', from);
+        if (end < 0)
+            end = utf8Content.size();
+        QString line = QString::fromUtf8(utf8Content.sliced(from, end - from)).trimmed();
+        from = end + 1;
         if (line.startsWith(QChar(0xFEFF)))
             line.remove(0, 1);
         if (line.startsWith(u'#')) {
             ++summary.headerLines;
-            if (QString(line).remove(u' ').compare(u"#!charset=UTF-8"_s, Qt::CaseInsensitive) == 0)
+            const QString setting = QString(line).remove(u' ').toLower();
+            if (setting == u"#!charset=utf-8")
                 line = u"#! charset=Big5"_s;
-            output.write(big5Text(line, codec, summary.replacedCharacters) + "\r\n");
+            // It names the entries of the UTF-8 file; the Big5 one holds fewer. Filled in below.
+            if (setting.startsWith(u"#!entries=")) {
+                entriesLineAt = header.size();
+                continue;
+            }
+            header += big5Text(line, codec, summary.replacedCharacters) + "\r\n";
             continue;
         }
         if (line.isEmpty())
@@ -103,11 +102,30 @@ bool writeBig5Cedict(const QString &utf8File, const QString &targetFile, Big5Ced
             ++summary.withoutBig5;
             continue;
         }
-        output.write(*big5 + "\r\n");
+        out += *big5 + "\r\n";
         ++summary.entries;
     }
-    if (!output.commit()) {
-        error = u"cannot write "_s + targetFile;
+    if (entriesLineAt >= 0)
+        header.insert(entriesLineAt, "#! entries=" + QByteArray::number(summary.entries) + "\r\n");
+    return header + out;
+}
+
+bool writeBig5Cedict(const QString &utf8File, const QString &targetFile, Big5CedictSummary &summary,
+                     QString &error)
+{
+    QFile input(utf8File);
+    if (!input.open(QIODevice::ReadOnly)) {
+        error = u"cannot read "_s + utf8File;
+        return false;
+    }
+    Big5Codec codec;
+    if (!codec.isValid()) {
+        error = u"this Qt has no Big5 codec"_s;
+        return false;
+    }
+    const QByteArray text = big5CedictText(input.readAll(), codec, summary);
+    if (!writeWholeFile(targetFile, text, &error)) {
+        error = u"cannot write %1: %2"_s.arg(targetFile, error);
         return false;
     }
     return true;
