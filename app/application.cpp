@@ -16,6 +16,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 
@@ -166,7 +168,8 @@ QList<MainWindow::Request> Application::availableRequests()
             MainWindow::Request::CedictSearch, MainWindow::Request::CedictImport,
             MainWindow::Request::PageTranslator, MainWindow::Request::ChineseEditor,
             MainWindow::Request::PinyinEditor, MainWindow::Request::SimplifiedRadicals,
-            MainWindow::Request::TraditionalRadicals};
+            MainWindow::Request::TraditionalRadicals, MainWindow::Request::DrawCharacter,
+            MainWindow::Request::ShowStrokes};
 }
 
 void Application::openRequested(MainWindow::Request request, MainWindow *from)
@@ -199,6 +202,12 @@ void Application::openRequested(MainWindow::Request request, MainWindow *from)
         return;
     case MainWindow::Request::TraditionalRadicals:
         openRadicalChart(RadicalChart::Traditional);
+        return;
+    case MainWindow::Request::DrawCharacter:
+        openHandwriting(HandwritingWindow::Page::Draw);
+        return;
+    case MainWindow::Request::ShowStrokes:
+        openHandwriting(HandwritingWindow::Page::Strokes)->setCharacter(from ? from->shownCharacters() : QString());
         return;
     default:
         break;
@@ -372,6 +381,10 @@ ChineseEditorWindow *Application::openChineseEditor()
                 &ClipboardWatcher::stop);
         connect(editor, &ChineseEditorWindow::autoLookupResumeRequested, this,
                 &Application::resumeAutoLookup);
+        QAction *draw = editor->menuBar()->addAction(HandwritingTexts::forLanguage(m_uiLanguage).drawMenu);
+        draw->setObjectName(u"rita"_s);
+        draw->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+        connect(draw, &QAction::triggered, this, [this] { openHandwriting(HandwritingWindow::Page::Draw, true); });
     }
     present(m_chineseEditor);
     return m_chineseEditor;
@@ -398,6 +411,27 @@ RadicalChartWindow *Application::openRadicalChart(RadicalChart chart)
     }
     present(window);
     return window;
+}
+
+HandwritingWindow *Application::openHandwriting(HandwritingWindow::Page page, bool forEditor)
+{
+    if (!m_handwriting) {
+        m_handwriting = new HandwritingWindow(m_context, m_uiLanguage);
+        connect(m_handwriting, &HandwritingWindow::characterChosen, this, [this](const QString &character) {
+            // Until the editor has an insertAtCaret of its own, its document box takes it.
+            if (m_handwritingForEditor && m_chineseEditor) {
+                if (auto *document = m_chineseEditor->findChild<QPlainTextEdit *>(u"TextBox3"_s))
+                    document->insertPlainText(character);
+                return;
+            }
+            mainWindowInUse()->showCharacter(character);
+        });
+    }
+    m_handwritingForEditor = forEditor;
+    m_handwriting->setLanguage(m_uiLanguage);
+    m_handwriting->showPage(page);
+    present(m_handwriting);
+    return m_handwriting;
 }
 
 void Application::present(QWidget *window)

@@ -11,6 +11,7 @@
 #include "windows/cedictsearch/cedictsearchwindow.h"
 #include "windows/chineseeditor/chineseeditorwindow.h"
 #include "windows/codesearch/codesearchwindow.h"
+#include "windows/handwriting/handwritingwindow.h"
 #include "windows/help/helpbrowser.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/pagetranslator/pagetranslatorwindow.h"
@@ -68,6 +69,9 @@ public:
     PinyinEditorWindow *openPinyinEditor(Language language);
     // Traditionell or Forenklad; a pick lists the radical in the main window in use.
     RadicalChartWindow *openRadicalChart(RadicalChart chart);
+    // "Draw a character" / "Show strokes"; a character chosen goes to the Chinese editor's
+    // caret when the editor opened it, else to the main window in use.
+    HandwritingWindow *openHandwriting(HandwritingWindow::Page page, bool forEditor = false);
     // A main window's "Print": the characters on display photographed, then the print window.
     void printCharacters();
     // The Chinese editor's "Print": its text photographed by printpage2, whose captured()
@@ -121,4 +125,6 @@ private:
     QPointer<PinyinEditorWindow> m_pinyinEditorSwedish; // Pinyinedit
     QPointer<RadicalChartWindow> m_traditionalChart;
     QPointer<RadicalChartWindow> m_simplifiedChart;
+    QPointer<HandwritingWindow> m_handwriting;
+    bool m_handwritingForEditor = false;
 };

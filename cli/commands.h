@@ -10,9 +10,10 @@ QList<CliCommand> dictionaryCommands(); // cli/dictionarycommands.cpp
 QList<CliCommand> codeCommands();       // cli/codecommands.cpp
 QList<CliCommand> cedictCommands();     // cli/cedictcommands.cpp
 QList<CliCommand> pinyinCommands();     // cli/pinyincommands.cpp
+QList<CliCommand> handwritingCommands(); // cli/handwritingcommands.cpp
 
 inline QList<CliCommand> allCliCommands()
 {
     return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands()
-           + pinyinCommands();
+           + pinyinCommands() + handwritingCommands();
 }

@@ -1,6 +1,7 @@
 #include "windows/mainwindow/mainwindow.h"
 
 #include "windows/mainwindow/mainwindowcontrols.h"
+#include "handwriting/characterentry.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
 #include "settings/mainwindowsettings.h"
@@ -153,7 +154,9 @@ void MainWindow::connectMenu()
         {m_menu.tradrad, Request::TraditionalRadicals}, {m_menu.teed, Request::ChineseEditor},
         {m_menu.pinedit, Request::PinyinEditor},    {m_menu.autol, Request::CedictSearch},
         {m_menu.ime, Request::CodeSearch},          {m_menu.pageLookup, Request::PageTranslator},
-        {m_menu.inlasning, Request::CedictImport}};
+        {m_menu.inlasning, Request::CedictImport},  {m_menu.rita, Request::DrawCharacter},
+        {m_menu.streck, Request::ShowStrokes}};
+    m_menu.rita->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     for (const auto &[action, request] : requests) {
         const Request wanted = request;
         action->setProperty("request", QVariant::fromValue(request));
@@ -407,6 +410,19 @@ void MainWindow::radicalSearch(CharacterList (*search)(RecordSource &, const QSt
 void MainWindow::listRadical(int radical)
 {
     showList(CharacterLists::radikalLista(m_tables.characters, radical).text);
+}
+
+void MainWindow::showCharacter(const QString &character)
+{
+    Text6->clear();
+    Text8->clear();
+    m_search.keyTyped();
+    showSearchResult(CharacterEntry::lookUp(m_tables, character, displayOptions()));
+}
+
+QString MainWindow::shownCharacters() const
+{
+    return TextBox2->text();
 }
 
 void MainWindow::showReadingList(Reading reading)
