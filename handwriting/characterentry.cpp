@@ -21,11 +21,24 @@ WordSearchResult lookUp(DictionaryTables &tables, const QString &character, Disp
             codes.append(traditional);
     }
     for (const QString &code : codes) {
-        tables.words.findFirst(Criteria{u"teckenkoder"_s, Criteria::Operator::Equals, code});
-        if (!tables.words.noMatch()) {
-            result.found = true;
-            break;
+        // A character's first entry is often its use as a surname ("Shui3"): the first entry
+        // in lower case is the one a learner is after.
+        const Criteria criteria{u"teckenkoder"_s, Criteria::Operator::Equals, code};
+        const QList<RecordSource::Record> entries = tables.words.records(criteria, -1, 8);
+        if (entries.isEmpty())
+            continue;
+        qsizetype wanted = 0;
+        for (; wanted < entries.size(); ++wanted) {
+            const QString pinyin =
+                RecordLookup::text(tables.words, entries.at(wanted), u"Pinyin"_s);
+            if (pinyin.isEmpty() || !pinyin.front().isUpper())
+                break;
         }
+        tables.words.findFirst(criteria);
+        for (qsizetype i = 0; i < wanted % entries.size(); ++i)
+            tables.words.findNext(criteria);
+        result.found = !tables.words.noMatch();
+        break;
     }
     if (!result.found) {
         result.word.characters = character;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 using namespace Qt::StringLiterals;
 
@@ -79,25 +80,36 @@ QList<HandwritingCandidate> HandwritingRecognizer::recognize(const Ink &ink, int
     if (stroke == 0)
         return {};
 
-    // The Japanese model is asked for more: its kana and symbols are dropped.
-    QHash<QString, double> best;
-    for (const auto &model : m_models) {
-        std::unique_ptr<zinnia::Result> result(model->recognizer->classify(
-            *character, size_t(model->ideographsOnly ? limit * 2 : limit)));
-        if (!result)
-            continue;
-        for (size_t i = 0; i < result->size(); ++i) {
+    // The models are asked side by side: the answer comes in the time of the slower one.
+    // The Japanese model is asked for more, as its kana and symbols are dropped.
+    const auto classify = [&](const Loaded &model) {
+        QList<HandwritingCandidate> answers;
+        std::unique_ptr<zinnia::Result> result(model.recognizer->classify(
+            *character, size_t(model.ideographsOnly ? limit * 2 : limit)));
+        for (size_t i = 0; result && i < result->size(); ++i) {
             const QString value = QString::fromUtf8(result->value(i));
             const QList<uint> codePoints = value.toUcs4();
-            if (codePoints.size() != 1 ||
-                (model->ideographsOnly && !isIdeograph(codePoints.first())))
-                continue;
-            const double score = result->score(i);
-            auto found = best.find(value);
+            if (codePoints.size() == 1 &&
+                (!model.ideographsOnly || isIdeograph(codePoints.first())))
+                answers.append({value, result->score(i)});
+        }
+        return answers;
+    };
+    std::vector<std::future<QList<HandwritingCandidate>>> others;
+    for (size_t i = 1; i < m_models.size(); ++i)
+        others.push_back(std::async(std::launch::async, classify, std::cref(*m_models[i])));
+    QList<QList<HandwritingCandidate>> answers{classify(*m_models.front())};
+    for (auto &other : others)
+        answers.append(other.get());
+
+    QHash<QString, double> best;
+    for (const QList<HandwritingCandidate> &list : answers) {
+        for (const HandwritingCandidate &answer : list) {
+            auto found = best.find(answer.character);
             if (found == best.end())
-                best.insert(value, score);
+                best.insert(answer.character, answer.score);
             else
-                *found = std::max(*found, score);
+                *found = std::max(*found, answer.score);
         }
     }
     QList<HandwritingCandidate> merged;

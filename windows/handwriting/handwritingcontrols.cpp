@@ -89,7 +89,7 @@ QWidget *HandwritingWindow::buildStrokesPage()
     auto *stripArea = new QScrollArea(page);
     stripArea->setWidget(strip);
     stripArea->setWidgetResizable(true);
-    stripArea->setMinimumHeight(90);
+    stripArea->setMinimumHeight(150); // two rows of steps
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(characterLabel);
