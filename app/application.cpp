@@ -19,6 +19,8 @@
 #include "windows/cedictsearch/cedictsearchwindow.h"
 #include "windows/chineseeditor/chineseeditorwindow.h"
 #include "windows/codesearch/codesearchwindow.h"
+#include "windows/handwriting/handwritingtexts.h"
+#include "windows/handwriting/handwritingwindow.h"
 #include "windows/help/helpbrowser.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/pagetranslator/pagetranslatorwindow.h"
@@ -30,6 +32,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 
@@ -79,6 +83,11 @@ const QList<WindowRow> &windowTable()
          [](Application &app, MainWindow *) { app.openRadicalChart(RadicalChart::Simplified); }},
         {R::TraditionalRadicals,
          [](Application &app, MainWindow *) { app.openRadicalChart(RadicalChart::Traditional); }},
+        {R::DrawCharacter, [](Application &app, MainWindow *) { app.openDrawing(); }},
+        {R::ShowStrokes,
+         [](Application &app, MainWindow *from) {
+             app.openStrokes(from ? from->shownCharacters() : QString());
+         }},
     };
     return table;
 }
@@ -423,6 +432,12 @@ ChineseEditorWindow *Application::openChineseEditor()
                 &ClipboardWatcher::stop);
         connect(editor, &ChineseEditorWindow::autoLookupResumeRequested, this,
                 &Application::resumeAutoLookupFromNextCopy);
+        QAction *draw =
+            editor->menuBar()->addAction(HandwritingTexts::forLanguage(m_uiLanguage).drawMenu);
+        draw->setObjectName(u"rita"_s);
+        draw->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+        connect(draw, &QAction::triggered, this,
+                [this] { openDrawing(true); });
         return editor;
     });
 }
@@ -444,6 +459,43 @@ RadicalChartWindow *Application::openRadicalChart(RadicalChart chart)
                 [this](int radical) { mainWindowInUse()->listRadical(radical); });
         return window;
     });
+}
+
+HandwritingWindow *Application::handwritingWindow()
+{
+    auto *window = m_windows.findOrCreate<HandwritingWindow>(u"Handskrift"_s, [this] {
+        auto *created = new HandwritingWindow(m_context, m_uiLanguage);
+        connect(created, &HandwritingWindow::characterChosen, this,
+                [this](const QString &character) {
+                    auto *editor =
+                        qobject_cast<ChineseEditorWindow *>(m_windows.find(u"Kinaeditor"_s));
+                    if (m_drawingForEditor && editor)
+                        editor->insertAtCaret(character);
+                    else
+                        mainWindowInUse()->showCharacter(character);
+                });
+        return created;
+    });
+    window->setLanguage(m_uiLanguage);
+    return window;
+}
+
+HandwritingWindow *Application::openDrawing(bool forEditor)
+{
+    m_drawingForEditor = forEditor;
+    HandwritingWindow *window = handwritingWindow();
+    window->showPage(HandwritingWindow::Page::Draw);
+    present(window);
+    return window;
+}
+
+HandwritingWindow *Application::openStrokes(const QString &characters)
+{
+    HandwritingWindow *window = handwritingWindow();
+    window->showPage(HandwritingWindow::Page::Strokes);
+    window->setCharacter(characters);
+    present(window);
+    return window;
 }
 
 void Application::present(QWidget *window)

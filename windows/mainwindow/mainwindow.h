@@ -53,6 +53,10 @@ public:
 
     // Lists the characters of a radical; for the radical charts.
     void listRadical(int radical);
+    // A character drawn by hand: its own word entry, as a found word is shown.
+    void showCharacter(const QString &character);
+    // The characters of the word on display.
+    QString shownCharacters() const;
     // A clipboard hit for the CEDICT search page puts the caret in the English search box.
     void focusEnglishSearch();
 

@@ -18,6 +18,8 @@ enum class Request {
     CodeSearch,
     PageTranslator,
     CedictImport,
+    DrawCharacter,
+    ShowStrokes,
 };
 Q_ENUM_NS(Request)
 

@@ -1,0 +1,135 @@
+#include "handwriting/inkfile.h"
+#include "handwriting/strokestore.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestHandwritingCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    StrokeStore m_store;
+
+    // The exit code, then the lines printed.
+    static QStringList run(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(ORDBOK_CLI), arguments);
+        if (!process.waitForFinished(30000))
+            return {u"timed out"_s};
+        return QStringList{QString::number(process.exitCode())} +
+               QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    QString file(const QString &name, const QString &contents)
+    {
+        QFile out(m_dir.filePath(name));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(contents.toUtf8());
+        return out.fileName();
+    }
+    static QString strokesFolder() { return QStringLiteral(ORDBOK_STROKES_DIR); }
+
+private slots:
+    void initTestCase()
+    {
+        if (!m_store.open(StrokeStore::path(strokesFolder())))
+            QSKIP("no stroke store built");
+    }
+
+    void strokesOf_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::newRow("water") << u"水"_s;
+        QTest::newRow("study, traditional") << u"學"_s;
+        QTest::newRow("one") << u"一"_s;
+    }
+    void strokesOf()
+    {
+        QFETCH(QString, character);
+        const QStringList output =
+            run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
+        const CharacterStrokes strokes = *m_store.strokes(character);
+        QCOMPARE(output.value(0), u"0"_s);
+        QCOMPARE(output.value(1), QString::number(strokes.count()));
+        QCOMPARE(output.size(), 2 + strokes.count());
+        for (int i = 0; i < strokes.count(); ++i) {
+            // "x,y x,y ...": whole numbers in the box, in writing direction.
+            const std::optional<Ink> line = InkFile::parse(output.at(2 + i));
+            QVERIFY(line && line->size() == 1);
+            QCOMPARE(line->first().size(), strokes.medians.at(i).size());
+            QCOMPARE(line->first().first(), strokes.medians.at(i).first().toPoint().toPointF());
+            QCOMPARE(line->first().last(), strokes.medians.at(i).last().toPoint().toPointF());
+            for (const QPointF &point : line->first())
+                QVERIFY(point.x() >= -100 && point.x() <= 1100 && point.y() >= -100 &&
+                        point.y() <= 1100);
+        }
+    }
+
+    // What strokes-of prints, recognize reads back: the character comes out among the first.
+    void recognizeItsOwnStrokes_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("limit");
+        QTest::newRow("water, default limit") << u"水"_s << QString();
+        QTest::newRow("person, 3") << u"人"_s << u"3"_s;
+        QTest::newRow("I, 5") << u"我"_s << u"5"_s;
+    }
+    void recognizeItsOwnStrokes()
+    {
+        QFETCH(QString, character);
+        QFETCH(QString, limit);
+        const QStringList strokes =
+            run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
+        const QString ink = file(u"ink.txt"_s, strokes.mid(2).join(u'\n'));
+        QStringList arguments{u"recognize"_s, ink, u"--folder"_s,
+                              QStringLiteral(ORDBOK_PROGRAM_DIR)};
+        if (!limit.isEmpty())
+            arguments += {u"--limit"_s, limit};
+        const QStringList output = run(arguments);
+        if (output.value(0) == u"1")
+            QSKIP("no handwriting model installed");
+        QCOMPARE(output.value(0), u"0"_s);
+        const QStringList candidates = output.mid(1);
+        QVERIFY(candidates.size() <= (limit.isEmpty() ? 10 : limit.toInt()));
+        QVERIFY2(candidates.mid(0, 3).contains(character), qPrintable(candidates.join(u' ')));
+        for (const QString &candidate : candidates)
+            QCOMPARE(candidate.toUcs4().size(), 1); // one character a line
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("strokes-of: nothing") << QStringList{u"strokes-of"_s} << 2;
+        QTest::newRow("strokes-of: two characters") << QStringList{u"strokes-of"_s, u"水水"_s} << 2;
+        QTest::newRow("strokes-of: no data") << QStringList{u"strokes-of"_s, u"A"_s} << 1;
+        QTest::newRow("recognize: no file") << QStringList{u"recognize"_s} << 2;
+        QTest::newRow("recognize: bad limit")
+            << QStringList{u"recognize"_s, u"ink.txt"_s, u"--limit"_s, u"x"_s} << 2;
+        QTest::newRow("recognize: zero limit")
+            << QStringList{u"recognize"_s, u"ink.txt"_s, u"--limit"_s, u"0"_s} << 2;
+        QTest::newRow("recognize: missing file")
+            << QStringList{u"recognize"_s, u"missing.txt"_s} << 1;
+        QTest::newRow("recognize: not points") << QStringList{u"recognize"_s, u"bad.txt"_s} << 1;
+    }
+    void refused()
+    {
+        QFETCH(QStringList, arguments);
+        file(u"ink.txt"_s, u"100,100 900,100\n"_s);
+        file(u"bad.txt"_s, u"100,100 900;100\n"_s);
+        for (QString &argument : arguments) {
+            if (argument.endsWith(u".txt"))
+                argument = m_dir.filePath(argument);
+        }
+        const QStringList output = run(arguments + QStringList{u"--folder"_s, strokesFolder()});
+        QTEST(output.value(0).toInt(), "exitCode");
+        QCOMPARE(output.size(), 1); // nothing on standard output
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHandwritingCli)
+#include "tst_handwritingcli.moc"

@@ -1,0 +1,255 @@
+#include "handwriting/strokestore.h"
+#include "handwriting/strokestorewriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The package's point in the 1000 box, y down, as the store should give it.
+QPointF packagePoint(const QJsonArray &xy)
+{
+    return {xy.at(0).toDouble() * 1000 / 1024, (900 - xy.at(1).toDouble()) * 1000 / 1024};
+}
+
+QJsonObject packageEntry(const QString &character)
+{
+    QFile file(QDir(QStringLiteral(ORDBOK_STROKE_PACKAGE)).filePath(character + u".json"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+bool near(QPointF a, QPointF b)
+{
+    return std::abs(a.x() - b.x()) < 1 && std::abs(a.y() - b.y()) < 1; // stored as whole units
+}
+
+} // namespace
+
+class TestStrokeStore : public QObject
+{
+    Q_OBJECT
+
+    StrokeStore m_store;
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(QDir(QStringLiteral(ORDBOK_STROKE_PACKAGE)).filePath(u"package.json"_s)))
+            QSKIP("hanzi-writer-data is not unpacked in .deps: run scripts/setup.sh");
+        QVERIFY2(m_store.open(StrokeStore::path(QStringLiteral(ORDBOK_STROKES_DIR))),
+                 "the built stroke store");
+    }
+
+    void matchesPackage_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::newRow("water, 4") << u"水"_s;
+        QTest::newRow("one, a single stroke") << u"一"_s;
+        QTest::newRow("study, traditional") << u"學"_s;
+        QTest::newRow("dragon, traditional, 16") << u"龍"_s;
+        QTest::newRow("yong, the eight strokes") << u"永"_s;
+        QTest::newRow("radical supplement") << u"⺀"_s;
+    }
+    void matchesPackage()
+    {
+        QFETCH(QString, character);
+        const QJsonObject entry = packageEntry(character);
+        if (entry.isEmpty())
+            QSKIP("not in this package");
+        const QJsonArray medians = entry.value(u"medians").toArray();
+        const std::optional<CharacterStrokes> strokes = m_store.strokes(character);
+        QVERIFY(strokes);
+        QCOMPARE(strokes->character, character);
+        QCOMPARE(strokes->count(), medians.size());
+        QCOMPARE(strokes->outlines.size(), medians.size());
+        for (int i = 0; i < strokes->count(); ++i) {
+            const QJsonArray median = medians.at(i).toArray();
+            QCOMPARE(strokes->medians.at(i).size(), median.size());
+            QVERIFY(near(strokes->medians.at(i).first(), packagePoint(median.first().toArray())));
+            QVERIFY(near(strokes->medians.at(i).last(), packagePoint(median.last().toArray())));
+            // The outline starts where the package's path starts ("M x y ...").
+            const QStringList path = entry.value(u"strokes").toArray().at(i).toString().split(u' ');
+            const QPointF start =
+                packagePoint(QJsonArray{path.at(1).toDouble(), path.at(2).toDouble()});
+            QVERIFY(near(strokes->outlines.at(i).elementAt(0), start));
+        }
+    }
+
+    // Every character of the package is in the store with its stroke count and first point.
+    void everyPackageCharacter()
+    {
+        const QDir package(QStringLiteral(ORDBOK_STROKE_PACKAGE));
+        int checked = 0;
+        for (const QString &file : package.entryList({u"*.json"_s}, QDir::Files)) {
+            if (file == u"package.json")
+                continue;
+            const QString character = file.chopped(5);
+            const QJsonArray medians = packageEntry(character).value(u"medians").toArray();
+            const std::optional<CharacterStrokes> strokes = m_store.strokes(character);
+            QVERIFY2(strokes, qPrintable(character));
+            QCOMPARE(strokes->count(), medians.size());
+            QVERIFY2(near(strokes->medians.first().first(),
+                          packagePoint(medians.first().toArray().first().toArray())),
+                     qPrintable(character));
+            ++checked;
+        }
+        QCOMPARE(m_store.size(), checked);
+        QVERIFY(checked > 9000);
+    }
+
+    void absentCharacters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("latin") << u"A"_s;
+        QTest::newRow("empty") << QString();
+        QTest::newRow("kana") << u"あ"_s;
+    }
+    void absentCharacters()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!m_store.strokes(text));
+    }
+};
+
+// The writer and reader on small inputs, without the package.
+class TestStrokeStoreFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encodeOutline_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("bytes"); // -1: refused
+        QTest::newRow("move, line, close") << u"M 1 2 L 3 4 Z"_s << 2 + 5 + 5 + 1;
+        QTest::newRow("quadratic and cubic")
+            << u"M 0 0 Q 1 1 2 2 C 1 1 2 2 3 3 Z"_s << 2 + 5 + 9 + 13 + 1;
+        QTest::newRow("negative and fractions") << u"M -42 17.6 Z"_s << 2 + 5 + 1;
+        QTest::newRow("lower case") << u"m 1 2 z"_s << -1;
+        QTest::newRow("missing number") << u"M 1"_s << -1;
+        QTest::newRow("not a number") << u"M 1 x Z"_s << -1;
+        QTest::newRow("arc") << u"M 0 0 A 1 1 0 0 0 5 5"_s << -1;
+        QTest::newRow("out of range") << u"M 99999 0 Z"_s << -1;
+        QTest::newRow("empty") << QString() << -1;
+    }
+    void encodeOutline()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, bytes);
+        const std::optional<QByteArray> encoded = StrokeStoreWriter::encodeOutline(path);
+        QCOMPARE(encoded ? int(encoded->size()) : -1, bytes);
+    }
+
+    void parseJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("strokes"); // -1: refused
+        QTest::newRow("one stroke")
+            << QByteArray(R"({"strokes":["M 0 0 L 10 0 Z"],"medians":[[[0,0],[10,0]]]})") << 1;
+        QTest::newRow("more medians than strokes")
+            << QByteArray(R"({"strokes":["M 0 0 Z"],"medians":[[[0,0]],[[1,1]]]})") << -1;
+        QTest::newRow("no strokes") << QByteArray(R"({"strokes":[],"medians":[]})") << -1;
+        QTest::newRow("median point with one number")
+            << QByteArray(R"({"strokes":["M 0 0 Z"],"medians":[[[0]]]})") << -1;
+        QTest::newRow("not JSON") << QByteArray("<html>") << -1;
+    }
+    void parseJson()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, strokes);
+        const std::optional<SourceCharacter> parsed = StrokeStoreWriter::parseJson(U'一', json);
+        QCOMPARE(parsed ? int(parsed->strokes.size()) : -1, strokes);
+    }
+
+    void roundTrip()
+    {
+        const auto character = [](char32_t c, int x) {
+            SourceCharacter source{c, {}};
+            source.strokes.append(
+                {*StrokeStoreWriter::encodeOutline(u"M %1 900 L 1024 900 Z"_s.arg(x)),
+                 {QPoint(x, 900), QPoint(1024, 0)}});
+            return source;
+        };
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"strokes.dat"_s);
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        // Out of order and twice: the store sorts and keeps one.
+        out.write(StrokeStoreWriter::build(
+            {character(U'丁', 512), character(U'一', 0), character(U'丁', 512)}));
+        out.close();
+
+        StrokeStore store;
+        QVERIFY(store.open(file));
+        QCOMPARE(store.characters(), (QList<char32_t>{U'一', U'丁'}));
+        const std::optional<CharacterStrokes> ding = store.strokes(U'丁');
+        QVERIFY(ding);
+        QCOMPARE(ding->count(), 1);
+        QCOMPARE(ding->medians.first(),
+                 (QPolygonF{QPointF(500, 0), QPointF(1000, 900 * 1000.0 / 1024)}));
+        QCOMPARE(ding->outlines.first().elementAt(1),
+                 QPainterPath::Element({1000, 0, QPainterPath::LineToElement}));
+        QVERIFY(!store.strokes(U'七'));
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("foreign") << QByteArray("SQLite format 3\0\0\0\0\0\0", 22);
+        QByteArray tooMany(StrokeStoreFormat::magic, 8);
+        tooMany.append("\xff\xff\x00\x00", 4);
+        QTest::newRow("index past the end") << tooMany;
+    }
+    void damagedFiles()
+    {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        QFile out(dir.filePath(u"strokes.dat"_s));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(contents);
+        out.close();
+        StrokeStore store;
+        QVERIFY(!store.open(out.fileName()));
+        QVERIFY(!store.strokes(U'一'));
+        QVERIFY(!StrokeStore().open(dir.filePath(u"missing.dat"_s)));
+    }
+
+    // A record cut short gives no strokes rather than reading past the file.
+    void truncatedRecord()
+    {
+        SourceCharacter source{U'一', {}};
+        source.strokes.append({*StrokeStoreWriter::encodeOutline(u"M 0 0 Q 1 1 2 2 Z"_s),
+                               {QPoint(0, 0), QPoint(5, 5)}});
+        QByteArray data = StrokeStoreWriter::build({source});
+        data.chop(4);
+        QTemporaryDir dir;
+        QFile out(dir.filePath(u"strokes.dat"_s));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(data);
+        out.close();
+        StrokeStore store;
+        QVERIFY(store.open(out.fileName()));
+        QVERIFY(store.contains(U'一'));
+        QVERIFY(!store.strokes(U'一'));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    TestStrokeStoreFormat format;
+    TestStrokeStore store;
+    return QTest::qExec(&format, argc, argv) | QTest::qExec(&store, argc, argv);
+}
+
+#include "tst_strokestore.moc"
