@@ -193,7 +193,8 @@ void Application::reportStartFaults()
 void Application::runFirstStart()
 {
     SettingsRecord &record = m_settings.record();
-    record.setValue(SettingsRecord::backgroundPath, ProgramFiles::defaultBackground(programFolder()));
+    record.setValue(SettingsRecord::backgroundPath,
+                    ProgramFiles::defaultBackground(programFolder()));
     FontInstaller(programFolder()).install();
     FontFlagFile(programFolder()).markInstalled();
     m_settings.save();
@@ -212,14 +213,16 @@ MainWindow *Application::mainWindow(Language language) const
 MainWindow *Application::showMainWindow(Language language)
 {
     m_uiLanguage = language;
-    QPointer<MainWindow> &window = language == Language::Swedish ? m_swedishWindow : m_englishWindow;
+    QPointer<MainWindow> &window =
+        language == Language::Swedish ? m_swedishWindow : m_englishWindow;
     if (!window) {
         window = new MainWindow(language, m_context);
         connectMainWindow(window);
         if (window->autoLookup())
             setAutoLookup(true);
         if (!m_tray) {
-            m_tray = new TrayIcon(window, [this] { return mainWindow(m_uiLanguage); }, window);
+            m_tray = new TrayIcon(
+                window, [this] { return mainWindow(m_uiLanguage); }, window);
             m_tray->add();
         }
     }
@@ -244,9 +247,8 @@ void Application::connectMainWindow(MainWindow *window)
     connect(window, &MainWindow::windowRequested, this,
             [this, window](WindowRequest request) { openRequested(request, window); });
     connect(window, &MainWindow::helpPageRequested, this, &Application::openHelpPage);
-    connect(window, &MainWindow::charactersShown, this, [this](const QString &characters) {
-        printpage()->setText(characters);
-    });
+    connect(window, &MainWindow::charactersShown, this,
+            [this](const QString &characters) { printpage()->setText(characters); });
     connect(window, &MainWindow::autoLookupChanged, this, &Application::setAutoLookup);
     connect(window, &MainWindow::activated, this, [this] {
         // A copy made while another program had the focus is seen as soon as we get it back.
@@ -275,8 +277,9 @@ void Application::openRequested(WindowRequest request, MainWindow *from)
 
 CaptureWindow *Application::printpage()
 {
-    return m_windows.findOrCreate<CaptureWindow>(
-        u"printpage"_s, [this] { return new CaptureWindow(CaptureWindow::Kind::Printpage, m_captures); });
+    return m_windows.findOrCreate<CaptureWindow>(u"printpage"_s, [this] {
+        return new CaptureWindow(CaptureWindow::Kind::Printpage, m_captures);
+    });
 }
 
 CaptureWindow *Application::printpage2()
@@ -288,7 +291,8 @@ CaptureWindow *Application::printpage2()
 
 PrintWindow *Application::openPrintWindow()
 {
-    return openOnce<PrintWindow>(u"printbild"_s, [this] { return new PrintWindow(m_captures, m_uiLanguage); });
+    return openOnce<PrintWindow>(u"printbild"_s,
+                                 [this] { return new PrintWindow(m_captures, m_uiLanguage); });
 }
 
 void Application::printCharacters()
@@ -314,9 +318,8 @@ HelpBrowser *Application::openHelpPage(const QString &pageFileName)
 {
     // An open help window stays on its page; a new one loads the page asked for.
     return openOnce<HelpBrowser>(u"help"_s, [&] {
-        return new HelpBrowser(programFolder(),
-                               HelpBrowser::pageAddress(programFolder(), pageFileName),
-                               m_uiLanguage);
+        return new HelpBrowser(
+            programFolder(), HelpBrowser::pageAddress(programFolder(), pageFileName), m_uiLanguage);
     });
 }
 
@@ -350,8 +353,8 @@ void Application::cedictSearchWanted()
 {
     // soka leaves the clipboard as it is: the copy it looked up last, still there after it
     // closed, does not open it again; the watcher waits for the next copy.
-    if (!m_windows.find(u"soka"_s) && !m_copiedSinceCedictSearch
-        && QGuiApplication::clipboard()->text() == m_cedictSearched) {
+    if (!m_windows.find(u"soka"_s) && !m_copiedSinceCedictSearch &&
+        QGuiApplication::clipboard()->text() == m_cedictSearched) {
         if (MainWindow *window = mainWindow(m_uiLanguage); window && window->autoLookup())
             m_watcher->timer()->start();
         return;
@@ -412,8 +415,8 @@ CodeSearchWindow *Application::openCodeSearch()
 
 CedictImportWindow *Application::openCedictImport()
 {
-    return openOnce<CedictImportWindow>(u"Form4"_s,
-                                        [this] { return new CedictImportWindow(m_context, m_uiLanguage); });
+    return openOnce<CedictImportWindow>(
+        u"Form4"_s, [this] { return new CedictImportWindow(m_context, m_uiLanguage); });
 }
 
 ChineseEditorWindow *Application::openChineseEditor()
@@ -436,8 +439,7 @@ ChineseEditorWindow *Application::openChineseEditor()
             editor->menuBar()->addAction(HandwritingTexts::forLanguage(m_uiLanguage).drawMenu);
         draw->setObjectName(u"rita"_s);
         draw->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-        connect(draw, &QAction::triggered, this,
-                [this] { openDrawing(true); });
+        connect(draw, &QAction::triggered, this, [this] { openDrawing(true); });
         return editor;
     });
 }
@@ -451,8 +453,7 @@ PinyinEditorWindow *Application::openPinyinEditor(Language language)
 
 RadicalChartWindow *Application::openRadicalChart(RadicalChart chart)
 {
-    const QString name =
-        chart == RadicalChart::Simplified ? u"Forenklad"_s : u"Traditionell"_s;
+    const QString name = chart == RadicalChart::Simplified ? u"Forenklad"_s : u"Traditionell"_s;
     return openOnce<RadicalChartWindow>(name, [&] {
         auto *window = new RadicalChartWindow(chart, programFolder());
         connect(window, &RadicalChartWindow::radicalPicked, this,
@@ -465,15 +466,14 @@ HandwritingWindow *Application::handwritingWindow()
 {
     auto *window = m_windows.findOrCreate<HandwritingWindow>(u"Handskrift"_s, [this] {
         auto *created = new HandwritingWindow(m_context, m_uiLanguage);
-        connect(created, &HandwritingWindow::characterChosen, this,
-                [this](const QString &character) {
-                    auto *editor =
-                        qobject_cast<ChineseEditorWindow *>(m_windows.find(u"Kinaeditor"_s));
-                    if (m_drawingForEditor && editor)
-                        editor->insertAtCaret(character);
-                    else
-                        mainWindowInUse()->showCharacter(character);
-                });
+        connect(
+            created, &HandwritingWindow::characterChosen, this, [this](const QString &character) {
+                auto *editor = qobject_cast<ChineseEditorWindow *>(m_windows.find(u"Kinaeditor"_s));
+                if (m_drawingForEditor && editor)
+                    editor->insertAtCaret(character);
+                else
+                    mainWindowInUse()->showCharacter(character);
+            });
         return created;
     });
     window->setLanguage(m_uiLanguage);
@@ -503,8 +503,8 @@ void Application::present(QWidget *window)
     // Opened for the first time and not placed by itself (a kept position): over the main
     // window, and whole on its screen, not wherever the window manager finds room.
     const MainWindow *main = mainWindow(m_uiLanguage);
-    const bool placed = window->testAttribute(Qt::WA_WState_ExplicitShowHide)
-                        || window->testAttribute(Qt::WA_Moved);
+    const bool placed = window->testAttribute(Qt::WA_WState_ExplicitShowHide) ||
+                        window->testAttribute(Qt::WA_Moved);
     if (!placed && main && main != window && main->isVisible()) {
         const QRect screen = main->screen()->availableGeometry();
         // Room for the frame, which the window does not have before it is shown.
@@ -537,8 +537,8 @@ void Application::closeEverything()
     // Every window puts its settings in as it closes.
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() || window->isMinimized() || window == mainWindow(Language::English)
-            || window == mainWindow(Language::Swedish))
+        if (window->isVisible() || window->isMinimized() ||
+            window == mainWindow(Language::English) || window == mainWindow(Language::Swedish))
             windows.append(window);
     }
     for (const QPointer<QWidget> &window : windows) {

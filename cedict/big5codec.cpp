@@ -11,10 +11,9 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-
 Big5Codec::Big5Codec()
-    : m_decoder("Big5", QStringConverter::Flag::Stateless),
-      m_encoder("Big5", QStringConverter::Flag::Stateless)
+    : m_decoder("Big5", QStringConverter::Flag::Stateless)
+    , m_encoder("Big5", QStringConverter::Flag::Stateless)
 {
 }
 

@@ -1,8 +1,8 @@
 #include "cedict/big5codetable.h"
 
 #include "cedict/cedictlog.h"
-#include "platform/sqliteconnection.h"
 #include "dictionary/tables.h"
+#include "platform/sqliteconnection.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,7 +11,10 @@ constexpr qsizetype glossScan = 60;
 class Positions
 {
 public:
-    explicit Positions(QByteArrayView bytes) : m_bytes(bytes) {}
+    explicit Positions(QByteArrayView bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     qsizetype length() const { return m_bytes.size(); }
     bool is(qsizetype pos, char c) const

@@ -73,7 +73,10 @@ struct CedictFileCheck
 class ContentLines
 {
 public:
-    explicit ContentLines(QByteArrayView content) : m_content(content) {}
+    explicit ContentLines(QByteArrayView content)
+        : m_content(content)
+    {
+    }
 
     bool next(QByteArrayView &line);
     qint64 position() const { return m_position; } // bytes consumed so far

@@ -46,7 +46,8 @@ using Bytes = unsigned char __attribute__((vector_size(16)));
 class TermFinder
 {
 public:
-    explicit TermFinder(QByteArrayView term) : m_term(term)
+    explicit TermFinder(QByteArrayView term)
+        : m_term(term)
     {
         const auto rarest = [&](qsizetype skip) {
             qsizetype found = -1;
@@ -183,7 +184,8 @@ int combiningTone(QChar c)
 
 CedictFileSearch::CedictFileSearch(const QString &filePath, const QString &copiedText,
                                    const QStringList &otherForms)
-    : m_copiedTerm(copiedTerm(copiedText)), m_file(filePath)
+    : m_copiedTerm(copiedTerm(copiedText))
+    , m_file(filePath)
 {
     QStringList texts{toneNumbers(m_copiedTerm)};
     for (const QString &form : otherForms)

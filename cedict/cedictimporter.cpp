@@ -125,8 +125,8 @@ private:
 } // namespace
 
 CedictImporter::CedictImporter(const QString &programFolder)
-    : m_programFolder(programFolder),
-      m_targetFile(Tables::storePath(programFolder, Tables::pendingWordStore))
+    : m_programFolder(programFolder)
+    , m_targetFile(Tables::storePath(programFolder, Tables::pendingWordStore))
 {
 }
 

@@ -3,7 +3,8 @@
 #include <QThread>
 
 CedictImportJob::CedictImportJob(const QString &programFolder, QObject *parent)
-    : QObject(parent), m_programFolder(programFolder)
+    : QObject(parent)
+    , m_programFolder(programFolder)
 {
     // For queued connections and signal spies.
     qRegisterMetaType<CedictImportProgress>();

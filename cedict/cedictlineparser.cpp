@@ -41,12 +41,14 @@ void appendUtf8(QByteArray &out, QStringView text)
         *bytes++ = char(c.unicode());
 }
 
-
 } // namespace
 
 CedictLineParser::CedictLineParser(CedictFormat format, const Big5CodeTable &codes,
                                    CedictImportSummary &counts)
-    : m_format(format), m_codes(codes), m_counts(counts), m_big5Codes(0x10000, unknownCode)
+    : m_format(format)
+    , m_codes(codes)
+    , m_counts(counts)
+    , m_big5Codes(0x10000, unknownCode)
 {
 }
 

@@ -14,8 +14,8 @@ struct WordRecord;
 // Turns the lines of a CEDICT file into word records, in the file's edition, and counts in
 // the summary what it leaves out:
 //
-//   Big5   "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/"  ->  A4A4A4E5|&H4E2D&H6587|zhong1 wen2|Chinese
-//   UTF-8  "中文 中文 [Zhong1 wen2] /Chinese/"          ->  the same record
+//   Big5   "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/"  ->  A4A4A4E5|&H4E2D&H6587|zhong1
+//   wen2|Chinese UTF-8  "中文 中文 [Zhong1 wen2] /Chinese/"          ->  the same record
 //
 // One parser per import and thread: the codec inside is not to be shared.
 class CedictLineParser

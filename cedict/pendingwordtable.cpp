@@ -108,7 +108,8 @@ qint64 wordTableEntries(const QString &databaseFile)
     return query.value(0).toLongLong();
 }
 
-DictionaryUpdate::DictionaryUpdate(const QString &programFolder) : m_folder(programFolder)
+DictionaryUpdate::DictionaryUpdate(const QString &programFolder)
+    : m_folder(programFolder)
 {
 }
 

@@ -34,11 +34,24 @@ void append(RtfCodeList &list, int number)
 // Groups whose text is not document text: tables, document information, pictures.
 bool isDestination(QStringView word)
 {
-    static const QStringList words = {
-        u"fonttbl"_s,   u"colortbl"_s, u"stylesheet"_s, u"info"_s,       u"pict"_s,
-        u"object"_s,    u"listtable"_s, u"listoverridetable"_s,        u"revtbl"_s,
-        u"rsidtbl"_s,   u"xmlnstbl"_s,  u"filetbl"_s,   u"generator"_s, u"themedata"_s,
-        u"datastore"_s, u"latentstyles"_s, u"colorschememapping"_s,     u"fldinst"_s};
+    static const QStringList words = {u"fonttbl"_s,
+                                      u"colortbl"_s,
+                                      u"stylesheet"_s,
+                                      u"info"_s,
+                                      u"pict"_s,
+                                      u"object"_s,
+                                      u"listtable"_s,
+                                      u"listoverridetable"_s,
+                                      u"revtbl"_s,
+                                      u"rsidtbl"_s,
+                                      u"xmlnstbl"_s,
+                                      u"filetbl"_s,
+                                      u"generator"_s,
+                                      u"themedata"_s,
+                                      u"datastore"_s,
+                                      u"latentstyles"_s,
+                                      u"colorschememapping"_s,
+                                      u"fldinst"_s};
     return words.contains(word);
 }
 
@@ -143,8 +156,8 @@ RtfCodeList plainTextCodes(QStringView text)
     RtfCodeList list;
     for (const QChar c : text) {
         // U+FFFD stands for bytes that were no text: nothing to look up.
-        if (c.unicode() < 0x80 || c.isSpace() || c.category() == QChar::Other_Control
-            || c.category() == QChar::Other_Format || c == QChar::ReplacementCharacter)
+        if (c.unicode() < 0x80 || c.isSpace() || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Other_Format || c == QChar::ReplacementCharacter)
             continue;
         append(list, c.unicode());
     }

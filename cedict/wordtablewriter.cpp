@@ -55,8 +55,8 @@ bool WordTableWriter::open(const QString &databaseFile)
     // Without SQLITE_OPEN_CREATE a missing file stays missing: the writer fills a copy of the
     // template and nothing else.
     if (!QFileInfo(databaseFile).isFile() ||
-        sqlite3_open_v2(QFile::encodeName(databaseFile).constData(), &m_db,
-                        SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_open_v2(QFile::encodeName(databaseFile).constData(), &m_db, SQLITE_OPEN_READWRITE,
+                        nullptr) != SQLITE_OK) {
         qCDebug(lcCedict) << "cannot open" << databaseFile << errorText();
         close();
         return false;
@@ -64,9 +64,9 @@ bool WordTableWriter::open(const QString &databaseFile)
     // Rows go in through the C interface: Qt's bound values cost more than SQLite's own work.
     // A page cache of 16 MB saves rereading index pages; a much larger one costs more to
     // allocate and fault in than it saves.
-    for (const char *pragma : {"PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF",
-                               "PRAGMA locking_mode=EXCLUSIVE", "PRAGMA cache_size=-16384",
-                               "PRAGMA temp_store=MEMORY"}) {
+    for (const char *pragma :
+         {"PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF", "PRAGMA locking_mode=EXCLUSIVE",
+          "PRAGMA cache_size=-16384", "PRAGMA temp_store=MEMORY"}) {
         if (!exec(pragma))
             qCDebug(lcCedict) << "pragma refused:" << pragma << errorText();
     }

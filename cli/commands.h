@@ -18,7 +18,6 @@ QList<CliCommand> handwritingCommands(); // cli/handwritingcommands.cpp
 
 inline QList<CliCommand> allCliCommands()
 {
-    return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands()
-           + pinyinCommands() + searchCommands()
-           + printCommands() + handwritingCommands();
+    return importCommands() + dictionaryCommands() + codeCommands() + cedictCommands() +
+           pinyinCommands() + searchCommands() + printCommands() + handwritingCommands();
 }

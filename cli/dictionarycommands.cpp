@@ -15,7 +15,8 @@ namespace {
 class Arguments
 {
 public:
-    explicit Arguments(const QStringList &arguments) : m_args(arguments)
+    explicit Arguments(const QStringList &arguments)
+        : m_args(arguments)
     {
         m_folder = cliProgramFolder(m_args);
     }
@@ -153,10 +154,10 @@ int runList(ListKind kind, const QStringList &arguments, QTextStream &out, QText
     if (!openTables(tables, args.folder(), err))
         return 2;
     CharacterList list = kind == ListKind::RadicalKey
-                                   ? CharacterLists::byRadicalKey(tables.characters, *entry)
-                               : kind == ListKind::RadicalNumber
-                                   ? CharacterLists::byRadicalNumber(tables.characters, *entry)
-                                   : CharacterLists::byStrokes(tables.characters, *entry);
+                             ? CharacterLists::byRadicalKey(tables.characters, *entry)
+                         : kind == ListKind::RadicalNumber
+                             ? CharacterLists::byRadicalNumber(tables.characters, *entry)
+                             : CharacterLists::byStrokes(tables.characters, *entry);
     CharacterLists::commonFirst(list, Frequencies(args.folder()));
     printLines(list.text, out);
     if (list.search != CharacterList::Search::Chart)

@@ -26,8 +26,8 @@ int runCandidates(const QStringList &arguments, QTextStream &out, QTextStream &e
         pages = at + 1 < args.size() ? args.at(at + 1).toInt(&ok) : -1;
         args.remove(at, qMin<qsizetype>(2, args.size() - at));
     }
-    const bool unknownOption =
-        std::any_of(args.cbegin(), args.cend(), [](const QString &a) { return a.startsWith(u"--"); });
+    const bool unknownOption = std::any_of(args.cbegin(), args.cend(),
+                                           [](const QString &a) { return a.startsWith(u"--"); });
     if (args.isEmpty() || !ok || pages < 0 || pages > maxPages || unknownOption) {
         err << "Usage: ordbok-cli candidates TEXT [--traditional] [--page N]\n  N: 0 to "
             << maxPages << '\n';

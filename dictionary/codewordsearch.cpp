@@ -29,7 +29,8 @@ QStringList wordFields(const RecordSource &words, const Record &word)
 } // namespace
 
 CodeWordSearch::CodeWordSearch(RecordSource &words, RecordSource &characters)
-    : m_words(words), m_characters(characters)
+    : m_words(words)
+    , m_characters(characters)
 {
 }
 
@@ -80,7 +81,8 @@ QString CodeWordSearch::traditionalForm(const QString &code)
         return *cached;
     const std::optional<Record> record = first(m_characters, SearchCriteria::characterCode(code));
     const QString form =
-        record ? text(m_characters, *record, CharacterField::traditionellform).trimmed() : QString();
+        record ? text(m_characters, *record, CharacterField::traditionellform).trimmed()
+               : QString();
     const std::optional<QChar> character = CharacterCode::toCharacter(form);
     const QString key = character ? CharacterCode::fromCharacter(*character) : code;
     m_traditional.insert(code, key);
@@ -107,7 +109,8 @@ CodeWordResult CodeWordSearch::search(const QStringList &codes, bool traditional
         return result;
     }
     result.lines << line(result.characters, wordFields(m_words, *word));
-    const Criteria containing{WordField::teckenkoder, Criteria::Operator::Like, u'*' + wordCodes + u'*'};
+    const Criteria containing{WordField::teckenkoder, Criteria::Operator::Like,
+                              u'*' + wordCodes + u'*'};
     const QList<Record> later =
         m_words.records(containing, word->rowId, std::numeric_limits<int>::max());
     for (const Record &entry : later) {

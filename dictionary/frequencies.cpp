@@ -55,7 +55,8 @@ void Frequencies::Store::load()
     }
 }
 
-Frequencies::Frequencies(const QString &programFolder) : m_store(std::make_shared<Store>())
+Frequencies::Frequencies(const QString &programFolder)
+    : m_store(std::make_shared<Store>())
 {
     m_store->file = QDir(programFolder).filePath(storeFile);
 }

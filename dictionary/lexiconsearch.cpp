@@ -87,7 +87,8 @@ class Occurrences
 {
 public:
     Occurrences(QStringView text, QStringView needle, const Lexicon::LetterCounts &counts)
-        : m_text(text), m_needle(needle)
+        : m_text(text)
+        , m_needle(needle)
     {
         // The pair starting at the rarest character, so that the last one has a follower.
         for (qsizetype i = 1; i + 1 < needle.size(); ++i) {
@@ -159,7 +160,8 @@ void keepBetter(std::vector<LexiconHit> &best, int entry, MatchRank rank, int su
 } // namespace
 
 LexiconResults::LexiconResults(const Lexicon *lexicon, std::vector<LexiconHit> hits)
-    : m_lexicon(lexicon), m_hits(std::move(hits))
+    : m_lexicon(lexicon)
+    , m_hits(std::move(hits))
 {
 }
 
@@ -197,7 +199,8 @@ QList<LexiconHit> LexiconResults::hits(qsizetype from, qsizetype count)
     return QList<LexiconHit>(m_hits.begin() + from, m_hits.begin() + end);
 }
 
-LexiconSearch::LexiconSearch(const Lexicon &lexicon) : m_lexicon(lexicon)
+LexiconSearch::LexiconSearch(const Lexicon &lexicon)
+    : m_lexicon(lexicon)
 {
 }
 

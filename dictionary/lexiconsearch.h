@@ -10,8 +10,8 @@
 //
 // Hits are ranked by how they match (exact, starts with, contains, inside a word), then, for
 // English, a hit in the first gloss before one in a later gloss, then the more frequent word,
-// then a common word before a name spelt alike, then the shorter, then table order. Text that could be both pinyin and English ("long")
-// is searched both ways and each word keeps its better match.
+// then a common word before a name spelt alike, then the shorter, then table order. Text that could
+// be both pinyin and English ("long") is searched both ways and each word keeps its better match.
 
 #include "dictionary/lexicon.h"
 

@@ -20,13 +20,15 @@ std::optional<Criteria> numberCriteria(const QString &code)
     const std::optional<QChar> character = CharacterCode::toCharacter(code);
     if (!character)
         return std::nullopt;
-    return Criteria{CharacterField::nummer, Criteria::Operator::Equals, qlonglong(character->unicode())};
+    return Criteria{CharacterField::nummer, Criteria::Operator::Equals,
+                    qlonglong(character->unicode())};
 }
 
 } // namespace
 
 PageTranslation::PageTranslation(RecordSource &characters, RecordSource &words)
-    : m_characters(characters), m_words(words)
+    : m_characters(characters)
+    , m_words(words)
 {
 }
 
@@ -73,11 +75,11 @@ void PageTranslation::setPoints(const QList<char32_t> &points)
                 if (known == traditional.cend()) {
                     const std::optional<Record> record =
                         RecordLookup::first(m_characters, numberCriteria(cell.code));
-                    known =
-                        traditional.insert(point, record ? RecordLookup::text(m_characters, *record,
-                                                                              CharacterField::traditionellform)
-                                                               .trimmed()
-                                                         : QString());
+                    known = traditional.insert(
+                        point, record ? RecordLookup::text(m_characters, *record,
+                                                           CharacterField::traditionellform)
+                                            .trimmed()
+                                      : QString());
                 }
                 cell.traditional = *known;
             }
@@ -137,8 +139,9 @@ CharacterDetails PageTranslation::details(int index)
             continue;
         for (int i = index; i < index + length; ++i)
             details.word += m_page.at(i).character();
-        details.wordLine = toneNumbersToUnicode(RecordLookup::text(m_words, *word, WordField::pinyin)) +
-                           u", "_s + RecordLookup::text(m_words, *word, WordField::translation(1));
+        details.wordLine =
+            toneNumbersToUnicode(RecordLookup::text(m_words, *word, WordField::pinyin)) + u", "_s +
+            RecordLookup::text(m_words, *word, WordField::translation(1));
         details.wordLength = length;
         return details;
     }

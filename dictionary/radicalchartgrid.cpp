@@ -112,7 +112,8 @@ QRect cellAtSlot(int slot, int top, const std::array<int, 11> *rows)
 
 } // namespace
 
-RadicalChartGrid::RadicalChartGrid(RadicalChart chart) : m_chart(chart)
+RadicalChartGrid::RadicalChartGrid(RadicalChart chart)
+    : m_chart(chart)
 {
     for (int radical = 1; radical <= 214; ++radical) {
         const char32_t glyph = chart == RadicalChart::Simplified
@@ -140,7 +141,8 @@ QRectF RadicalChartGrid::shownRect(QSizeF widget) const
 {
     if (widget.isEmpty())
         return {};
-    const qreal scale = std::min(widget.width() / m_size.width(), widget.height() / m_size.height());
+    const qreal scale =
+        std::min(widget.width() / m_size.width(), widget.height() / m_size.height());
     return QRectF(0, 0, m_size.width() * scale, m_size.height() * scale);
 }
 

@@ -21,13 +21,15 @@ ReadingFields fieldsOf(Reading reading)
     case Reading::Mandarin:
         return {CharacterField::pinyin1, {}};
     case Reading::Cantonese:
-        return {CharacterField::kantonesiska(1), {CharacterField::kantonesiska(2), CharacterField::kantonesiska(3)}};
+        return {CharacterField::kantonesiska(1),
+                {CharacterField::kantonesiska(2), CharacterField::kantonesiska(3)}};
     case Reading::JapaneseKun:
         return {CharacterField::japanskkun(1), {CharacterField::japanskkun(2)}};
     case Reading::JapaneseOn:
         return {CharacterField::japanskon(1), {CharacterField::japanskon(2)}};
     case Reading::Korean:
-        return {CharacterField::koreanska(1), {CharacterField::koreanska(2), CharacterField::koreanska(3)}};
+        return {CharacterField::koreanska(1),
+                {CharacterField::koreanska(2), CharacterField::koreanska(3)}};
     }
     return {};
 }
@@ -57,7 +59,8 @@ QString readingLine(const RecordSource &characters, Reading reading, QChar chara
 
 QChar simplifiedForm(const RecordSource &characters, QChar character)
 {
-    return CharacterCode::toCharacter(characters.text(CharacterField::forenklaform)).value_or(character);
+    return CharacterCode::toCharacter(characters.text(CharacterField::forenklaform))
+        .value_or(character);
 }
 
 } // namespace

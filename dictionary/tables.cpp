@@ -54,18 +54,18 @@ bool createTable(QSqlDatabase &db, const QStringList &fields, const QStringList 
 
 QStringList wordFields()
 {
-    return QStringList{WordField::tecken, WordField::teckenkoder, WordField::pinyin}
-           + numbered(WordField::translation, translationCount);
+    return QStringList{WordField::tecken, WordField::teckenkoder, WordField::pinyin} +
+           numbered(WordField::translation, translationCount);
 }
 
 QStringList characterFields()
 {
     using namespace CharacterField;
     return QStringList{teckenkod,        nummer, forenklaform, traditionellform,
-                       kinesisktradikal, summa,  pinyin1}
-           + numbered(meaning, meaningCount) + numbered(kantonesiska, readingCount)
-           + numbered(japanskkun, readingCount) + numbered(japanskon, readingCount)
-           + numbered(koreanska, readingCount);
+                       kinesisktradikal, summa,  pinyin1} +
+           numbered(meaning, meaningCount) + numbered(kantonesiska, readingCount) +
+           numbered(japanskkun, readingCount) + numbered(japanskon, readingCount) +
+           numbered(koreanska, readingCount);
 }
 
 QStringList codeFields()

@@ -5,8 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
-QList<WordRecord> WordRecord::find(RecordSource &words, const Criteria &criteria,
-                                   qint64 afterRowId, int limit)
+QList<WordRecord> WordRecord::find(RecordSource &words, const Criteria &criteria, qint64 afterRowId,
+                                   int limit)
 {
     const int tecken = words.fieldIndex(WordField::tecken);
     const int codes = words.fieldIndex(WordField::teckenkoder);

@@ -4,7 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-WordSearch::WordSearch(DictionaryTables &tables) : m_tables(tables)
+WordSearch::WordSearch(DictionaryTables &tables)
+    : m_tables(tables)
 {
 }
 

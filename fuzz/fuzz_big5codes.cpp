@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(table.unicodeFor(digits.toByteArray().toUpper()) == unicode, digits.toByteArray());
     if (!unicode.isNull()) {
         const QString character = sharedCodec->decode(QByteArray::fromHex(digits.toByteArray()));
-        FUZZ_CHECK(character.size() == 1
-                       && character.at(0).unicode() == unicode.sliced(2).toUInt(nullptr, 16),
+        FUZZ_CHECK(character.size() == 1 &&
+                       character.at(0).unicode() == unicode.sliced(2).toUInt(nullptr, 16),
                    digits.toByteArray() << unicode << character);
     }
 

@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(isUpperHexPairs(hex) && headwordHex(QByteArray::fromHex(hex)) == hex, hex);
 
     if (parsed.noHeadword) {
-        FUZZ_CHECK(parsed.tecken.isEmpty() && parsed.reading.isEmpty()
-                       && parsed.glosses[0].isEmpty(),
+        FUZZ_CHECK(parsed.tecken.isEmpty() && parsed.reading.isEmpty() &&
+                       parsed.glosses[0].isEmpty(),
                    line.toByteArray());
     }
     bool gap = false;

@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // What follows the last line end of a sample (half a line, half a character) is not judged.
     const qsizetype lastLineEnd = head.lastIndexOf('\n');
     if (lastLineEnd >= 0) {
-        FUZZ_CHECK(detectCedictFormat(head, false)
-                       == detectCedictFormat(head.first(lastLineEnd + 1), true),
+        FUZZ_CHECK(detectCedictFormat(head, false) ==
+                       detectCedictFormat(head.first(lastLineEnd + 1), true),
                    head);
     }
     FUZZ_CHECK(detectCedictFormat("#! charset=UTF-8\n" + head, true) == CedictFormat::Utf8, head);

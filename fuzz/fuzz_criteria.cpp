@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const std::optional<Criteria> again = Criteria::parse(rendered(*criteria));
     FUZZ_CHECK(again.has_value(), text << rendered(*criteria));
-    FUZZ_CHECK(again->field == criteria->field && again->op == criteria->op
-                   && again->operand == criteria->operand,
+    FUZZ_CHECK(again->field == criteria->field && again->op == criteria->op &&
+                   again->operand == criteria->operand,
                text << rendered(*criteria));
 
     if (!criteria->isNumber()) {

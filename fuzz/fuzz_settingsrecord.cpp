@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // The other fields stay as they were.
         const SettingsRecord::Layout layout = SettingsRecord::layout(field);
         FUZZ_CHECK(copy.toBytes().first(layout.offset) == bytes.first(layout.offset), i);
-        FUZZ_CHECK(copy.toBytes().sliced(layout.offset + layout.width)
-                       == bytes.sliced(layout.offset + layout.width),
+        FUZZ_CHECK(copy.toBytes().sliced(layout.offset + layout.width) ==
+                       bytes.sliced(layout.offset + layout.width),
                    i);
     }
     return 0;

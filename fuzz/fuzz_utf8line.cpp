@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const std::optional<Utf8Line> again = Utf8Line::parse(rendered(*entry));
     FUZZ_CHECK(again.has_value(), line << rendered(*entry));
-    FUZZ_CHECK(again->traditional == entry->traditional && again->simplified == entry->simplified
-                   && again->reading == entry->reading && again->glosses == entry->glosses,
+    FUZZ_CHECK(again->traditional == entry->traditional && again->simplified == entry->simplified &&
+                   again->reading == entry->reading && again->glosses == entry->glosses,
                line << rendered(*entry));
     return 0;
 }

@@ -7,11 +7,11 @@
 
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, ...)                                                           \
-    do {                                                                                     \
-        if (!(condition)) {                                                                  \
-            qCritical().noquote() << "property failed:" << #condition;                       \
-            qCritical() << __VA_ARGS__;                                                      \
-            std::abort();                                                                    \
-        }                                                                                    \
+#define FUZZ_CHECK(condition, ...)                                                                 \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            qCritical().noquote() << "property failed:" << #condition;                             \
+            qCritical() << __VA_ARGS__;                                                            \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)

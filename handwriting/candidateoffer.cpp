@@ -1,5 +1,5 @@
-#include "dictionary/tables.h"
 #include "handwriting/candidateoffer.h"
+#include "dictionary/tables.h"
 
 #include "dictionary/charactercode.h"
 #include "dictionary/recordlookup.h"
@@ -26,7 +26,8 @@ QStringList offerCandidates(const QList<HandwritingCandidate> &ranking, int limi
 }
 
 StoreCandidateRules::StoreCandidateRules(RecordSource &characters, RecordSource &words)
-    : m_characters(characters), m_words(words)
+    : m_characters(characters)
+    , m_words(words)
 {
 }
 
@@ -49,8 +50,8 @@ const StoreCandidateRules::Entry &StoreCandidateRules::entry(const QString &char
         entry.simplified = form(m_characters, *record, CharacterField::forenklaform);
         entry.traditional = form(m_characters, *record, CharacterField::traditionellform);
     } else {
-        entry.known = RecordLookup::first(
-                          m_words, Criteria{WordField::teckenkoder, Criteria::Operator::Equals, code})
+        entry.known = RecordLookup::first(m_words, Criteria{WordField::teckenkoder,
+                                                            Criteria::Operator::Equals, code})
                           .has_value();
     }
     return *m_cache.insert(character, entry);

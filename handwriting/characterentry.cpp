@@ -1,5 +1,5 @@
-#include "dictionary/tables.h"
 #include "handwriting/characterentry.h"
+#include "dictionary/tables.h"
 
 #include "dictionary/charactercode.h"
 #include "dictionary/recordlookup.h"
@@ -17,7 +17,8 @@ WordSearchResult lookUp(DictionaryTables &tables, const QString &character, Disp
             tables.characters,
             Criteria{CharacterField::teckenkod, Criteria::Operator::Equals, codes.first()})) {
         const QString traditional =
-            RecordLookup::text(tables.characters, *record, CharacterField::traditionellform).trimmed();
+            RecordLookup::text(tables.characters, *record, CharacterField::traditionellform)
+                .trimmed();
         if (!traditional.isEmpty())
             codes.append(traditional);
     }

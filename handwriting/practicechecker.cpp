@@ -28,7 +28,8 @@ StrokeVerdict check(const QPolygonF &drawn, const QPolygonF &median)
 
 } // namespace PracticeChecker
 
-PracticeSession::PracticeSession(const QList<QPolygonF> &medians) : m_medians(medians)
+PracticeSession::PracticeSession(const QList<QPolygonF> &medians)
+    : m_medians(medians)
 {
 }
 

@@ -22,7 +22,11 @@ QPointF toBox(qint16 x, qint16 y)
 class Reader
 {
 public:
-    Reader(const QByteArray &data, qsizetype at) : m_data(data), m_at(at) {}
+    Reader(const QByteArray &data, qsizetype at)
+        : m_data(data)
+        , m_at(at)
+    {
+    }
 
     template <typename T> bool read(T &value)
     {

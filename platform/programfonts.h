@@ -28,9 +28,12 @@ struct FallbackFont
     QLatin1StringView file;
 };
 inline constexpr std::array<FallbackFont, 3> chineseFallbacks{{
-    {QLatin1StringView("HanaMinA"), QLatin1StringView("/usr/share/fonts/truetype/hanazono/HanaMinA.ttf")},
-    {QLatin1StringView("HanaMinB"), QLatin1StringView("/usr/share/fonts/truetype/hanazono/HanaMinB.ttf")},
-    {QLatin1StringView("Unifont"), QLatin1StringView("/usr/share/fonts/opentype/unifont/unifont.otf")},
+    {QLatin1StringView("HanaMinA"),
+     QLatin1StringView("/usr/share/fonts/truetype/hanazono/HanaMinA.ttf")},
+    {QLatin1StringView("HanaMinB"),
+     QLatin1StringView("/usr/share/fonts/truetype/hanazono/HanaMinB.ttf")},
+    {QLatin1StringView("Unifont"),
+     QLatin1StringView("/usr/share/fonts/opentype/unifont/unifont.otf")},
 }};
 
 // The files of the Chinese font chain that exist, the program's own font first.

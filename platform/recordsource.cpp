@@ -50,7 +50,10 @@ bool isCutShort(const QString &databaseFile)
 
 } // namespace
 
-RecordSource::RecordSource(QObject *parent) : QObject(parent) {}
+RecordSource::RecordSource(QObject *parent)
+    : QObject(parent)
+{
+}
 
 RecordSource::~RecordSource()
 {
@@ -181,7 +184,8 @@ void RecordSource::moveFirst()
 {
     if (!isOpen())
         return;
-    QSqlQuery *query = prepared(u"SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1"_s.arg(quoted(m_table)));
+    QSqlQuery *query =
+        prepared(u"SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1"_s.arg(quoted(m_table)));
     if (query && query->exec() && query->next()) {
         loadCurrent(*query);
     } else {
@@ -241,7 +245,7 @@ int RecordSource::findEach(const std::optional<Criteria> &criteria,
 }
 
 QList<RecordSource::Record> RecordSource::records(const Criteria &criteria, qint64 afterRowId,
-                                                 int limit)
+                                                  int limit)
 {
     QList<Record> found;
     QSqlQuery *query = limit > 0 ? startSearch(criteria, afterRowId, limit) : nullptr;

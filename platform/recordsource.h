@@ -3,16 +3,16 @@
 #include "platform/criteria.h"
 
 #include <QHash>
-#include <QSet>
 #include <QObject>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
 #include <QVector>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QSqlQuery;
 class SqliteConnection;
@@ -124,7 +124,7 @@ private:
     bool m_hasPending = false;
     QString m_searchIndex;
     QHash<QString, QString> m_indexedColumns; // lower-case name -> name in the index
-    QSet<QString> m_keyColumns; // lower-case names of columns that lead a table index
+    QSet<QString> m_keyColumns;               // lower-case names of columns that lead a table index
     bool m_searchIndexEnabled = true;
     QString m_lastRowPhrases;
     qint64 m_lastRowWithPhrases = -1;

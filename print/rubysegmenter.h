@@ -27,7 +27,10 @@ class RubySegmenter
 public:
     static constexpr int longestWord = 8;
 
-    explicit RubySegmenter(const ReadingTable &table) : m_table(table) {}
+    explicit RubySegmenter(const ReadingTable &table)
+        : m_table(table)
+    {
+    }
 
     QList<RubySegment> segment(const QString &line) const;
 

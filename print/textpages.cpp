@@ -33,7 +33,10 @@ QStringList paragraphsOf(const QString &text)
 
 TextPages::TextPages(const QString &text, const QFont &font, QPagedPaintDevice &device,
                      const RubySegmenter *pinyinAbove)
-    : m_font(font), m_readingFont(font), m_device(device), m_frame(device)
+    : m_font(font)
+    , m_readingFont(font)
+    , m_device(device)
+    , m_frame(device)
 {
     // Pinyin reads best in a proportional serif face; the document's own font stays behind it.
     m_readingFont.setFamilies(QStringList{u"DejaVu Serif"_s} + font.families());

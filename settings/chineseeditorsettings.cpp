@@ -7,7 +7,8 @@ ChineseEditorSettings ChineseEditorSettings::read(const SettingsRecord &record)
 {
     ChineseEditorSettings s;
     s.fontName = record.value(F::editorFontName);
-    if (const std::optional<double> size = SettingsText::strictNumber(record.value(F::editorFontSize));
+    if (const std::optional<double> size =
+            SettingsText::strictNumber(record.value(F::editorFontSize));
         size && *size > 0)
         s.fontSize = *size;
     s.textColor = colourValue(record.value(F::editorTextColor));
@@ -15,7 +16,8 @@ ChineseEditorSettings ChineseEditorSettings::read(const SettingsRecord &record)
     s.lineTextColor = colourValue(record.value(F::editorLineTextColor));
     s.lineBackColor = colourValue(record.value(F::editorLineBackColor));
     // An empty field is no choice at all: the simplified table loaded at start stays.
-    if (const std::optional<double> table = SettingsText::strictNumber(record.value(F::editorTable)))
+    if (const std::optional<double> table =
+            SettingsText::strictNumber(record.value(F::editorTable)))
         s.traditional = *table == 0;
     return s;
 }

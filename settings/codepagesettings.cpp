@@ -45,8 +45,8 @@ void CodePageSettings::write(SettingsRecord &record) const
     record.setValue(F::codeTraditional, number(traditional));
     record.setValue(F::codeFontName, fontName);
     // Three places: sizes are whole points up to 999.
-    record.setValue(F::codeFontSize, fontSize ? QString::number(std::clamp(*fontSize, 1, 999))
-                                              : QString());
+    record.setValue(F::codeFontSize,
+                    fontSize ? QString::number(std::clamp(*fontSize, 1, 999)) : QString());
     record.setValue(F::codeNotBold, number(!bold));
     record.setValue(F::codeNotItalic, number(!italic));
     record.setValue(F::codeBackColor, backColor ? QString::number(*backColor) : QString());

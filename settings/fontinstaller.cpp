@@ -12,7 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-
 namespace {
 
 // A garbage or huge file holds no "nej" worth finding past this.
@@ -114,13 +113,13 @@ bool FontFlagFile::markInstalled() const
     QString error;
     if (writeWholeFile(m_path, formatItem(installed), &error))
         return true;
-    qCDebug(lcFonts) << "font flag not written, the first start will run again:" << m_path
-                     << error;
+    qCDebug(lcFonts) << "font flag not written, the first start will run again:" << m_path << error;
     return false;
 }
 
 FontInstaller::FontInstaller(const QString &programFolder, const QString &userFontFolder)
-    : m_programFolder(programFolder), m_userFontFolder(userFontFolder)
+    : m_programFolder(programFolder)
+    , m_userFontFolder(userFontFolder)
 {
 }
 

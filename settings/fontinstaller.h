@@ -10,7 +10,6 @@
 
 #include <optional>
 
-
 // font.log in the program folder: one text item, "nej" while the fonts still have to be
 // installed, "Ja" once they are.
 class FontFlagFile

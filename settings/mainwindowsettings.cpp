@@ -12,7 +12,8 @@ MainWindowSettings MainWindowSettings::read(const SettingsRecord &record)
         s.simplified = int(*on) != 0;
     s.radicalsOn = SettingsText::leadingNumber(record.value(F::radicalMode)) == 0;
     s.fontName = record.value(F::mainFontName);
-    if (const std::optional<double> size = SettingsText::strictNumber(record.value(F::mainFontSize));
+    if (const std::optional<double> size =
+            SettingsText::strictNumber(record.value(F::mainFontSize));
         size && *size > 0)
         s.fontSize = *size;
     s.alwaysOnTop = SettingsText::boolean(record.value(F::alwaysOnTop));

@@ -18,8 +18,8 @@ Q_LOGGING_CATEGORY(lcSettings, "ordbok.settings")
 namespace {
 
 constexpr std::array<int, SettingsRecord::FieldCount> kWidths = {
-    5, 2, 10, 10, 10, 10, 10, 10, 6, 10, 10, 10, 10, 10, 10, 15, 10, 2,
-    2, 2, 5,  5,  140, 10, 10, 10, 10, 10, 10, 2, 3,  2,  2,  10, 10, 15,
+    5, 2, 10, 10, 10,  10, 10, 10, 6,  10, 10, 10, 10, 10, 10, 15, 10, 2,
+    2, 2, 5,  5,  140, 10, 10, 10, 10, 10, 10, 2,  3,  2,  2,  10, 10, 15,
 };
 
 constexpr int offsetOf(int field)
@@ -134,8 +134,7 @@ double leadingNumber(const QString &text)
     if (end < compact.size() && (compact[end] == u'-' || compact[end] == u'+'))
         ++end;
     bool dot = false;
-    while (end < compact.size()
-           && (compact[end].isDigit() || (compact[end] == u'.' && !dot))) {
+    while (end < compact.size() && (compact[end].isDigit() || (compact[end] == u'.' && !dot))) {
         dot = dot || compact[end] == u'.';
         ++end;
     }

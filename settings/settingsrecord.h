@@ -14,13 +14,42 @@ class SettingsRecord
 {
 public:
     enum Field {
-        simplifiedOn, radicalMode, mainFontName, mainFontSize, editorFontName, editorFontSize,
-        editorTextColor, editorBackColor, editorTable, editorLineTextColor, editorLineBackColor,
-        pinyinBackColor, pinyinTextColor, pageBackColor, pageTextColor, pageFontName,
-        pageFontSize, pageBold, pageItalic, reserved20, alwaysOnTop, autoLookupOn,
-        backgroundPath, pageLeft, pageTop, pageWidth, pageHeight, autoStartSwedish,
-        autoStartEnglish, codeTraditional, codeFontSize, codeNotBold, codeNotItalic,
-        codeBackColor, codeTextColor, codeFontName,
+        simplifiedOn,
+        radicalMode,
+        mainFontName,
+        mainFontSize,
+        editorFontName,
+        editorFontSize,
+        editorTextColor,
+        editorBackColor,
+        editorTable,
+        editorLineTextColor,
+        editorLineBackColor,
+        pinyinBackColor,
+        pinyinTextColor,
+        pageBackColor,
+        pageTextColor,
+        pageFontName,
+        pageFontSize,
+        pageBold,
+        pageItalic,
+        reserved20,
+        alwaysOnTop,
+        autoLookupOn,
+        backgroundPath,
+        pageLeft,
+        pageTop,
+        pageWidth,
+        pageHeight,
+        autoStartSwedish,
+        autoStartEnglish,
+        codeTraditional,
+        codeFontSize,
+        codeNotBold,
+        codeNotItalic,
+        codeBackColor,
+        codeTextColor,
+        codeFontName,
         FieldCount
     };
 
@@ -28,7 +57,11 @@ public:
     static constexpr int fieldsLength = 418;
     static constexpr QLatin1StringView fileName{"inst.ini"};
 
-    struct Layout { int offset; int width; };
+    struct Layout
+    {
+        int offset;
+        int width;
+    };
     static Layout layout(Field field);
 
     // The field's text without its padding blanks.

@@ -14,7 +14,10 @@
 class SettingsStore
 {
 public:
-    explicit SettingsStore(const QString &programFolder) : m_programFolder(programFolder) {}
+    explicit SettingsStore(const QString &programFolder)
+        : m_programFolder(programFolder)
+    {
+    }
 
     bool load() { return m_record.read(m_programFolder); }
     // A save that fails (a read-only file or folder, a full disk) leaves inst.ini as it was

@@ -59,7 +59,8 @@ bool naturalLess(const QString &a, const QString &b)
 
 const QStringList CaptureFiles::pattern = {u"*.bmp"_s, u"*.jpg"_s, u"*.gif"_s, u"*.tif"_s};
 
-CaptureFiles::CaptureFiles(const QString &programFolder) : m_programFolder(programFolder)
+CaptureFiles::CaptureFiles(const QString &programFolder)
+    : m_programFolder(programFolder)
 {
 }
 

@@ -21,7 +21,9 @@ QString richText(const QMimeData *data)
 
 } // namespace
 
-ClipboardWatcher::ClipboardWatcher(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
+ClipboardWatcher::ClipboardWatcher(QObject *parent)
+    : QObject(parent)
+    , m_timer(new QTimer(this))
 {
     m_timer->setObjectName(u"Timer2"_s);
     m_timer->setInterval(50);

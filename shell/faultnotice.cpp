@@ -86,7 +86,8 @@ struct FaultTexts
 
 } // namespace
 
-FaultNotice::FaultNotice(QObject *parent) : QObject(parent)
+FaultNotice::FaultNotice(QObject *parent)
+    : QObject(parent)
 {
 }
 
@@ -118,21 +119,21 @@ void FaultNotice::storeFault(const StoreFault &fault, bool previousDictionaryKep
     add([fault, offerRestore](Language language) {
         const FaultTexts &texts = FaultTexts::forLanguage(language);
         QString message;
-    switch (fault.kind) {
-    case StoreFault::Kind::Missing:
-        message = texts.missing.arg(fault.fileName,
-                                    QDir::toNativeSeparators(QFileInfo(fault.path).absolutePath()));
-        break;
-    case StoreFault::Kind::Unreadable:
-        message = texts.unreadable.arg(fault.fileName, fault.detail);
-        break;
-    case StoreFault::Kind::Damaged:
-        message = texts.damaged.arg(fault.fileName, fault.detail.left(200));
-        break;
-    case StoreFault::Kind::WrongLayout:
-        message = texts.wrongLayout.arg(fault.fileName, fault.detail);
-        break;
-    }
+        switch (fault.kind) {
+        case StoreFault::Kind::Missing:
+            message = texts.missing.arg(
+                fault.fileName, QDir::toNativeSeparators(QFileInfo(fault.path).absolutePath()));
+            break;
+        case StoreFault::Kind::Unreadable:
+            message = texts.unreadable.arg(fault.fileName, fault.detail);
+            break;
+        case StoreFault::Kind::Damaged:
+            message = texts.damaged.arg(fault.fileName, fault.detail.left(200));
+            break;
+        case StoreFault::Kind::WrongLayout:
+            message = texts.wrongLayout.arg(fault.fileName, fault.detail);
+            break;
+        }
         message += u' ' + texts.rebuild;
         if (offerRestore)
             message += u' ' + texts.previousKept;

@@ -14,7 +14,10 @@ class FieldBinder : public QObject
 {
     Q_OBJECT
 public:
-    explicit FieldBinder(QObject *parent = nullptr) : QObject(parent) {}
+    explicit FieldBinder(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
     // How a box shows its field's text ("nu:3" shown as "nǚ"); null shows it as stored.
     using Display = QString (*)(const QString &stored);

@@ -39,7 +39,8 @@ QStringList fallbackFamilies()
         }
         const QStringList added = addFontFile(font.file);
         if (added.isEmpty())
-            qCDebug(lcFonts) << "no fallback font" << font.family << "(scripts/setup.sh installs it)";
+            qCDebug(lcFonts) << "no fallback font" << font.family
+                             << "(scripts/setup.sh installs it)";
         families += added;
     }
     return families;
@@ -62,7 +63,8 @@ RegisteredFonts registerProgramFonts(const QString &programFolder)
     // substitutes of the name asked for only, not theirs: the fallbacks go under both names.
     const QString chinese = fonts.chineseFamilies.first();
     fonts.fallbackFamilies = fallbackFamilies();
-    QFont::insertSubstitutions(ProgramFonts::chineseAlias, QStringList{chinese} + fonts.fallbackFamilies);
+    QFont::insertSubstitutions(ProgramFonts::chineseAlias,
+                               QStringList{chinese} + fonts.fallbackFamilies);
     QFont::insertSubstitutions(chinese, fonts.fallbackFamilies);
     return fonts;
 }

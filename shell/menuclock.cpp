@@ -6,7 +6,9 @@
 using namespace Qt::StringLiterals;
 
 MenuClock::MenuClock(QAction *mnutime, QObject *parent)
-    : QObject(parent), m_mnutime(mnutime), m_timer(new QTimer(this))
+    : QObject(parent)
+    , m_mnutime(mnutime)
+    , m_timer(new QTimer(this))
 {
     m_timer->setObjectName(u"Timer3"_s);
     m_timer->setInterval(1000);

@@ -25,8 +25,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (m_seen || event->type() != QEvent::Expose || !watched->isWindowType()
-            || !static_cast<QWindow *>(watched)->isExposed())
+        if (m_seen || event->type() != QEvent::Expose || !watched->isWindowType() ||
+            !static_cast<QWindow *>(watched)->isExposed())
             return false;
         m_seen = true;
         // The window paints its first frame while it handles this event: the next turn of the

@@ -2,7 +2,8 @@
 
 #include <QThread>
 
-StoreIntegrityCheck::StoreIntegrityCheck(QObject *parent) : QObject(parent)
+StoreIntegrityCheck::StoreIntegrityCheck(QObject *parent)
+    : QObject(parent)
 {
     qRegisterMetaType<StoreFault>();
 }

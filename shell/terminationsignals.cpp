@@ -26,7 +26,8 @@ void onSignal(int signalNumber)
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+TerminationSignals::TerminationSignals(QObject *parent)
+    : QObject(parent)
 {
     if (pipeEnds[0] >= 0 || ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) {
         qCDebug(lcTermination) << "signals not handled: no pipe, or handled already";

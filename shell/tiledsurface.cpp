@@ -5,7 +5,8 @@
 
 Q_LOGGING_CATEGORY(lcBackground, "ordbok.background")
 
-TiledSurface::TiledSurface(QWidget *parent) : QWidget(parent)
+TiledSurface::TiledSurface(QWidget *parent)
+    : QWidget(parent)
 {
     setAutoFillBackground(false);
 }

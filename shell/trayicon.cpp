@@ -59,10 +59,11 @@ TrayIcon::TrayIcon(QWidget *window, std::function<QWidget *()> mainWindowOfUiLan
     // The menu shows on a right click, as users expect of a tray icon.
     m_icon->setContextMenu(m_menu);
     m_icon->setToolTip(window->windowTitle());
-    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            restoreWindow();
-    });
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    restoreWindow();
+            });
     window->installEventFilter(this);
     SetTrayMenuItems(window->windowState());
 }

@@ -4,9 +4,9 @@
 #include "settings/settingsrecord.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -60,7 +60,10 @@ void BM_StartSequence(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartSequence)->Unit(benchmark::kMillisecond)->Iterations(1)->Name("BM_StartSequence/first");
+BENCHMARK(BM_StartSequence)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Name("BM_StartSequence/first");
 BENCHMARK(BM_StartSequence)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace

@@ -42,8 +42,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!m_seen && event->type() == QEvent::Expose && watched->isWindowType()
-            && static_cast<QWindow *>(watched)->isExposed()) {
+        if (!m_seen && event->type() == QEvent::Expose && watched->isWindowType() &&
+            static_cast<QWindow *>(watched)->isExposed()) {
             m_seen = true;
             step("exposed");
             QTimer::singleShot(0, qApp, [] {
@@ -86,7 +86,9 @@ int main(int argc, char *argv[])
     // tray icon with it.
     QPointer<MainWindow> window = new MainWindow(Language::English, context);
     step("main window built");
-    (new TrayIcon(window, [window] { return window.data(); }, window))->add();
+    (new TrayIcon(
+         window, [window] { return window.data(); }, window))
+        ->add();
     step("tray icon");
     window->show();
     step("shown");

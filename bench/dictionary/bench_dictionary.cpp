@@ -23,7 +23,8 @@ DictionaryTables *openTables(benchmark::State &state)
 
 struct IndexUse
 {
-    explicit IndexUse(DictionaryTables &tables, bool indexed) : m_words(tables.words)
+    explicit IndexUse(DictionaryTables &tables, bool indexed)
+        : m_words(tables.words)
     {
         m_words.setSearchIndexEnabled(indexed);
     }

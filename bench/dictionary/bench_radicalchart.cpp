@@ -38,7 +38,8 @@ void BM_ChartHitTestAfterResize(benchmark::State &state)
         width = width > 1500 ? 600 : width + 37;
         window.resize(width, width);
         QCoreApplication::processEvents();
-        const qreal scale = view->grid().shownRect(view->size()).width() / view->grid().size().width();
+        const qreal scale =
+            view->grid().shownRect(view->size()).width() / view->grid().size().width();
         const QPointF point = QRectF(view->grid().cells().last().twips).center() * scale;
         state.ResumeTiming();
         benchmark::DoNotOptimize(view->grid().cellAt(point, view->size()));

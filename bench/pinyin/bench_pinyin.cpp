@@ -2,9 +2,9 @@
 // rendering over a large body of real readings.
 
 #include "dictionary/tables.h"
-#include "platform/sqliteconnection.h"
 #include "pinyin/syllabletables.h"
 #include "pinyin/tonemarks.h"
+#include "platform/sqliteconnection.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -30,7 +30,8 @@ void BM_FindFirstCharacterCode(benchmark::State &state)
         return;
     QSqlQuery query(characters.database());
     QList<Criteria> criteria;
-    query.exec(u"SELECT %1 FROM %2 WHERE rowid % 97 = 0"_s.arg(CharacterField::teckenkod, Tables::tableName));
+    query.exec(u"SELECT %1 FROM %2 WHERE rowid % 97 = 0"_s.arg(CharacterField::teckenkod,
+                                                               Tables::tableName));
     while (query.next())
         criteria << Criteria{CharacterField::teckenkod, Criteria::Operator::Equals,
                              query.value(0).toString()};
@@ -60,7 +61,8 @@ void BM_FindFirstTranslationNotFound(benchmark::State &state)
         return;
     words.setSearchIndexEnabled(state.range(0) != 0);
     for (auto _ : state) {
-        words.findFirst(Criteria{WordField::translation(1), Criteria::Operator::Like, u"*xylophonics*"_s});
+        words.findFirst(
+            Criteria{WordField::translation(1), Criteria::Operator::Like, u"*xylophonics*"_s});
         if (!words.noMatch()) {
             state.SkipWithError("the text was found");
             return;

@@ -194,7 +194,8 @@ private slots:
         // The dictionary in use: 400 entries and their Big5 file; an earlier import waits.
         QList<TestStores::Row> rows;
         for (int i = 0; i < 400; ++i)
-            rows << TestStores::Row{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), i}};
+            rows << TestStores::Row{{WordField::teckenkoder, u"&H4E2D"_s},
+                                    {WordField::translation(1), i}};
         QVERIFY(TestStores::words(file(u"kinesiskBIG5kod.mdb"_s), rows));
         QVERIFY(TestFiles::write(file(u"cedict.b5"_s), big5Entry.repeated(400)));
         QVERIFY(TestFiles::write(file(u"kinesiskBIG5kod1.mdb"_s), "an earlier import"));

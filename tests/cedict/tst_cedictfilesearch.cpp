@@ -56,8 +56,8 @@ private slots:
                u"drink water/"_s
             << u" SEARCH COMPLETED: 3 matching entries for  { Water }"_s << QStringList();
         QTest::newRow("capitals in the reading")
-            << water << u"shui3 GUO3"_s << u"水果 [shuǐ guǒ] /fruit/"_s
-            << one.arg(u"shui3 GUO3"_s) << QStringList();
+            << water << u"shui3 GUO3"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"shui3 GUO3"_s)
+            << QStringList();
         QTest::newRow("a line break copied along is dropped")
             << water << u"fruit\r\n"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s)
             << QStringList();

@@ -223,9 +223,9 @@ private slots:
     void pairedInstall()
     {
         QFETCH(int, killedBefore);
-        QVERIFY(
-            TestStores::words(path(u"kinesiskBIG5kod.mdb"_s),
-                              {{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), u"old"_s}}}));
+        QVERIFY(TestStores::words(
+            path(u"kinesiskBIG5kod.mdb"_s),
+            {{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), u"old"_s}}}));
         QVERIFY(TestFiles::write(path(u"cedict.b5"_s), "old pair\r\n"));
         const CedictImportSummary summary = import("#! charset=UTF-8\n中國 中国 [Zhong1 guo2] "
                                                    "/China/\nAA制 AA制 [A A zhi4] /Dutch treat/\n"
@@ -343,8 +343,10 @@ private slots:
         QVERIFY(summary.linesRead > 110000);
         RecordSource words;
         QVERIFY(words.open(summary.targetFile));
-        words.findFirst(Criteria{WordField::teckenkoder, Criteria::Operator::Equals, u"&H4E2D&H570B"_s});
-        QCOMPARE(words.text(WordField::pinyin) + words.text(WordField::translation(1)), u"Zhong1 guo2China"_s);
+        words.findFirst(
+            Criteria{WordField::teckenkoder, Criteria::Operator::Equals, u"&H4E2D&H570B"_s});
+        QCOMPARE(words.text(WordField::pinyin) + words.text(WordField::translation(1)),
+                 u"Zhong1 guo2China"_s);
     }
 };
 

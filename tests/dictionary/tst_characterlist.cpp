@@ -16,7 +16,8 @@ namespace {
 TestStores::Row row(const QString &code, const QString &key, const QString &pinyin,
                     const QStringList &meanings, int strokes)
 {
-    return DictionaryFixture::character(code, key, pinyin, meanings, {{CharacterField::summa, strokes}});
+    return DictionaryFixture::character(code, key, pinyin, meanings,
+                                        {{CharacterField::summa, strokes}});
 }
 
 const QList<TestStores::Row> kCharacters = {

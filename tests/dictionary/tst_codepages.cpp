@@ -161,8 +161,8 @@ private slots:
             << u"A1, 中國!"_s << 0 << 7 << u"A "_s << u"A "_s << u"U+0041 ,  "_s;
         QTest::newRow("a word stops at a letter")
             << u"中國x人"_s << 0 << 4 << u"中 "_s << u"中國"_s << u"Zhōng guó, China"_s;
-        QTest::newRow("line breaks and tabs are no cells") << u"中\r\n\t國"_s << 1 << 2 << u"國 "_s
-                                                           << u"國 "_s << u"guó ,  country ,  "_s;
+        QTest::newRow("line breaks and tabs are no cells")
+            << u"中\r\n\t國"_s << 1 << 2 << u"國 "_s << u"國 "_s << u"guó ,  country ,  "_s;
     }
 
     void pageText()

@@ -33,7 +33,8 @@ private slots:
             {character(u"&H4E2D"_s, u"2.3"_s, u"zhong1"_s, {u"middle"_s},
                        {{CharacterField::summa, 4}, {CharacterField::kantonesiska(1), u"zung1"_s}}),
              character(u"&H570B"_s, u"31.8"_s, u"guo2"_s, {u"country"_s},
-                       {{CharacterField::forenklaform, u"&H56FD"_s}, {CharacterField::kantonesiska(1), u"gwok3"_s}}),
+                       {{CharacterField::forenklaform, u"&H56FD"_s},
+                        {CharacterField::kantonesiska(1), u"gwok3"_s}}),
              character(u"&H56FD"_s, u"31.5"_s, u"guo2"_s, {u"country"_s}),
              character(u"&H4F55"_s, u"9.5"_s, u"he2"_s, {u"what"_s, u"why"_s}),
              character(u"&H4F5B"_s, u"9.5"_s, u"fo2"_s, {u"Buddha"_s})}));

@@ -78,7 +78,8 @@ private slots:
         QTest::addColumn<QString>("store");
         QTest::addColumn<QString>("field");
         QTest::newRow("words") << QString(Tables::wordStore) << QString(WordField::pinyin);
-        QTest::newRow("characters") << QString(Tables::characterStore) << QString(CharacterField::pinyin1);
+        QTest::newRow("characters")
+            << QString(Tables::characterStore) << QString(CharacterField::pinyin1);
     }
 
     void everyReadingIsToneMarked()

@@ -24,7 +24,8 @@ static QList<TestStores::Row> wordRows()
           u"gu3|𠀀𠀁 old"_s, u"|"_s, u"shui3 shui3|water water"_s, u"Shui3|wa ter|1000%"_s,
           u"bu4|it's"_s}) {
         const QStringList fields = line.split(u'|'); // rows 2..15; row 12 empty, not null
-        rows << TestStores::Row{{WordField::pinyin, fields[0]}, {WordField::translation(1), fields[1]}};
+        rows << TestStores::Row{{WordField::pinyin, fields[0]},
+                                {WordField::translation(1), fields[1]}};
         if (fields.size() > 2)
             rows.last().insert(WordField::translation(2), fields[2]);
     }
@@ -210,7 +211,8 @@ private slots:
         for (const QString &file : {m_plain, m_indexAfter}) {
             RecordSource source;
             QVERIFY(source.open(file));
-            source.findFirst(Criteria{WordField::translation(1), Criteria::Operator::Equals, u"café"_s});
+            source.findFirst(
+                Criteria{WordField::translation(1), Criteria::Operator::Equals, u"café"_s});
             QSignalSpy moved(&source, &RecordSource::currentChanged);
             Rows found;
             for (const RecordSource::Record &record : source.records(criteria, after, limit)) {
@@ -232,7 +234,8 @@ private slots:
         {
             RecordSource source;
             QVERIFY(source.open(file, u"Tabell1"_s, RecordSource::Mode::ReadWrite));
-            source.findFirst(Criteria{WordField::translation(3), Criteria::Operator::Like, u"*storm*"_s});
+            source.findFirst(
+                Criteria{WordField::translation(3), Criteria::Operator::Like, u"*storm*"_s});
             QVERIFY(source.noMatch());
             QVERIFY(source.beginTransaction());
             source.addNew();
@@ -241,7 +244,8 @@ private slots:
             QVERIFY(source.update());
             QVERIFY(!source.update()); // nothing pending
             QVERIFY(source.commit());
-            source.findFirst(Criteria{WordField::translation(3), Criteria::Operator::Like, u"*storm*"_s}); // not the answer from before
+            source.findFirst(Criteria{WordField::translation(3), Criteria::Operator::Like,
+                                      u"*storm*"_s}); // not the answer from before
             QVERIFY(!source.noMatch());
             QSqlQuery query(source.database());
             QVERIFY(query.exec(u"UPDATE Tabell1 SET translation1 = 'fire' WHERE rowid = 2"_s));

@@ -60,9 +60,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("text9Field");
-        QTest::newRow("upper case, part of a word") << u"ATE"_s << u"water"_s << WordField::translation(1);
+        QTest::newRow("upper case, part of a word")
+            << u"ATE"_s << u"water"_s << WordField::translation(1);
         // translation2 of a later word wins over translation5 of an earlier one
-        QTest::newRow("falls back field by field") << u"fire"_s << u"fire2"_s << WordField::translation(2);
+        QTest::newRow("falls back field by field")
+            << u"fire"_s << u"fire2"_s << WordField::translation(2);
         QTest::newRow("star inside") << u"s*water"_s << u"saltwater"_s << WordField::translation(1);
         QTest::newRow("nowhere") << u"earth"_s << u"water4"_s << WordField::translation(10);
         QTest::newRow("apostrophe") << u"Down's"_s << u"downs"_s << WordField::translation(2);
@@ -80,7 +82,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, found);
         // From the last word: every step of the fallback starts from the top again.
-        m_tables->words.findFirst(Criteria{WordField::tecken, Criteria::Operator::Equals, u"water4"_s});
+        m_tables->words.findFirst(
+            Criteria{WordField::tecken, Criteria::Operator::Equals, u"water4"_s});
         const WordSearchResult result = m_search->english(text, WordSearch::FromStart, {});
         QCOMPARE(current(), found);
         QCOMPARE(result.found, found != u"water4");

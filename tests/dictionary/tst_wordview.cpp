@@ -64,24 +64,25 @@ private slots:
             words << DictionaryFixture::word(c.codes, u"zhong1 guo2"_s);
         // Record 1 (中) is the character record current when the stores open.
         QVERIFY(m_folder.build(
-            words, {character(kZhong, u"2.3"_s, u"zhong1"_s, {u"middle"_s, u"centre"_s},
-                              {{CharacterField::kantonesiska(1), u"zung1"_s},
-                               {CharacterField::japanskkun(1), u"naka"_s},
-                               {CharacterField::japanskkun(2), u"uchi"_s},
-                               {CharacterField::japanskkun(3), u"ataru"_s},
-                               {CharacterField::koreanska(1), u"중"_s},
-                               {CharacterField::koreanska(3), u"jung"_s}}),
-                    character(kGuo, u"31.8"_s, u"guo2"_s, {u"country"_s},
-                              {{CharacterField::forenklaform, u"&H56FD"_s},
-                               {CharacterField::kantonesiska(1), u"gwok3"_s},
-                               {CharacterField::kantonesiska(2), u"gwok8"_s},
-                               {CharacterField::kantonesiska(3), u"gok3"_s}}),
-                    character(u"&H56FD"_s, u"31.5"_s), character(kShui, u"85.0"_s),
-                    character(kYu, u"149.7"_s, {}, {}, {{CharacterField::forenklaform, u"&H8BED"_s}}),
-                    character(u"&H8BED"_s, u"149.7"_s),
-                    character(u"&H4E00"_s, u".1"_s),       // no radical number before the dot
-                    character(u"&H4E01"_s, u""_s),         // no radical key at all
-                    character(u"&H4E59"_s, u"215.1"_s)})); // no such radical
+            words,
+            {character(kZhong, u"2.3"_s, u"zhong1"_s, {u"middle"_s, u"centre"_s},
+                       {{CharacterField::kantonesiska(1), u"zung1"_s},
+                        {CharacterField::japanskkun(1), u"naka"_s},
+                        {CharacterField::japanskkun(2), u"uchi"_s},
+                        {CharacterField::japanskkun(3), u"ataru"_s},
+                        {CharacterField::koreanska(1), u"중"_s},
+                        {CharacterField::koreanska(3), u"jung"_s}}),
+             character(kGuo, u"31.8"_s, u"guo2"_s, {u"country"_s},
+                       {{CharacterField::forenklaform, u"&H56FD"_s},
+                        {CharacterField::kantonesiska(1), u"gwok3"_s},
+                        {CharacterField::kantonesiska(2), u"gwok8"_s},
+                        {CharacterField::kantonesiska(3), u"gok3"_s}}),
+             character(u"&H56FD"_s, u"31.5"_s), character(kShui, u"85.0"_s),
+             character(kYu, u"149.7"_s, {}, {}, {{CharacterField::forenklaform, u"&H8BED"_s}}),
+             character(u"&H8BED"_s, u"149.7"_s),
+             character(u"&H4E00"_s, u".1"_s),       // no radical number before the dot
+             character(u"&H4E01"_s, u""_s),         // no radical key at all
+             character(u"&H4E59"_s, u"215.1"_s)})); // no such radical
     }
 
     void init()

@@ -23,17 +23,17 @@ private slots:
 
         const QString zh = u"中文\n你好"_s;
         QTest::newRow("utf-8") << zh.toUtf8() << int(Problem::None) << zh;
-        QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF") + zh.toUtf8()
-                                        << int(Problem::None) << zh;
-        QTest::newRow("crlf and cr") << u"中\r\n文\r你"_s.toUtf8() << int(Problem::None)
-                                     << u"中\n文\n你"_s;
-        QTest::newRow("utf-16 with bom") << QByteArray("\xFF\xFE\x2D\x4E\n\0", 6)
-                                         << int(Problem::None) << u"中\n"_s;
+        QTest::newRow("utf-8 with bom")
+            << QByteArray("\xEF\xBB\xBF") + zh.toUtf8() << int(Problem::None) << zh;
+        QTest::newRow("crlf and cr")
+            << u"中\r\n文\r你"_s.toUtf8() << int(Problem::None) << u"中\n文\n你"_s;
+        QTest::newRow("utf-16 with bom")
+            << QByteArray("\xFF\xFE\x2D\x4E\n\0", 6) << int(Problem::None) << u"中\n"_s;
         QTest::newRow("empty") << QByteArray() << int(Problem::None) << QString();
-        QTest::newRow("nul bytes") << QByteArray("abc\0def", 7) << int(Problem::NotText)
-                                   << QString();
-        QTest::newRow("truncated utf-8") << QByteArray("\xE4\xB8") << int(Problem::NotText)
-                                         << QString();
+        QTest::newRow("nul bytes")
+            << QByteArray("abc\0def", 7) << int(Problem::NotText) << QString();
+        QTest::newRow("truncated utf-8")
+            << QByteArray("\xE4\xB8") << int(Problem::NotText) << QString();
     }
 
     void read()

@@ -37,7 +37,8 @@ void TestGlyphCoverage::everyCharacterOfTheStoresDrawn()
     for (QLatin1StringView store : {Tables::wordStore, Tables::characterStore, Tables::codeStore}) {
         if (!QFileInfo(Tables::storePath(folder, store)).isFile())
             QSKIP("the real stores are not in the program folder");
-        SqliteConnection connection(Tables::storePath(folder, store), SqliteConnection::Mode::ReadOnly);
+        SqliteConnection connection(Tables::storePath(folder, store),
+                                    SqliteConnection::Mode::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.exec(u"SELECT * FROM Tabell1"_s));
         while (query.next()) {
@@ -73,7 +74,8 @@ void TestGlyphCoverage::everyCharacterOfTheStoresDrawn()
             const QList<quint32> glyphs = run.glyphIndexes();
             if (chain.contains(run.rawFont().familyName(), Qt::CaseInsensitive))
                 chainGlyphs += glyphs.size() - glyphs.count(0u);
-            if (!chain.contains(run.rawFont().familyName(), Qt::CaseInsensitive) || glyphs.contains(0u))
+            if (!chain.contains(run.rawFont().familyName(), Qt::CaseInsensitive) ||
+                glyphs.contains(0u))
                 wrong << run.rawFont().familyName();
         }
         text.clear();
@@ -89,7 +91,8 @@ void TestGlyphCoverage::everyCharacterOfTheStoresDrawn()
           codePoints.size(), qlonglong(ownGlyphs), ProgramFonts::chineseFile.data(),
           qlonglong(chainGlyphs));
     wrong.removeDuplicates();
-    QVERIFY2(wrong.isEmpty(), qPrintable(u"boxes or fonts outside the chain: "_s + wrong.join(u", ")));
+    QVERIFY2(wrong.isEmpty(),
+             qPrintable(u"boxes or fonts outside the chain: "_s + wrong.join(u", ")));
 }
 
 QTEST_MAIN(TestGlyphCoverage)

@@ -31,9 +31,12 @@ constexpr int oldRecords = 3;
 bool buildFolder(const QString &folder)
 {
     const QDir dir(folder);
-    const TestStores::Row old{{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), u"old"_s}};
-    return dir.mkpath(u"empty"_s) && TestStores::words(dir.filePath(Tables::emptyWordTemplate), {})
-           && TestStores::words(dir.filePath(Tables::wordStore), QList<TestStores::Row>(oldRecords, old));
+    const TestStores::Row old{{WordField::teckenkoder, u"&H4E2D"_s},
+                              {WordField::translation(1), u"old"_s}};
+    return dir.mkpath(u"empty"_s) &&
+           TestStores::words(dir.filePath(Tables::emptyWordTemplate), {}) &&
+           TestStores::words(dir.filePath(Tables::wordStore),
+                             QList<TestStores::Row>(oldRecords, old));
 }
 
 // Records of the installed word table, or -1 when it is not a whole, sound SQLite file.
@@ -42,8 +45,8 @@ int wholeTableRecords(const QString &folder)
     SqliteConnection connection(Tables::storePath(folder, Tables::wordStore),
                                 SqliteConnection::Mode::ReadOnly);
     QSqlQuery query(connection.database());
-    if (!query.exec(u"PRAGMA integrity_check"_s) || !query.next() || query.value(0) != u"ok"_s
-        || !query.exec(u"SELECT count(*) FROM Tabell1"_s) || !query.next())
+    if (!query.exec(u"PRAGMA integrity_check"_s) || !query.next() || query.value(0) != u"ok"_s ||
+        !query.exec(u"SELECT count(*) FROM Tabell1"_s) || !query.next())
         return -1;
     return query.value(0).toInt();
 }
@@ -91,7 +94,8 @@ void TestImportFaults::checkNextStart(const QString &folder)
 {
     installPendingWordTable(folder);
     const int records = wholeTableRecords(folder);
-    QVERIFY2(records == oldRecords || records == m_newRecords, qPrintable(QString::number(records)));
+    QVERIFY2(records == oldRecords || records == m_newRecords,
+             qPrintable(QString::number(records)));
     QVERIFY(!QFileInfo::exists(Tables::storePath(folder, Tables::pendingWordStore)));
     const QStringList left = QDir(folder).entryList({u"*.part"_s, u"*-journal"_s, u"*-wal"_s});
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u", ")));
@@ -100,10 +104,12 @@ void TestImportFaults::checkNextStart(const QString &folder)
 void TestImportFaults::initTestCase()
 {
     // A UTF-8 CC-CEDICT file big enough that the import takes a while.
-    const QString pool = u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
+    const QString pool =
+        u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
     QByteArray text = "# CC-CEDICT\n#! charset=UTF-8\n";
     for (int i = 0; i < 20000; ++i) {
-        const QString word = QString(pool.at(i % pool.size())) + pool.at(i / pool.size() % pool.size());
+        const QString word =
+            QString(pool.at(i % pool.size())) + pool.at(i / pool.size() % pool.size());
         text += (word + u' ' + word + u" [pin1 yin1] /gloss %1/another/\n"_s.arg(i)).toUtf8();
     }
     QVERIFY(TestFiles::write(m_input.filePath(u"cedict_ts.u8"_s), text));

@@ -33,8 +33,8 @@ namespace {
 bool setFolderWritable(const QString &path, bool writable)
 {
     const QByteArray name = QFile::encodeName(path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner
-                                    | (writable ? QFile::WriteOwner : QFile::Permissions()));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner |
+                                    (writable ? QFile::WriteOwner : QFile::Permissions()));
     const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY);
     int flags = 0;
     if (::geteuid() == 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
@@ -60,7 +60,8 @@ QString newText(Kind kind, int round)
 {
     if (kind == Kind::Settings)
         return u"r%1"_s.arg(round);
-    return (kind == Kind::Document ? u"水"_s.repeated(500000) : u"水"_s) + u" round %1"_s.arg(round);
+    return (kind == Kind::Document ? u"水"_s.repeated(500000) : u"水"_s) +
+           u" round %1"_s.arg(round);
 }
 
 bool save(Kind kind, const QString &folder, int round)
@@ -139,7 +140,8 @@ void TestSaveFaults::saveFails_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("killAtMs");
     for (const auto &[kind, name] : {std::pair{Kind::Settings, "inst.ini"},
-                                     {Kind::StudyList, "studera.txt"}, {Kind::Document, "document"}}) {
+                                     {Kind::StudyList, "studera.txt"},
+                                     {Kind::Document, "document"}}) {
         for (const char *fault : {"read-only folder", "full disk", "disk full at once", "a folder"})
             QTest::addRow("%s, %s", name, fault) << kind << QString::fromLatin1(fault) << 0;
         for (const int at : {1, 5, 20, 60, 150})
@@ -178,16 +180,18 @@ void TestSaveFaults::saveFails()
         QCOMPARE(last, newText(kind, last.right(digits).toInt()));
         for (int i = 0; kind == Kind::StudyList && i < lines.size(); ++i)
             QCOMPARE(lines.at(i), newText(kind, i));
-        QVERIFY(kind != Kind::Settings || TestFiles::read(file).size() == SettingsRecord::recordLength);
+        QVERIFY(kind != Kind::Settings ||
+                TestFiles::read(file).size() == SettingsRecord::recordLength);
         return;
     }
 
-    const QByteArray before = kind == Kind::Settings ? fullSettingsFile()
-                                                     : QByteArray("中 [zhong1] /middle/\n").repeated(2000);
+    const QByteArray before = kind == Kind::Settings
+                                  ? fullSettingsFile()
+                                  : QByteArray("中 [zhong1] /middle/\n").repeated(2000);
     QVERIFY(fault == u"a folder" ? QDir().mkdir(file) : TestFiles::write(file, before));
     if (kind == Kind::Settings) {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(
-                                               u"cannot write the settings to .*inst.ini; check"_s));
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(u"cannot write the settings to .*inst.ini; check"_s));
     }
     if (fault == u"read-only folder") {
         const bool readOnly = setFolderWritable(folder, false);
@@ -200,8 +204,8 @@ void TestSaveFaults::saveFails()
         QVERIFY(!save(kind, folder, 1));
         QVERIFY(QFileInfo(file).isDir() && QDir(folder).entryList(QDir::Files).isEmpty());
         SettingsStore store(folder);
-        QVERIFY(kind != Kind::Settings
-                || (!store.load() && !MainWindowSettings::read(store.record()).fontSize));
+        QVERIFY(kind != Kind::Settings ||
+                (!store.load() && !MainWindowSettings::read(store.record()).fontSize));
         return;
     } else {
         // Room for part of the new file, or for nothing at all; past it a write fails (EFBIG).

@@ -3,10 +3,10 @@
 // file is left exactly as it was.
 
 #include "app/application.h"
-#include "windows/mainwindow/mainwindow.h"
 #include "settings/settingsrecord.h"
 #include "tests/common/files.h"
 #include "tests/common/storebuilder.h"
+#include "windows/mainwindow/mainwindow.h"
 
 #include <QLineEdit>
 #include <QRandomGenerator>
@@ -26,14 +26,16 @@ bool buildStores(const QDir &dir)
     QList<TestStores::Row> words, characters, codes;
     for (int i = 0; i < 400; ++i) {
         const QString code = u"&H%1"_s.arg(0x4E00 + i, 4, 16).toUpper();
-        words << TestStores::Row{{WordField::teckenkoder, code}, {WordField::translation(1), u"water %1"_s.arg(i)}};
-        characters << TestStores::Row{{CharacterField::teckenkod, code}, {CharacterField::nummer, 0x4E00 + i}};
+        words << TestStores::Row{{WordField::teckenkoder, code},
+                                 {WordField::translation(1), u"water %1"_s.arg(i)}};
+        characters << TestStores::Row{{CharacterField::teckenkod, code},
+                                      {CharacterField::nummer, 0x4E00 + i}};
         codes << TestStores::Row{{CodeField::bigfive, u"A%1"_s.arg(0x440 + i, 3, 16).toUpper()},
                                  {CodeField::unicode, code}};
     }
-    return TestStores::words(dir.filePath(Tables::wordStore), words)
-           && TestStores::characters(dir.filePath(Tables::characterStore), characters)
-           && TestStores::codes(dir.filePath(Tables::codeStore), codes);
+    return TestStores::words(dir.filePath(Tables::wordStore), words) &&
+           TestStores::characters(dir.filePath(Tables::characterStore), characters) &&
+           TestStores::codes(dir.filePath(Tables::codeStore), codes);
 }
 
 } // namespace
@@ -50,9 +52,11 @@ void TestStoreFaults::damagedStoreAtStart_data()
 {
     QTest::addColumn<QString>("store");
     QTest::addColumn<QString>("damage");
-    for (const QLatin1StringView store : {Tables::wordStore, Tables::characterStore, Tables::codeStore}) {
+    for (const QLatin1StringView store :
+         {Tables::wordStore, Tables::characterStore, Tables::codeStore}) {
         for (const char *damage : {"missing", "empty", "cut", "text", "binary"})
-            QTest::addRow("%s %s", store.data(), damage) << QString(store) << QString::fromLatin1(damage);
+            QTest::addRow("%s %s", store.data(), damage)
+                << QString(store) << QString::fromLatin1(damage);
     }
 }
 
@@ -80,8 +84,8 @@ void TestStoreFaults::damagedStoreAtStart()
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
 
     // Once, naming the file and what to do.
-    const QRegularExpression message(u"cannot open .*%1.*scripts/setup.sh"_s
-                                         .arg(QRegularExpression::escape(store)));
+    const QRegularExpression message(
+        u"cannot open .*%1.*scripts/setup.sh"_s.arg(QRegularExpression::escape(store)));
     QTest::ignoreMessage(QtWarningMsg, message);
     QTest::failOnWarning(message);
     auto app = std::make_unique<Application>(dir.path());

@@ -82,12 +82,12 @@ private slots:
         const QSizeF square(100, 100);
         QTest::newRow("first") << 0 << 0 << 0 << 0 << false << square
                                << QRectF(1.5, 0.3, 7.85, 7.85);
-        QTest::newRow("second, beside it") << 1 << 0 << 0 << 1 << false << square
-                                           << QRectF(9.65, 0.3, 7.85, 7.85);
-        QTest::newRow("sixth, last of page") << 5 << 0 << 2 << 1 << false << square
-                                             << QRectF(9.65, 16.4, 7.85, 7.85);
-        QTest::newRow("seventh, new page") << 6 << 1 << 0 << 0 << true << square
-                                           << QRectF(1.5, 0.3, 7.85, 7.85);
+        QTest::newRow("second, beside it")
+            << 1 << 0 << 0 << 1 << false << square << QRectF(9.65, 0.3, 7.85, 7.85);
+        QTest::newRow("sixth, last of page")
+            << 5 << 0 << 2 << 1 << false << square << QRectF(9.65, 16.4, 7.85, 7.85);
+        QTest::newRow("seventh, new page")
+            << 6 << 1 << 0 << 0 << true << square << QRectF(1.5, 0.3, 7.85, 7.85);
         QTest::newRow("tall, centred across") << 0 << 0 << 0 << 0 << false << QSizeF(300, 400)
                                               << QRectF(1.5 + 0.98125, 0.3, 5.8875, 7.85);
         QTest::newRow("capture strip, centred down")
@@ -135,8 +135,8 @@ private slots:
         QVERIFY(printScreenPicture(page, captured));
         const auto isRed = [&page](QPoint p) { return page.pixelColor(p) == QColor(Qt::red); };
         QVERIFY(isRed(drawn.topLeft() + QPoint(2, 2)) && isRed(drawn.bottomRight() - QPoint(2, 2)));
-        QVERIFY(!isRed(drawn.topLeft() - QPoint(2, 2))
-                && !isRed(drawn.bottomRight() + QPoint(3, 3)));
+        QVERIFY(!isRed(drawn.topLeft() - QPoint(2, 2)) &&
+                !isRed(drawn.bottomRight() + QPoint(3, 3)));
         QVERIFY(!printScreenPicture(page, QImage()));
     }
 
@@ -166,8 +166,8 @@ private slots:
         QTest::addColumn<QStringList>("saved"); // three captures in a row
         QTest::addColumn<int>("counterAfter");
 
-        QTest::newRow("empty folder") << QStringList{} << 0
-                                      << QStringList{u"0"_s, u"1"_s, u"2"_s} << 3;
+        QTest::newRow("empty folder")
+            << QStringList{} << 0 << QStringList{u"0"_s, u"1"_s, u"2"_s} << 3;
         QTest::newRow("earlier run left 0 to 2")
             << QStringList{u"0"_s, u"1"_s, u"2"_s} << 0 << QStringList{u"3"_s, u"4"_s, u"5"_s} << 6;
         QTest::newRow("print window reopened: 1 is taken")
@@ -175,8 +175,7 @@ private slots:
         QTest::newRow("gaps are filled in order")
             << QStringList{u"1"_s, u"3"_s} << 0 << QStringList{u"0"_s, u"2"_s, u"4"_s} << 5;
         QTest::newRow("past the top, from 0 again")
-            << QStringList{u"32767"_s, u"0"_s} << 32767
-            << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
+            << QStringList{u"32767"_s, u"0"_s} << 32767 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
         QTest::newRow("a folder of that name counts as taken")
             << QStringList{u"0/"_s} << 0 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
     }

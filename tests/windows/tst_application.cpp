@@ -3,15 +3,15 @@
 
 #include "app/application.h"
 #include "cedict/pendingwordtable.h"
-#include "windows/cedictimport/cedictimportwindow.h"
-#include "windows/help/helpbrowser.h"
-#include "windows/mainwindow/mainwindow.h"
-#include "windows/startwindow/startwindow.h"
 #include "settings/settingsrecord.h"
 #include "shell/clipboardwatcher.h"
 #include "shell/faultnotice.h"
 #include "tests/common/files.h"
 #include "tests/dictionary/dictionaryfixture.h"
+#include "windows/cedictimport/cedictimportwindow.h"
+#include "windows/help/helpbrowser.h"
+#include "windows/mainwindow/mainwindow.h"
+#include "windows/startwindow/startwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,9 +78,10 @@ private slots:
         using namespace DictionaryFixture;
         QVERIFY(TestStores::words(m_dir->filePath(u"kinesiskBIG5kod.mdb"_s),
                                   {word(u"&H4E2D&H570B"_s, u"Zhong1 guo2"_s, {u"China"_s})}));
-        QVERIFY(TestStores::codes(
-            m_dir->filePath(u"BIG5.mdb"_s),
-            {{{CodeField::bigfive, u"A4A4"_s}, {CodeField::big5, u"A4A4"_s}, {CodeField::unicode, u"&H4E2D"_s}}}));
+        QVERIFY(TestStores::codes(m_dir->filePath(u"BIG5.mdb"_s),
+                                  {{{CodeField::bigfive, u"A4A4"_s},
+                                    {CodeField::big5, u"A4A4"_s},
+                                    {CodeField::unicode, u"&H4E2D"_s}}}));
         QVERIFY(TestStores::characters(
             m_dir->filePath(u"KVOdata.mdb"_s),
             {character(u"&H4E2D"_s, u"2.3"_s, u"zhong1"_s, {u"central"_s})}));
@@ -237,8 +238,9 @@ private slots:
 
     void pendingWordTableTakesEffect()
     {
-        QVERIFY(TestStores::words(m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s),
-                                  {{{WordField::teckenkoder, u"&H6C34"_s}, {WordField::pinyin, u"shui3"_s}}}));
+        QVERIFY(TestStores::words(
+            m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s),
+            {{{WordField::teckenkoder, u"&H6C34"_s}, {WordField::pinyin, u"shui3"_s}}}));
         MainWindow *main = start({{F::autoStartEnglish, u"1"_s}}).mainWindow(Language::English);
         QVERIFY(!QFile::exists(m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s)));
         QCOMPARE(main->findChild<QLineEdit *>(u"Text2"_s)->text(), u"&H6C34"_s);

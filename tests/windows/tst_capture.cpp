@@ -163,17 +163,17 @@ private slots:
         QTest::addColumn<bool>("deleted");
 
         const QString yes = u"Ta bort bilden "_s;
-        QTest::newRow("yes deletes") << Language::Swedish << u"temp/0.bmp"_s << QMessageBox::Yes
-                                     << yes << true;
-        QTest::newRow("no keeps") << Language::Swedish << u"temp/0.bmp"_s << QMessageBox::No
-                                  << yes << false;
+        QTest::newRow("yes deletes")
+            << Language::Swedish << u"temp/0.bmp"_s << QMessageBox::Yes << yes << true;
+        QTest::newRow("no keeps") << Language::Swedish << u"temp/0.bmp"_s << QMessageBox::No << yes
+                                  << false;
         QTest::newRow("closing the question keeps")
             << Language::Swedish << u"temp/1.bmp"_s << QMessageBox::Escape << yes << false;
         QTest::newRow("English question") << Language::English << u"temp/1.bmp"_s
                                           << QMessageBox::Yes << u"Delete the picture "_s << true;
         QTest::newRow("picture outside temp is not deleted")
-            << Language::English << u"mine/photo.bmp"_s << QMessageBox::Ok
-            << u"%1 is not one of"_s << false;
+            << Language::English << u"mine/photo.bmp"_s << QMessageBox::Ok << u"%1 is not one of"_s
+            << false;
         QTest::newRow("nothing chosen asks nothing")
             << Language::Swedish << QString() << QMessageBox::NoButton << QString() << false;
     }
@@ -218,9 +218,8 @@ private slots:
         });
         printbild.findChild<QPushButton *>(u"cmdDelete"_s)->click();
 
-        const QString expected = question.contains(u"%1"_s)
-                                     ? question.arg(QDir::toNativeSeparators(path))
-                                     : question;
+        const QString expected =
+            question.contains(u"%1"_s) ? question.arg(QDir::toNativeSeparators(path)) : question;
         QVERIFY2(shown.startsWith(expected), qPrintable(shown));
         if (!path.isEmpty())
             QCOMPARE(QFile::exists(path), !deleted);

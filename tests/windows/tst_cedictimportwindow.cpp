@@ -126,8 +126,9 @@ private slots:
             QVERIFY(window.findChild<QLabel *>(u"Label3"_s)->text().endsWith(u"Previous: none."_s));
         }
         QVERIFY(folder.mkpath(u"previous"_s));
-        QVERIFY(TestStores::words(folder.filePath(u"previous/kinesiskBIG5kod.mdb"_s),
-                                  QList<TestStores::Row>(3, {{WordField::teckenkoder, u"&H6587"_s}})));
+        QVERIFY(
+            TestStores::words(folder.filePath(u"previous/kinesiskBIG5kod.mdb"_s),
+                              QList<TestStores::Row>(3, {{WordField::teckenkoder, u"&H6587"_s}})));
         CedictImportWindow window(m_folder->context);
         auto *restore = window.findChild<QPushButton *>(u"Command3"_s);
         QVERIFY(restore->isEnabled());

@@ -339,9 +339,9 @@ private slots:
                                   {{{WordField::teckenkoder, u"&H4E2D&H570B"_s},
                                     {WordField::pinyin, u"Zhong1 guo2"_s},
                                     {WordField::translation(1), u"China"_s}}}));
-        QVERIFY(TestStores::characters(
-            Tables::storePath(folder, Tables::characterStore),
-            {{{CharacterField::teckenkod, u"&H570B"_s}, {CharacterField::forenklaform, u"&H56FD"_s}}}));
+        QVERIFY(TestStores::characters(Tables::storePath(folder, Tables::characterStore),
+                                       {{{CharacterField::teckenkod, u"&H570B"_s},
+                                         {CharacterField::forenklaform, u"&H56FD"_s}}}));
         QVERIFY(openEditor());
         auto *box = control<QLineEdit>(u"TextBox2"_s);
         auto *line = control<QLabel>(u"Label2"_s);

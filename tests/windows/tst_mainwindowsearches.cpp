@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLabel>
-#include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -94,9 +94,11 @@ private slots:
              word(u"國"_s, u"guo2"_s, {u"country"_s}),
              word(u"女兒"_s, u"nu:3 er2"_s, {u"daughter"_s})},
             {character(u'中', u"2.3"_s, 4, u"zhong1"_s, u"central"_s,
-                       {{CharacterField::kantonesiska(1), u"zung1"_s}, {CharacterField::japanskon(1), u"CHUU"_s}}),
+                       {{CharacterField::kantonesiska(1), u"zung1"_s},
+                        {CharacterField::japanskon(1), u"CHUU"_s}}),
              character(u'國', u"31.8"_s, 11, u"guo2"_s, u"country"_s,
-                       {{CharacterField::forenklaform, u"&H56FD"_s}, {CharacterField::kantonesiska(1), u"gwok3"_s}}),
+                       {{CharacterField::forenklaform, u"&H56FD"_s},
+                        {CharacterField::kantonesiska(1), u"gwok3"_s}}),
              character(u'国', u"31.5"_s, 8, u"guo2"_s, u"country"_s),
              character(u'水', u"85.0"_s, 4, u"shui3"_s, u"water"_s),
              character(u'河', u"85.5"_s, 8, u"he2"_s, u"river"_s),
@@ -284,15 +286,16 @@ private slots:
         QTest::addColumn<QString>("firstLine");
         QTest::addColumn<QString>("shown");    // TextBox2 after Enter
         QTest::addColumn<QString>("meanings"); // Text11 after Enter
-        QTest::newRow("simplified") << u"中国"_s << u"1 word"_s << u"中國 [中国]  Zhōng guó  China"_s
-                                    << u"中國"_s << u"China,   Middle Kingdom"_s;
+        QTest::newRow("simplified")
+            << u"中国"_s << u"1 word"_s << u"中國 [中国]  Zhōng guó  China"_s << u"中國"_s
+            << u"China,   Middle Kingdom"_s;
         QTest::newRow("english: whole meanings first, the first of two alike shown")
             << u"water"_s << u"6 words"_s << u"水  shuǐ  water"_s << u"水"_s << u"water"_s;
         QTest::newRow("the second of two alike: its own row shown")
             << u"fluid"_s << u"1 word"_s << u"水  shuǐ  Water"_s << u"水"_s
             << u"Water,   river,   fluid"_s;
-        QTest::newRow("pinyin without tones") << u"SHUI"_s << u"4 words"_s << u"水  shuǐ  water"_s
-                                              << u"水"_s << u"water"_s;
+        QTest::newRow("pinyin without tones")
+            << u"SHUI"_s << u"4 words"_s << u"水  shuǐ  water"_s << u"水"_s << u"water"_s;
         QTest::newRow("nothing") << u"xyzzy"_s << u"No words"_s << QString() << QString()
                                  << QString();
     }

@@ -48,9 +48,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: ordbok-chartlayout OUTPUT.json\n");
         return 2;
     }
-    const QJsonObject root{{u"twipsPerPixel"_s, RadicalChartGrid::twipsPerPixel},
-                           {u"charts"_s, QJsonArray{chartJson(u"traditional"_s, RadicalChart::Traditional),
-                                                    chartJson(u"simplified"_s, RadicalChart::Simplified)}}};
+    const QJsonObject root{
+        {u"twipsPerPixel"_s, RadicalChartGrid::twipsPerPixel},
+        {u"charts"_s, QJsonArray{chartJson(u"traditional"_s, RadicalChart::Traditional),
+                                 chartJson(u"simplified"_s, RadicalChart::Simplified)}}};
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         out.write(QJsonDocument(root).toJson(QJsonDocument::Compact)) < 0) {

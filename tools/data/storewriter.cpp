@@ -1,8 +1,8 @@
 #include "tools/data/storewriter.h"
 
 #include "cedict/pendingwordtable.h"
-#include "platform/sqliteconnection.h"
 #include "dictionary/tables.h"
+#include "platform/sqliteconnection.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -12,8 +12,10 @@ using namespace Qt::StringLiterals;
 
 StoreWriter::StoreWriter(const QString &targetFile, TableCreator createTable,
                          const QStringList &fields)
-    : m_targetFile(targetFile), m_stagingFile(stagingFileFor(targetFile)),
-      m_createTable(std::move(createTable)), m_fields(fields)
+    : m_targetFile(targetFile)
+    , m_stagingFile(stagingFileFor(targetFile))
+    , m_createTable(std::move(createTable))
+    , m_fields(fields)
 {
 }
 

@@ -12,7 +12,8 @@ class SyllableOrder
 {
 public:
     SyllableOrder(const QMap<char32_t, CharacterReadings> &characters, const TableRules &rules)
-        : m_characters(characters), m_rules(rules)
+        : m_characters(characters)
+        , m_rules(rules)
     {
     }
 

@@ -32,7 +32,7 @@ struct TableRules
     QHash<QString, QString> keySpellings; // reading -> key where they differ: "lu:e" -> "lue"
     QHash<QString, QChar> zhuyin;         // key -> zhuyin letter offered as its last candidate
     QList<FixedRow> fixedRows;
-    QChar placeholder; // the sole candidate of a key that has nothing else
+    QChar placeholder;     // the sole candidate of a key that has nothing else
     qsizetype entries = 0; // the table's size in candidates; 0 = as the data has it
 };
 
@@ -44,10 +44,10 @@ struct TableRow
 
 struct BuiltTable
 {
-    QList<TableRow> rows;    // one per key of the rules, in their order
-    QStringList forcedRows;  // fixed rows that differ from what the data alone gives
-    QList<char32_t> leftOut; // characters none of whose readings is a key of the table
-    int droppedReadings = 0; // readings that are no key of the table
+    QList<TableRow> rows;        // one per key of the rules, in their order
+    QStringList forcedRows;      // fixed rows that differ from what the data alone gives
+    QList<char32_t> leftOut;     // characters none of whose readings is a key of the table
+    int droppedReadings = 0;     // readings that are no key of the table
     int droppedRareReadings = 0; // taken out to bring the table to its size
 };
 

@@ -25,9 +25,10 @@ constexpr int printpage2PointSize = 20;
 } // namespace
 
 CaptureWindow::CaptureWindow(Kind kind, CaptureFiles &files, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_kind(kind),
-      m_texts(kind == Kind::Printpage ? CaptureTexts::printpage() : CaptureTexts::printpage2()),
-      m_files(files)
+    : QWidget(parent, Qt::Window)
+    , m_kind(kind)
+    , m_texts(kind == Kind::Printpage ? CaptureTexts::printpage() : CaptureTexts::printpage2())
+    , m_files(files)
 {
     buildControls();
 }

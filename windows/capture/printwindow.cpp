@@ -22,7 +22,9 @@
 using namespace Qt::StringLiterals;
 
 PrintWindow::PrintWindow(CaptureFiles &files, Language language, QWidget *parent)
-    : QMainWindow(parent), m_files(files), m_texts(PrintWindowTexts::forLanguage(language))
+    : QMainWindow(parent)
+    , m_files(files)
+    , m_texts(PrintWindowTexts::forLanguage(language))
 {
     buildControls();
 
@@ -138,8 +140,8 @@ void PrintWindow::cmdDelete_Click()
         return;
     }
     if (QMessageBox::question(this, m_texts.windowTitle, m_texts.deleteQuestion.arg(name),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!m_files.removePicture(file)) {
         QMessageBox::warning(this, m_texts.windowTitle, m_texts.notDeleted.arg(name));

@@ -12,7 +12,8 @@ constexpr int largestSide = 512;
 constexpr int labelRoom = 28; // below each thumbnail for its file name
 } // namespace
 
-ThumbnailView::ThumbnailView(QWidget *parent) : QListWidget(parent)
+ThumbnailView::ThumbnailView(QWidget *parent)
+    : QListWidget(parent)
 {
     setViewMode(QListView::IconMode);
     setResizeMode(QListView::Adjust);
@@ -60,10 +61,10 @@ void ThumbnailView::build(const QStringList &pictures)
         QPainter painter(&icon);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const QSize shown = thumbnail.size().scaled(cell, Qt::KeepAspectRatio);
-        painter.drawImage(QRect(QPoint((cell.width() - shown.width()) / 2,
-                                       (cell.height() - shown.height()) / 2),
-                                shown),
-                          thumbnail);
+        painter.drawImage(
+            QRect(QPoint((cell.width() - shown.width()) / 2, (cell.height() - shown.height()) / 2),
+                  shown),
+            thumbnail);
         painter.end();
         icon.setDevicePixelRatio(ratio);
         item->setIcon(QIcon(icon));

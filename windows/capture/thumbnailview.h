@@ -24,7 +24,7 @@ public:
     void build(const QStringList &pictures);
     QStringList files() const;
     QString fileName(int i) const; // from 1, as the print loop counts
-    QString selectedFile() const; // empty when none
+    QString selectedFile() const;  // empty when none
     // Takes the selected picture out of the view; returns its file, empty when none.
     QString removeSelected();
     // Selects the thumbnail of a file, when shown.

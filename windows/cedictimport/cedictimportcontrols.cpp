@@ -1,11 +1,11 @@
 // The Update window's controls: the instructions, Start and Cancel, the progress bar, the
 // "Ready!" box and the status line beside it, and the way back to the previous dictionary.
 
-#include "windows/cedictimport/cedictimportwindow.h"
 #include "windows/cedictimport/cedictimporttexts.h"
+#include "windows/cedictimport/cedictimportwindow.h"
 
-#include "shell/tiledsurface.h"
 #include "shell/named.h"
+#include "shell/tiledsurface.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -21,8 +21,9 @@
 using namespace Qt::StringLiterals;
 
 CedictImportWindow::CedictImportWindow(ProgramContext &context, Language language, QWidget *parent)
-    : QWidget(parent), m_context(context),
-      m_texts(language == Language::Swedish ? CedictImportTexts::svenska()
+    : QWidget(parent)
+    , m_context(context)
+    , m_texts(language == Language::Swedish ? CedictImportTexts::svenska()
                                             : CedictImportTexts::english())
 {
     setObjectName(u"Form4"_s);

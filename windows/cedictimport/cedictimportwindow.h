@@ -64,7 +64,7 @@ private:
     ProgramContext &m_context;
     const CedictImportTexts &m_texts;
     CedictImportJob *m_job = nullptr;
-    QString m_fileName;          // of the file being imported, for the messages
+    QString m_fileName; // of the file being imported, for the messages
     QString m_filePath;
     std::function<bool(const QString &)> m_answerMuchSmaller;
     bool m_closeWhenDone = false; // closed while importing: closes once the import has let go

@@ -2,8 +2,8 @@
 
 #include "windows/cedictsearch/cedictsearchwindow.h"
 
-#include "windows/cedictsearch/cedictsearchtexts.h"
 #include "shell/named.h"
+#include "windows/cedictsearch/cedictsearchtexts.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -60,7 +60,6 @@ QFont resultFont(const QString &family, double pointSize, bool bold, bool italic
     return font;
 }
 
-
 bool onSomeScreen(const QRect &geometry)
 {
     for (const QScreen *screen : QGuiApplication::screens()) {
@@ -73,8 +72,9 @@ bool onSomeScreen(const QRect &geometry)
 } // namespace
 
 CedictSearchWindow::CedictSearchWindow(ProgramContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context),
-      m_settings(CedictPageSettings::read(context.settings.record()))
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_settings(CedictPageSettings::read(context.settings.record()))
 {
     setObjectName(u"soka"_s);
     setAttribute(Qt::WA_DeleteOnClose);

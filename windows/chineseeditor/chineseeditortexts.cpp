@@ -44,7 +44,8 @@ const ChineseEditorTexts &ChineseEditorTexts::english()
     return texts;
 }
 
-QString ChineseEditorTexts::fileProblem(const QString &path, const DocumentFile::Result &result) const
+QString ChineseEditorTexts::fileProblem(const QString &path,
+                                        const DocumentFile::Result &result) const
 {
     const QString file = QDir::toNativeSeparators(path);
     switch (result.problem) {

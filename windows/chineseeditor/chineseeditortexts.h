@@ -17,13 +17,13 @@ struct ChineseEditorTexts
     QString tradsimp, wer, sdf;
     QString hg, elp;
 
-    QString textFiles;         // file dialog filter
-    QString openFailed;        // %1 file name, %2 reason
-    QString notText;           // %1 file name
-    QString tooLarge;          // %1 file name, %2 size limit in MB
-    QString saveFailed;        // %1 file name, %2 reason
+    QString textFiles;  // file dialog filter
+    QString openFailed; // %1 file name, %2 reason
+    QString notText;    // %1 file name
+    QString tooLarge;   // %1 file name, %2 size limit in MB
+    QString saveFailed; // %1 file name, %2 reason
     QString unsavedTitle;
-    QString unsavedQuestion;   // the document has changes: save them first?
+    QString unsavedQuestion; // the document has changes: save them first?
     QString printFailed;
 
     QString helpPageEnglish, helpPageSwedish; // file names beside the program

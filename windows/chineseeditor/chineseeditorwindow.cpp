@@ -42,8 +42,10 @@ using namespace Qt::StringLiterals;
 
 ChineseEditorWindow::ChineseEditorWindow(ProgramContext &context, Language language,
                                          QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_language(language),
-      m_texts(ChineseEditorTexts::english())
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_language(language)
+    , m_texts(ChineseEditorTexts::english())
 {
     setObjectName(u"Kinaeditor"_s);
     setWindowTitle(m_texts.windowTitle);
@@ -102,8 +104,9 @@ void ChineseEditorWindow::connectControls()
         if (!colour)
             return;
         setLineBackColour(*colour);
-        m_context.settings.record().setValue(SettingsRecord::editorLineBackColor,
-                                             ChineseEditorSettings::colourText(toStoredColour(*colour)));
+        m_context.settings.record().setValue(
+            SettingsRecord::editorLineBackColor,
+            ChineseEditorSettings::colourText(toStoredColour(*colour)));
     });
     connect(m_menu.txtc, &QAction::triggered, this, [this] {
         if (const auto colour = pickColour(Label2->palette().color(QPalette::WindowText)))

@@ -2,8 +2,8 @@
 
 #include "windows/codesearch/codesearchwindow.h"
 
-#include "shell/tiledsurface.h"
 #include "shell/named.h"
+#include "shell/tiledsurface.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -31,7 +31,6 @@ namespace {
 
 constexpr int defaultPointSize = 14;
 
-
 } // namespace
 
 CodeSearchWindow::CodeSearchWindow(ProgramContext &context, QWidget *parent)

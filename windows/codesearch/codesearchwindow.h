@@ -60,7 +60,7 @@ private:
     ProgramContext &m_context;
     CodeWordSearch m_search;
     CodePageSettings m_settings;
-    RtfCodeList m_codes;           // the code list of the last search
+    RtfCodeList m_codes;            // the code list of the last search
     bool m_clipboardChanged = true; // since the last search
 
     TiledSurface *m_surface = nullptr;

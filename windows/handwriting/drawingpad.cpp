@@ -24,7 +24,8 @@ void paintGuides(QPainter &painter)
     painter.drawLine(QPointF(1000, 0), QPointF(0, 1000));
 }
 
-DrawingPad::DrawingPad(QWidget *parent) : QWidget(parent)
+DrawingPad::DrawingPad(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);

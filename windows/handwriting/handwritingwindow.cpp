@@ -27,12 +27,13 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcHandwritingWindow, "ordbok.handwriting.window")
 
 HandwritingWindow::HandwritingWindow(ProgramContext &context, Language language, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_context(context),
-      m_texts(&HandwritingTexts::forLanguage(language)),
-      m_recognizer(std::make_shared<HandwritingRecognizer>()),
-      m_rules(
-          std::make_unique<StoreCandidateRules>(context.tables.characters, context.tables.words)),
-      m_hintFlash(new QVariantAnimation(this))
+    : QWidget(parent, Qt::Window)
+    , m_context(context)
+    , m_texts(&HandwritingTexts::forLanguage(language))
+    , m_recognizer(std::make_shared<HandwritingRecognizer>())
+    , m_rules(
+          std::make_unique<StoreCandidateRules>(context.tables.characters, context.tables.words))
+    , m_hintFlash(new QVariantAnimation(this))
 {
     setObjectName(u"handwriting"_s);
     buildControls();

@@ -36,7 +36,8 @@ QPolygonF medianPart(const QPolygonF &median, const QList<double> &lengths, doub
 }
 
 StrokePlayer::StrokePlayer(QWidget *parent)
-    : QWidget(parent), m_animation(new QVariantAnimation(this))
+    : QWidget(parent)
+    , m_animation(new QVariantAnimation(this))
 {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setHeightForWidth(true);

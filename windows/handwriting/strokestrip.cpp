@@ -9,7 +9,8 @@ constexpr int cell = 64;
 constexpr int gap = 6;
 } // namespace
 
-StrokeStrip::StrokeStrip(QWidget *parent) : QWidget(parent)
+StrokeStrip::StrokeStrip(QWidget *parent)
+    : QWidget(parent)
 {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);

@@ -12,9 +12,9 @@ class QMenuBar;
 // (autoeng is English only; startasv and svensk are Swedish only).
 struct MainMenuActions
 {
-    QAction *overstalltid = nullptr, *autoseekon = nullptr, *bakgrund = nullptr,
-            *autoeng = nullptr, *startasv = nullptr, *printit = nullptr,
-            *printPicture = nullptr, *printPractice = nullptr;
+    QAction *overstalltid = nullptr, *autoseekon = nullptr, *bakgrund = nullptr, *autoeng = nullptr,
+            *startasv = nullptr, *printit = nullptr, *printPicture = nullptr,
+            *printPractice = nullptr;
     QAction *fel = nullptr, *tilagg = nullptr, *svensk = nullptr, *hem = nullptr, *ced = nullptr,
             *unic = nullptr;
     QAction *forrad = nullptr, *tradrad = nullptr, *fonter = nullptr, *teed = nullptr,

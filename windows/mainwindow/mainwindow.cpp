@@ -1,7 +1,5 @@
 #include "windows/mainwindow/mainwindow.h"
 
-#include "windows/mainwindow/mainwindowcontrols.h"
-#include "windows/mainwindow/onesearchbox.h"
 #include "dictionary/frequencies.h"
 #include "handwriting/characterentry.h"
 #include "pinyin/tonemarks.h"
@@ -14,6 +12,8 @@
 #include "shell/printpreview.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
+#include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/mainwindow/onesearchbox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,7 +36,6 @@
 using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcMainWindow, "ordbok.mainwindow")
-
 
 MainWindow::MainWindow(Language language, ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -146,22 +145,24 @@ void MainWindow::connectMenu()
         if (ok)
             changeFont(font);
     });
-    connect(m_menu.asd, &QAction::triggered, this, [] {
-        QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s));
-    });
+    connect(m_menu.asd, &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s)); });
     connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
     connect(m_menu.printPractice, &QAction::triggered, this, [this] {
-        previewPracticeSheet(this, m_language, m_context.programFolder, TextBox2->text(), m_mainFont);
+        previewPracticeSheet(this, m_language, m_context.programFolder, TextBox2->text(),
+                             m_mainFont);
     });
     for (const MainMenuBar::HelpItem &item : MainMenuBar::helpItems(m_menu, m_language)) {
         const QString page = item.page;
-        connect(item.action, &QAction::triggered, this, [this, page] { emit helpPageRequested(page); });
+        connect(item.action, &QAction::triggered, this,
+                [this, page] { emit helpPageRequested(page); });
     }
     m_menu.rita->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     for (const MainMenuBar::RequestItem &item : MainMenuBar::requestItems(m_menu)) {
         const Request wanted = item.request;
         item.action->setProperty("request", QVariant::fromValue(wanted));
-        connect(item.action, &QAction::triggered, this, [this, wanted] { emit windowRequested(wanted); });
+        connect(item.action, &QAction::triggered, this,
+                [this, wanted] { emit windowRequested(wanted); });
     }
 }
 
@@ -284,12 +285,10 @@ void MainWindow::connectSearches()
     connect(Command4, &QPushButton::clicked, this, [=] { pinyinButton(WordSearch::Onwards); });
     connect(Command6, &QPushButton::clicked, this, [=] { pinyinButton(WordSearch::Exact); });
 
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        showWordView(showWordTraditional(m_tables, displayOptions().radicals));
-    });
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        showWordView(showWordSimplified(m_tables, displayOptions().radicals));
-    });
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { showWordView(showWordTraditional(m_tables, displayOptions().radicals)); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { showWordView(showWordSimplified(m_tables, displayOptions().radicals)); });
 
     connect(Command9, &QPushButton::clicked, this,
             [this] { radicalSearch(&CharacterLists::byRadicalKey); });
@@ -299,9 +298,12 @@ void MainWindow::connectSearches()
             [this] { radicalSearch(&CharacterLists::byStrokes); });
 
     connect(command10, &QPushButton::clicked, this, [this] { showReadingList(Reading::Mandarin); });
-    connect(Command12, &QPushButton::clicked, this, [this] { showReadingList(Reading::Cantonese); });
-    connect(command13, &QPushButton::clicked, this, [this] { showReadingList(Reading::JapaneseKun); });
-    connect(Command15, &QPushButton::clicked, this, [this] { showReadingList(Reading::JapaneseOn); });
+    connect(Command12, &QPushButton::clicked, this,
+            [this] { showReadingList(Reading::Cantonese); });
+    connect(command13, &QPushButton::clicked, this,
+            [this] { showReadingList(Reading::JapaneseKun); });
+    connect(Command15, &QPushButton::clicked, this,
+            [this] { showReadingList(Reading::JapaneseOn); });
     connect(Command14, &QPushButton::clicked, this, [this] { showReadingList(Reading::Korean); });
 
     for (QLineEdit *entry : {Text6, Text8, Text21, Text20})

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "windows/mainwindow/mainwindowtexts.h"
 #include "dictionary/characterlist.h"
 #include "dictionary/frequencies.h"
 #include "dictionary/readinglist.h"
 #include "dictionary/tables.h"
 #include "dictionary/wordsearch.h"
 #include "windows/mainwindow/mainmenubar.h"
+#include "windows/mainwindow/mainwindowtexts.h"
 
 #include <QFont>
 #include <QMainWindow>

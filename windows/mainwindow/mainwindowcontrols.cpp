@@ -2,12 +2,12 @@
 
 #include "windows/mainwindow/mainwindow.h"
 
-#include "windows/mainwindow/mainwindowcontrols.h"
-#include "windows/mainwindow/onesearchbox.h"
 #include "pinyin/tonemarks.h"
 #include "shell/fieldbinder.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
+#include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/mainwindow/onesearchbox.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -92,7 +92,8 @@ QWidget *MainWindow::buildDisplayArea()
     Text12->setFont(QFont(pinyinFontFamily, 20));
     // The reading is Unicode pinyin: Ctrl+C gives it as shown, and so does this item.
     Text12->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *copyUnicode = named(new QAction(tr("Copy as Unicode pinyin"), Text12), u"copyUnicodePinyin"_s);
+    auto *copyUnicode =
+        named(new QAction(tr("Copy as Unicode pinyin"), Text12), u"copyUnicodePinyin"_s);
     Text12->addAction(copyUnicode);
     connect(copyUnicode, &QAction::triggered, this, [this] {
         const QString text = Text12->hasSelectedText() ? Text12->selectedText() : Text12->text();
@@ -193,8 +194,8 @@ QWidget *MainWindow::buildListArea()
     Command15 = button(u"Command15"_s, m_texts.japaneseOn, area);
     Command14 = button(u"Command14"_s, m_texts.korean, area);
     readingRow->addWidget(translateAllLabel);
-    for (QWidget *w : std::initializer_list<QWidget *>{command10, Command12, command13, Command15,
-                                                       Command14})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{command10, Command12, command13, Command15, Command14})
         readingRow->addWidget(w);
     readingRow->addStretch();
     layout->addLayout(readingRow);
@@ -280,7 +281,8 @@ QWidget *MainWindow::buildDetails()
     layout->addStretch();
     scroll->setWidget(panel);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(panel->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    scroll->setMinimumWidth(panel->sizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
     return scroll;
 }
 

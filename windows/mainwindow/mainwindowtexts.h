@@ -8,9 +8,9 @@
 struct MainWindowTexts
 {
     QString windowTitle;
-    QString label1, label2;       // search box labels
+    QString label1, label2; // search box labels
     QString searchMore, exactSpelling;
-    QString command1, command3;   // translate to traditional / simplified form
+    QString command1, command3; // translate to traditional / simplified form
     QString check1, radicals, noRadicals;
     QString command9, command11, command17, label5, label6;
     QString command9Tip, command11Tip, command17Tip, text21Tip;

@@ -61,7 +61,8 @@ signals:
     void ready();
 
 private:
-    SharedLexicon(const QString &programFolder, QObject *parent) : QObject(parent)
+    SharedLexicon(const QString &programFolder, QObject *parent)
+        : QObject(parent)
     {
         QPointer<SharedLexicon> self(this);
         QThread *thread = QThread::create([self, programFolder] {
@@ -157,8 +158,10 @@ private:
 };
 
 OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWidget *parent)
-    : QWidget(parent), m_language(language), m_programFolder(programFolder),
-      m_model(new LexiconResultModel(this))
+    : QWidget(parent)
+    , m_language(language)
+    , m_programFolder(programFolder)
+    , m_model(new LexiconResultModel(this))
 {
     setObjectName(u"oneSearch"_s);
     const OneSearchTexts &text = texts(language);

@@ -21,8 +21,9 @@
 using namespace Qt::StringLiterals;
 
 PageTranslatorWindow::PageTranslatorWindow(ProgramContext &context, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_context(context),
-      m_translation(context.tables.characters, context.tables.words)
+    : QWidget(parent, Qt::Window)
+    , m_context(context)
+    , m_translation(context.tables.characters, context.tables.words)
 {
     setObjectName(u"Kina"_s);
     setWindowTitle(u"Chinese Page Translator"_s);

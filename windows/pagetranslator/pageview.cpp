@@ -6,7 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-PageView::PageView(QWidget *parent) : QWidget(parent)
+PageView::PageView(QWidget *parent)
+    : QWidget(parent)
 {
     setMouseTracking(true);
 }

@@ -11,7 +11,8 @@ constexpr qreal hueShare = 0.88; // of the width; the rest is the grey strip
 
 } // namespace
 
-ColourMap::ColourMap(QWidget *parent) : QWidget(parent)
+ColourMap::ColourMap(QWidget *parent)
+    : QWidget(parent)
 {
     setCursor(Qt::CrossCursor);
     setMinimumSize(120, 80);

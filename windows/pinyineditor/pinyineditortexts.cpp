@@ -30,7 +30,8 @@ const PinyinEditorTexts &PinyinEditorTexts::english()
         t.openFailed = u"The file %1 could not be opened: %2"_s;
         t.notText = u"The file %1 is not a text file in UTF-8, so it was not opened."_s;
         t.tooLarge = u"The file %1 is larger than %2 MB, too large for the editor."_s;
-        t.saveFailed = u"The text could not be saved in %1: %2\nAn older file there is unchanged."_s;
+        t.saveFailed =
+            u"The text could not be saved in %1: %2\nAn older file there is unchanged."_s;
         t.unsavedQuestion = u"The text has changes that have not been saved. Save them first?"_s;
         t.fontSizeTip = u"A whole number of points from 1 to 500"_s;
         t.help = u"How to write pinyin with tone marks\n\n"

@@ -5,13 +5,13 @@
 #include "platform/programfonts.h"
 #include "platform/savefile.h"
 #include "print/textpages.h"
-#include "shell/storedcolour.h"
 #include "settings/fontinstaller.h"
 #include "settings/pinyineditorsettings.h"
 #include "settings/settingsstore.h"
 #include "shell/fontregistration.h"
 #include "shell/printpreview.h"
 #include "shell/programcontext.h"
+#include "shell/storedcolour.h"
 #include "shell/tiledsurface.h"
 #include "windows/pinyineditor/colourmap.h"
 #include "windows/pinyineditor/pinyintextedit.h"
@@ -21,9 +21,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFontMetricsF>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -171,8 +171,8 @@ bool PinyinEditorWindow::printText(QPrinter &printer) const
 
 void PinyinEditorWindow::printChosen()
 {
-    previewDocument(this, m_language, m_context.programFolder,
-                    Text2->toPlainText(), Text2->font(), false);
+    previewDocument(this, m_language, m_context.programFolder, Text2->toPlainText(), Text2->font(),
+                    false);
 }
 
 void PinyinEditorWindow::showContextMenu(const QPoint &position)

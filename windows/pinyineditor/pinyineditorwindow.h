@@ -72,7 +72,7 @@ private:
     const Language m_language;
     const PinyinEditorTexts &m_texts;
     ProgramContext &m_context;
-    QFont m_c1; // the font holder: the pinyin font and the size last entered
+    QFont m_c1;             // the font holder: the pinyin font and the size last entered
     QString m_dialogFolder; // where the last file was opened or saved
     QString m_documentPath; // the file opened or saved last, offered by the next save
 

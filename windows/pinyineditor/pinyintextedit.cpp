@@ -20,7 +20,8 @@ QString plainText(QString raw)
 
 } // namespace
 
-PinyinTextEdit::PinyinTextEdit(QWidget *parent) : QPlainTextEdit(parent)
+PinyinTextEdit::PinyinTextEdit(QWidget *parent)
+    : QPlainTextEdit(parent)
 {
 }
 

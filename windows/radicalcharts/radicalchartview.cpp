@@ -13,7 +13,8 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcRadicalCharts, "ordbok.radicalcharts")
 
 RadicalChartView::RadicalChartView(RadicalChart chart, const QString &picturePath, QWidget *parent)
-    : QWidget(parent), m_grid(chart)
+    : QWidget(parent)
+    , m_grid(chart)
 {
     setObjectName(u"Picture1"_s);
     setMouseTracking(true);

@@ -2,7 +2,6 @@
 
 #include "ordbok/version.h"
 
-
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
@@ -29,7 +28,8 @@ QLabel *picture(const QString &file, const QString &name, QWidget *parent)
 } // namespace
 
 StartWindow::StartWindow(const QString &programFolder, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder)
+    : QWidget(parent)
+    , m_programFolder(programFolder)
 {
     setObjectName(u"start"_s);
     setWindowTitle(u"Start"_s);
@@ -65,8 +65,10 @@ StartWindow::StartWindow(const QString &programFolder, QWidget *parent)
     grid->setContentsMargins(24, 24, 24, 24);
     grid->setHorizontalSpacing(18);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { emit languageChosen(Language::English); });
-    connect(Command2, &QPushButton::clicked, this, [this] { emit languageChosen(Language::Swedish); });
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { emit languageChosen(Language::English); });
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { emit languageChosen(Language::Swedish); });
 }
 
 void StartWindow::showCentred()
