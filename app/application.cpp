@@ -8,6 +8,7 @@
 #include "settings/mainwindowsettings.h"
 #include "shell/clipboardwatcher.h"
 #include "shell/faultnotice.h"
+#include "shell/firstframe.h"
 #include "shell/fontregistration.h"
 #include "shell/shownprobe.h"
 #include "shell/storeintegritycheck.h"
@@ -220,11 +221,14 @@ MainWindow *Application::showMainWindow(Language language)
         connectMainWindow(window);
         if (window->autoLookup())
             setAutoLookup(true);
-        if (!m_tray) {
+        // The tray icon is no part of the first frame.
+        afterFirstFrame(window, window, [this, created = window.data()] {
+            if (m_tray)
+                return;
             m_tray = new TrayIcon(
-                window, [this] { return mainWindow(m_uiLanguage); }, window);
+                created, [this] { return mainWindow(m_uiLanguage); }, created);
             m_tray->add();
-        }
+        });
     }
     window->show();
     window->raise();

@@ -1,5 +1,7 @@
 #include "windows/mainwindow/onesearchbox.h"
 
+#include "shell/firstframe.h"
+
 #include "dictionary/charactercode.h"
 #include "dictionary/lexiconsearch.h"
 
@@ -205,7 +207,12 @@ OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWid
     auto *focus = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     focus->setContext(Qt::WindowShortcut);
     connect(focus, &QShortcut::activated, this, &OneSearchBox::focusSearch);
-    connect(SharedLexicon::of(programFolder), &SharedLexicon::ready, this, &OneSearchBox::search);
+    // Read in the background once the window is on screen: the first frame does not wait for
+    // it, nor shares the processor with it.
+    afterFirstFrame(parent ? parent->window() : this, this, [this] {
+        connect(SharedLexicon::of(m_programFolder), &SharedLexicon::ready, this,
+                &OneSearchBox::search);
+    });
 }
 
 void OneSearchBox::setTraditionalFirst(bool traditional)
