@@ -73,43 +73,49 @@ QString listLine(const RecordSource &characters, bool threeBlanks)
     return line + u"\r\n"_s;
 }
 
-CharacterList byRadicalKey(RecordSource &characters, const QString &entry)
+namespace {
+
+// The list a search box gives: what criteria finds, with the search and what was typed.
+CharacterList searched(RecordSource &characters, const std::optional<Criteria> &criteria,
+                       CharacterList::Search search, const QString &entry, CharacterList list = {})
 {
-    CharacterList list;
-    const QString key = QString(entry).replace(u',', u'.');
-    if (key.isEmpty())
-        return list;
-    runList(characters, SearchCriteria::radicalKey(key), false, list);
-    list.search = CharacterList::Search::Radical;
+    runList(characters, criteria, search == CharacterList::Search::Strokes, list);
+    list.search = search;
     list.typed = entry.trimmed();
     return list;
 }
 
+} // namespace
+
+CharacterList byRadicalKey(RecordSource &characters, const QString &entry)
+{
+    const QString key = QString(entry).replace(u',', u'.');
+    if (key.isEmpty())
+        return {};
+    return searched(characters, SearchCriteria::radicalKey(key), CharacterList::Search::Radical,
+                    entry);
+}
+
 CharacterList byRadicalNumber(RecordSource &characters, const QString &entry)
 {
-    CharacterList list;
     if (entry.isEmpty())
-        return list;
+        return {};
+    CharacterList list;
     list.pictureFile = Radicals::pictureFile(entry);
     // A key typed here ("12.3") becomes its radical number ("12").
     const QString number = Radicals::numberText(entry);
     list.rewrittenEntry =
         number.size() < entry.size() ? QString::number(leadingNumber(number)) : entry;
-    runList(characters, SearchCriteria::radicalNumber(list.rewrittenEntry), false, list);
-    list.search = CharacterList::Search::Radical;
-    list.typed = entry.trimmed();
-    return list;
+    return searched(characters, SearchCriteria::radicalNumber(list.rewrittenEntry),
+                    CharacterList::Search::Radical, entry, list);
 }
 
 CharacterList byStrokes(RecordSource &characters, const QString &entry)
 {
-    CharacterList list;
     if (entry.isEmpty())
-        return list;
-    runList(characters, SearchCriteria::strokes(entry), true, list);
-    list.search = CharacterList::Search::Strokes;
-    list.typed = entry.trimmed();
-    return list;
+        return {};
+    return searched(characters, SearchCriteria::strokes(entry), CharacterList::Search::Strokes,
+                    entry);
 }
 
 CharacterList radikalLista(RecordSource &characters, int selectedRadical)
