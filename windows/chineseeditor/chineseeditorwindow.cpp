@@ -3,6 +3,7 @@
 #include "platform/programfiles.h"
 
 #include "shell/storedcolour.h"
+#include "shell/unsavedchanges.h"
 
 #include "dictionary/wordindex.h"
 #include "pinyin/syllabletables.h"
@@ -339,14 +340,8 @@ bool ChineseEditorWindow::saveClicked()
 
 bool ChineseEditorWindow::saveBeforeLosing()
 {
-    if (!TextBox3->document()->isModified() || TextBox3->document()->isEmpty())
-        return true;
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, m_texts.unsavedTitle, m_texts.unsavedQuestion,
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save)
-        return saveClicked();
-    return answer == QMessageBox::Discard;
+    return mayLetGo(this, TextBox3->document(), m_texts.unsavedTitle, m_texts.unsavedQuestion,
+                    [this] { return saveClicked(); });
 }
 
 void ChineseEditorWindow::reportFileProblem(const QString &path, const DocumentFile::Result &result)

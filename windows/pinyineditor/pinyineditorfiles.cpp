@@ -3,6 +3,7 @@
 #include "windows/pinyineditor/pinyineditorwindow.h"
 
 #include "platform/programfiles.h"
+#include "shell/unsavedchanges.h"
 
 #include "pinyin/documentfile.h"
 #include "windows/pinyineditor/pinyintextedit.h"
@@ -80,12 +81,6 @@ void PinyinEditorWindow::openChosen()
 
 bool PinyinEditorWindow::saveBeforeLosing()
 {
-    if (!Text2->document()->isModified() || Text2->document()->isEmpty())
-        return true;
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, m_texts.windowTitle, m_texts.unsavedQuestion,
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save)
-        return saveChosen();
-    return answer == QMessageBox::Discard;
+    return mayLetGo(this, Text2->document(), m_texts.windowTitle, m_texts.unsavedQuestion,
+                    [this] { return saveChosen(); });
 }
