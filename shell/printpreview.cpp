@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -96,10 +97,13 @@ void previewDocument(QWidget *parent, Language language, const QString &programF
 void previewPracticeSheet(QWidget *parent, Language language, const QString &programFolder,
                           const QString &word, const QFont &chineseFont)
 {
-    const QList<PracticeRow> rows = practiceRows(word, sharedReadingTable(programFolder));
-    if (rows.isEmpty())
-        return;
     const PrintPreviewTexts texts = PrintPreviewTexts::forLanguage(language);
+    // Checked before the stores are read: a menu item that seems to do nothing looks broken.
+    if (practiceRows(word, ReadingTable()).isEmpty()) {
+        QMessageBox::information(parent, texts.practiceTitle, texts.nothingToPractise);
+        return;
+    }
+    const QList<PracticeRow> rows = practiceRows(word, sharedReadingTable(programFolder));
     QPrinter printer(QPrinter::HighResolution);
     PageFrame::applyMargins(printer);
     QPrintPreviewDialog dialog(&printer, parent);

@@ -20,6 +20,6 @@ const ReadingTable &sharedReadingTable(const QString &programFolder);
 void previewDocument(QWidget *parent, Language language, const QString &programFolder,
                      const QString &text, const QFont &font, bool offerPinyin);
 
-// Does nothing when word holds no Chinese character.
+// Says so, and shows no preview, when word holds no Chinese character.
 void previewPracticeSheet(QWidget *parent, Language language, const QString &programFolder,
                           const QString &word, const QFont &chineseFont);

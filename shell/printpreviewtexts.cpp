@@ -14,6 +14,8 @@ PrintPreviewTexts PrintPreviewTexts::forLanguage(Language language)
             .preparing = u"Förbereder sidorna..."_s,
             .cancel = u"Avbryt"_s,
             .printFailed = u"Utskriften kunde inte göras."_s,
+            .nothingToPractise = u"Det finns inga kinesiska tecken att öva på: slå upp ett ord "
+                                 u"eller markera kinesisk text först."_s,
         };
     }
     return {
@@ -25,5 +27,7 @@ PrintPreviewTexts PrintPreviewTexts::forLanguage(Language language)
         .preparing = u"Preparing the pages..."_s,
         .cancel = u"Cancel"_s,
         .printFailed = u"The document could not be printed."_s,
+        .nothingToPractise = u"There are no Chinese characters to practise: look up a word "
+                             u"or select Chinese text first."_s,
     };
 }

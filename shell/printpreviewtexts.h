@@ -15,6 +15,7 @@ struct PrintPreviewTexts
     QString preparing;
     QString cancel;
     QString printFailed;
+    QString nothingToPractise;
 
     static PrintPreviewTexts forLanguage(Language language);
 };
