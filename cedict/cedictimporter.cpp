@@ -71,7 +71,7 @@ class RecordPipeline
 public:
     struct Batch
     {
-        std::vector<WordRecord> records = std::vector<WordRecord>(recordsPerBatch);
+        std::vector<ImportedWord> records = std::vector<ImportedWord>(recordsPerBatch);
         qsizetype size = 0;
         qint64 position = 0; // bytes of the file read once this batch was filled
     };
@@ -197,13 +197,13 @@ CedictImportSummary CedictImporter::importFile(const QString &cedictFile)
 
     // The parser thread counts lines and what the parse leaves out, this thread the records:
     // different fields of the summary, read once the parser is done.
-    const auto store = [&](const WordRecord &record) {
+    const auto store = [&](const ImportedWord &record) {
         if (writer.write(record))
             ++summary.recordsWritten;
         else
             ++summary.recordsRefused;
     };
-    store(WordRecord{}); // the table begins with one empty record
+    store(ImportedWord{}); // the table begins with one empty record
 
     RecordPipeline pipeline;
     const std::unique_ptr<QThread> parsing(QThread::create([&] {

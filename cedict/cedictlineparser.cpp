@@ -52,7 +52,7 @@ CedictLineParser::CedictLineParser(CedictFormat format, const Big5CodeTable &cod
 {
 }
 
-bool CedictLineParser::parse(QByteArrayView line, WordRecord &record)
+bool CedictLineParser::parse(QByteArrayView line, ImportedWord &record)
 {
     record.clear();
     if (m_format == CedictFormat::Utf8)
@@ -62,7 +62,7 @@ bool CedictLineParser::parse(QByteArrayView line, WordRecord &record)
     return true;
 }
 
-void CedictLineParser::parseBig5(QByteArrayView bytes, WordRecord &record)
+void CedictLineParser::parseBig5(QByteArrayView bytes, ImportedWord &record)
 {
     const Big5Line line = Big5Line::parse(bytes);
     m_counts.linesWithoutHeadword += line.noHeadword;
@@ -106,7 +106,7 @@ void CedictLineParser::parseBig5(QByteArrayView bytes, WordRecord &record)
     }
 }
 
-bool CedictLineParser::parseUtf8(QByteArrayView line, WordRecord &record)
+bool CedictLineParser::parseUtf8(QByteArrayView line, ImportedWord &record)
 {
     const QString text = QString::fromUtf8(line); // drops a byte order mark
     const QStringView trimmed = QStringView(text).trimmed();

@@ -9,7 +9,7 @@
 
 class Big5CodeTable;
 struct CedictImportSummary;
-struct WordRecord;
+struct ImportedWord;
 
 // Turns the lines of a CEDICT file into word records, in the file's edition, and counts in
 // the summary what it leaves out:
@@ -29,11 +29,11 @@ public:
     // Fills record, emptied first, from one line without its line break; false when the line
     // gives no record: a UTF-8 comment, blank line or line of another shape. Every Big5 line
     // gives one, empty if need be.
-    bool parse(QByteArrayView line, WordRecord &record);
+    bool parse(QByteArrayView line, ImportedWord &record);
 
 private:
-    bool parseUtf8(QByteArrayView line, WordRecord &record);
-    void parseBig5(QByteArrayView line, WordRecord &record);
+    bool parseUtf8(QByteArrayView line, ImportedWord &record);
+    void parseBig5(QByteArrayView line, ImportedWord &record);
     // The Big5 bytes of a UTF-16 character, asked of the codec once per character.
     int big5Code(QChar c);
 

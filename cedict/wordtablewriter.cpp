@@ -31,7 +31,7 @@ bool cancelled(const std::atomic<bool> *cancel)
 
 } // namespace
 
-void WordRecord::clear()
+void ImportedWord::clear()
 {
     // resize() keeps the capacity that clear() would give back.
     tecken.resize(0);
@@ -108,7 +108,7 @@ bool WordTableWriter::open(const QString &databaseFile)
     return exec("BEGIN");
 }
 
-bool WordTableWriter::write(const WordRecord &record)
+bool WordTableWriter::write(const ImportedWord &record)
 {
     if (!m_insert)
         return false;

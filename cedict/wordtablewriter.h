@@ -13,7 +13,9 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // The fields of one word record as UTF-8 text; an empty field is one not produced, stored NULL.
-struct WordRecord
+// Not named WordRecord: the dictionary has one, and two classes of one name in a program share
+// one copy of their inline members (the destructor of one frees the other's fields).
+struct ImportedWord
 {
     QByteArray tecken;
     QByteArray teckenkoder;
@@ -39,7 +41,7 @@ public:
 
     bool open(const QString &databaseFile);
     // False when the database refuses the record; the writer stays usable.
-    bool write(const WordRecord &record);
+    bool write(const ImportedWord &record);
     // Commits, builds the indexes and closes; the file is complete only when this returns true.
     // A raised cancel flag stops the work at the next step and returns false.
     bool finish(const std::atomic<bool> *cancel = nullptr);
