@@ -89,7 +89,7 @@ void previewDocument(QWidget *parent, Language language, const QString &programF
             return !progress.wasCanceled();
         });
         if (!done && !progress.wasCanceled())
-            qWarning("the printer did not start");
+            QMessageBox::warning(&dialog, texts.documentTitle, texts.printFailed);
     });
     dialog.exec();
 }
@@ -131,7 +131,7 @@ void previewPracticeSheet(QWidget *parent, Language language, const QString &pro
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
         const PracticeOptions options{perRow->value(), double(size->value())};
         if (!printPracticeSheet(*target, rows, options, chineseFont))
-            qWarning("the printer did not start");
+            QMessageBox::warning(&dialog, texts.practiceTitle, texts.printFailed);
     });
     dialog.exec();
 }

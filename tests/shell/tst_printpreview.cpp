@@ -4,17 +4,21 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Language)
 
-// What the practice-sheet menu item shows, whatever the window has on display.
-class TestPracticePreview : public QObject
+// What the print menu items show: the preview, or a message when there is nothing to print or
+// the printer fails.
+class TestPrintPreview : public QObject
 {
     Q_OBJECT
 
@@ -25,26 +29,47 @@ class TestPracticePreview : public QObject
         QString text;
     };
 
-    // Runs the menu item's function and closes whatever modal window it opens.
-    static Shown choose(Language language, const QString &folder, const QString &word)
+    // Runs a print function and closes whatever modal window it opens. With printFails, the
+    // preview's print goes to a printer that cannot start, and the message that follows is
+    // what is seen.
+    static Shown run(const std::function<void(QWidget *)> &print, bool printFails = false)
     {
         Shown shown;
+        QPrinter failing;
+        failing.setOutputFormat(QPrinter::PdfFormat);
+        failing.setOutputFileName(u"/nonexistent-folder/none/sheet.pdf"_s);
+        const auto closeMessage = [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = {u"message"_s, box->windowTitle(), box->text()};
+                box->accept();
+            }
+        };
         QTimer closer;
         closer.setInterval(10);
         QObject::connect(&closer, &QTimer::timeout, [&] {
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
                 shown = {u"preview"_s, preview->windowTitle(), {}};
+                if (printFails) {
+                    QTimer::singleShot(10, closeMessage);
+                    emit preview->paintRequested(&failing);
+                }
                 preview->reject();
-            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                shown = {u"message"_s, box->windowTitle(), box->text()};
-                box->accept();
+            } else {
+                closeMessage();
             }
         });
         closer.start();
         QWidget parent;
-        previewPracticeSheet(&parent, language, folder, word, QFont());
+        print(&parent);
         return shown;
+    }
+
+    static Shown choose(Language language, const QString &folder, const QString &word)
+    {
+        return run([&](QWidget *parent) {
+            previewPracticeSheet(parent, language, folder, word, QFont());
+        });
     }
 
 private slots:
@@ -81,6 +106,37 @@ private slots:
             QCOMPARE(shown.text, texts.nothingToPractise);
     }
 
+    void printFailureIsSaid_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<bool>("practice");
+
+        QTest::newRow("document, English") << Language::English << false;
+        QTest::newRow("document, Swedish") << Language::Swedish << false;
+        QTest::newRow("practice sheet, English") << Language::English << true;
+        QTest::newRow("practice sheet, Swedish") << Language::Swedish << true;
+    }
+
+    void printFailureIsSaid()
+    {
+        QFETCH(Language, language);
+        QFETCH(bool, practice);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const Shown shown = run(
+            [&](QWidget *parent) {
+                if (practice)
+                    previewPracticeSheet(parent, language, folder.path(), u"中文"_s, QFont());
+                else
+                    previewDocument(parent, language, folder.path(), u"中文 text"_s, QFont(), true);
+            },
+            true);
+        const PrintPreviewTexts texts = PrintPreviewTexts::forLanguage(language);
+        QCOMPARE(shown.kind, u"message"_s);
+        QCOMPARE(shown.title, practice ? texts.practiceTitle : texts.documentTitle);
+        QCOMPARE(shown.text, texts.printFailed);
+    }
+
     void messageInBothLanguages()
     {
         const PrintPreviewTexts english = PrintPreviewTexts::forLanguage(Language::English);
@@ -88,8 +144,9 @@ private slots:
         QVERIFY(!english.nothingToPractise.isEmpty());
         QVERIFY(!swedish.nothingToPractise.isEmpty());
         QVERIFY(english.nothingToPractise != swedish.nothingToPractise);
+        QVERIFY(english.printFailed != swedish.printFailed);
     }
 };
 
-QTEST_MAIN(TestPracticePreview)
-#include "tst_practicepreview.moc"
+QTEST_MAIN(TestPrintPreview)
+#include "tst_printpreview.moc"
