@@ -51,6 +51,7 @@ int runRecognize(const QStringList &arguments, QTextStream &out, QTextStream &er
         err << "No handwriting model: " << recognizer.problems().join(u"; ") << '\n';
         return 1;
     }
+    recognizer.loadStrokes(StrokeStore::path(folder));
     // Without the stores every candidate counts as known.
     DictionaryTables tables;
     tables.open(folder);

@@ -1,5 +1,8 @@
 #include "handwriting/recognizer.h"
 
+#include "handwriting/strokematcher.h"
+#include "handwriting/strokestore.h"
+
 #include <QHash>
 #include <QLoggingCategory>
 
@@ -54,14 +57,45 @@ bool HandwritingRecognizer::load(const QList<Model> &models)
     return !m_models.empty();
 }
 
+bool HandwritingRecognizer::loadStrokes(const QString &strokeStoreFile)
+{
+    m_matcher.reset();
+    StrokeStore store;
+    if (!store.open(strokeStoreFile))
+        return false;
+    const QSet<QString> known = vocabulary();
+    auto matcher = std::make_unique<StrokeMatcher>();
+    matcher->build(store, [&known](char32_t c) {
+        return isIdeograph(c) && !known.contains(QString::fromUcs4(&c, 1));
+    });
+    qCDebug(lcRecognizer) << "characters matched by their strokes:" << matcher->size();
+    if (matcher->size() > 0)
+        m_matcher = std::move(matcher);
+    return true;
+}
+
 bool HandwritingRecognizer::isLoaded() const
 {
-    return !m_models.empty();
+    return !m_models.empty() || m_matcher;
 }
+
+namespace {
+
+// The stroke matcher answers only for characters no model knows, so its answers never compete
+// with a model's for the same character, only for a place in the ranking. Its distance goes onto
+// the models' scale by a straight line, set on made-up handwriting so that a near match comes
+// first and a loose one falls below the models' answers without moving the characters the models
+// know: the models have learnt from many hands, the medians are one careful hand.
+double modelScale(double distance)
+{
+    return 1.0 - 30.0 * distance;
+}
+
+} // namespace
 
 QList<HandwritingCandidate> HandwritingRecognizer::recognize(const Ink &ink, int limit) const
 {
-    if (m_models.empty() || limit <= 0)
+    if (!isLoaded() || limit <= 0)
         return {};
     std::unique_ptr<zinnia::Character> character(zinnia::Character::create());
     character->set_width(size_t(1000));
@@ -79,6 +113,9 @@ QList<HandwritingCandidate> HandwritingRecognizer::recognize(const Ink &ink, int
     }
     if (stroke == 0)
         return {};
+    std::future<QList<StrokeMatch>> matched;
+    if (m_matcher)
+        matched = std::async(std::launch::async, [&] { return m_matcher->match(ink, limit); });
 
     // The models are asked side by side: the answer comes in the time of the slower one.
     // The Japanese model is asked for more, as its kana and symbols are dropped.
@@ -98,9 +135,16 @@ QList<HandwritingCandidate> HandwritingRecognizer::recognize(const Ink &ink, int
     std::vector<std::future<QList<HandwritingCandidate>>> others;
     for (size_t i = 1; i < m_models.size(); ++i)
         others.push_back(std::async(std::launch::async, classify, std::cref(*m_models[i])));
-    QList<QList<HandwritingCandidate>> answers{classify(*m_models.front())};
+    QList<QList<HandwritingCandidate>> answers;
+    if (!m_models.empty())
+        answers.append(classify(*m_models.front()));
     for (auto &other : others)
         answers.append(other.get());
+    if (matched.valid()) {
+        QList<HandwritingCandidate> &byStrokes = answers.emplace_back();
+        for (const StrokeMatch &match : matched.get())
+            byStrokes.append({match.character, modelScale(match.distance)});
+    }
 
     QHash<QString, double> best;
     for (const QList<HandwritingCandidate> &list : answers) {

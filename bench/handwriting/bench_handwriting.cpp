@@ -3,6 +3,7 @@
 #include "bench/common/benchtables.h"
 #include "dictionary/tables.h"
 #include "handwriting/candidateoffer.h"
+#include "handwriting/strokematcher.h"
 #include "handwriting/strokestore.h"
 #include "handwriting/syntheticink.h"
 
@@ -20,6 +21,7 @@ struct Fixture
     Fixture()
     {
         recognizer.load();
+        recognizer.loadStrokes(StrokeStore::path(QStringLiteral(ORDBOK_STROKES_DIR)));
         store.open(StrokeStore::path(QStringLiteral(ORDBOK_STROKES_DIR)));
     }
     static Fixture &get()
@@ -66,6 +68,41 @@ BENCHMARK_CAPTURE(BM_CandidatesAfterStroke, xue, u"學"_s)
     ->Arg(16)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_CandidatesAfterStroke, yu, u"鬱"_s)->Arg(29)->Unit(benchmark::kMillisecond);
+
+// The stroke matcher alone, over the whole store: the worst case, as the recognizer indexes
+// only the characters its models lack.
+void BM_StrokeMatch(benchmark::State &state, const QString &character)
+{
+    Fixture &f = Fixture::get();
+    const std::optional<CharacterStrokes> strokes = f.store.strokes(character);
+    if (!strokes) {
+        state.SkipWithError("no stroke store");
+        return;
+    }
+    static const StrokeMatcher matcher = [&f] {
+        StrokeMatcher built;
+        built.build(f.store);
+        return built;
+    }();
+    const Ink ink = SyntheticInk::fromMedians(strokes->medians, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(matcher.match(ink, 30));
+    state.counters["indexed"] = double(matcher.size());
+}
+BENCHMARK_CAPTURE(BM_StrokeMatch, shui, u"水"_s)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StrokeMatch, wo, u"我"_s)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StrokeMatch, yu, u"鬱"_s)->Unit(benchmark::kMillisecond);
+
+void BM_BuildStrokeMatcher(benchmark::State &state)
+{
+    Fixture &f = Fixture::get();
+    for (auto _ : state) {
+        StrokeMatcher matcher;
+        matcher.build(f.store);
+        benchmark::DoNotOptimize(matcher.size());
+    }
+}
+BENCHMARK(BM_BuildStrokeMatcher)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_LoadModels(benchmark::State &state)
 {

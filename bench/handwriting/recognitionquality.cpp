@@ -4,8 +4,8 @@
 // medians with some wobble (handwriting/syntheticink.h): N characters drawn at random from
 // the stroke store, each written once, the candidates filtered and completed as the drawing
 // window does, with the traditional table in use for a character that has a simplified form. Prints
-// the share found first and among the first five, over all characters drawn and over those some
-// model knows.
+// the share found first and among the first five, over all characters drawn, over those some
+// model knows and over those only the stroke store's medians can find.
 #include "dictionary/tables.h"
 #include "handwriting/candidateoffer.h"
 #include "handwriting/strokestore.h"
@@ -64,6 +64,7 @@ int main(int argc, char *argv[])
         out << "No models: " << recognizer.problems().join(u"; ") << '\n';
         return 1;
     }
+    recognizer.loadStrokes(StrokeStore::path(folder));
     DictionaryTables tables;
     tables.open(folder);
     StoreCandidateRules rules(tables.characters, tables.words);
@@ -78,7 +79,7 @@ int main(int argc, char *argv[])
     std::shuffle(characters.begin(), characters.end(), random);
     characters.resize(std::min<qsizetype>(count, characters.size()));
 
-    Tally all, known;
+    Tally all, known, unknown;
     QStringList missed;
     for (char32_t c : characters) {
         const CharacterStrokes strokes = *store.strokes(c);
@@ -88,9 +89,8 @@ int main(int argc, char *argv[])
         const QStringList offered =
             offerCandidates(recognizer.recognize(ink, 30), 10, rules.rules(traditional));
         const qsizetype rank = offered.indexOf(strokes.character);
-        for (Tally *tally : {&all, vocabulary.contains(strokes.character) ? &known : nullptr}) {
-            if (!tally)
-                continue;
+        const bool modelKnows = vocabulary.contains(strokes.character);
+        for (Tally *tally : {&all, modelKnows ? &known : &unknown}) {
             ++tally->drawn;
             tally->first += rank == 0;
             tally->topFive += rank >= 0 && rank < 5;
@@ -98,7 +98,9 @@ int main(int argc, char *argv[])
         if (rank < 0 || rank >= 5)
             missed.append(strokes.character);
     }
-    out << all.line(u"All drawn"_s) << '\n' << known.line(u"Known to a model"_s) << '\n';
+    out << all.line(u"All drawn"_s) << '\n'
+        << known.line(u"Known to a model"_s) << '\n'
+        << unknown.line(u"Known to no model"_s) << '\n';
     out << "Not among the first five: " << missed.join(QString()) << '\n';
     return 0;
 }

@@ -77,6 +77,9 @@ private slots:
         QTest::newRow("water, default limit") << u"水"_s << QString();
         QTest::newRow("person, 3") << u"人"_s << u"3"_s;
         QTest::newRow("I, 5") << u"我"_s << u"5"_s;
+        // Known to no model: found by the stroke store's medians.
+        QTest::newRow("judgement, 5") << u"讞"_s << u"5"_s;
+        QTest::newRow("Extension A, default limit") << u"㐭"_s << QString();
     }
     void recognizeItsOwnStrokes()
     {

@@ -2,6 +2,7 @@
 
 #include "dictionary/tables.h"
 #include "handwriting/candidateoffer.h"
+#include "handwriting/strokestore.h"
 #include "pinyin/syllabletables.h"
 #include "shell/programcontext.h"
 #include "windows/handwriting/drawingpad.h"
@@ -104,9 +105,14 @@ void HandwritingWindow::setLanguage(Language language)
 
 void HandwritingWindow::startLoading()
 {
-    // Zinnia maps some 50 MB of models: never on the window's thread.
+    // Zinnia maps some 50 MB of models and the stroke store is indexed: never on the window's
+    // thread.
     std::shared_ptr<HandwritingRecognizer> recognizer = m_recognizer;
-    m_loader = QThread::create([recognizer] { recognizer->load(); });
+    const QString strokeStore = StrokeStore::path(m_context.programFolder);
+    m_loader = QThread::create([recognizer, strokeStore] {
+        recognizer->load();
+        recognizer->loadStrokes(strokeStore);
+    });
     connect(m_loader, &QThread::finished, this, [this] {
         m_loader->deleteLater();
         m_loader = nullptr;
