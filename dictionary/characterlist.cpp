@@ -151,4 +151,15 @@ void commonFirst(CharacterList &list, const Frequencies &frequencies)
     }
 }
 
+QString listedCharacters(QStringView listText)
+{
+    QString characters;
+    for (const QStringView line : listText.split(u'\n')) {
+        const QList<uint> points = line.trimmed().toUcs4();
+        if (!points.isEmpty() && QChar::script(points.first()) == QChar::Script_Han)
+            characters += QString::fromUcs4(reinterpret_cast<const char32_t *>(points.data()), 1);
+    }
+    return characters;
+}
+
 } // namespace CharacterLists

@@ -58,4 +58,8 @@ CharacterList radikalLista(RecordSource &characters, int selectedRadical);
 // unranked last), then fewer residual strokes, then code point; text is rebuilt to match.
 void commonFirst(CharacterList &list, const Frequencies &frequencies);
 
+// The characters a shown list lists, in its order: the leading ideograph of each line (a line
+// without one, such as the count at the top, lists none).
+QString listedCharacters(QStringView listText);
+
 } // namespace CharacterLists

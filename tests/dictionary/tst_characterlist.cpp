@@ -115,6 +115,28 @@ private slots:
 
     // Ranked characters first (1 most common), unranked last; then fewer residual strokes;
     // then code point. The stroke list's three blanks stay on its first line.
+    void listedCharacters_data()
+    {
+        QTest::addColumn<QString>("listText");
+        QTest::addColumn<QString>("characters");
+        QTest::newRow("count line, then the list")
+            << u"3 characters listed, the most common first\r\n水,  shuǐ,  water, \r\n"
+               u"永,  yǒng,  long, \r\n氷,  bīng,  ice, \r\n"_s
+            << u"水永氷"_s;
+        QTest::newRow("strokes list with its blanks")
+            << u"乙,   yǐ,  second, \r\n一,   yī,  one, "_s << u"乙一"_s;
+        QTest::newRow("beyond the BMP") << u"𠀀,  qiū,  hillock\n"_s << u"𠀀"_s;
+        QTest::newRow("lines without an ideograph")
+            << u"\r\n12 characters\r\nA,  x\r\n"_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void listedCharacters()
+    {
+        QFETCH(QString, listText);
+        QTEST(CharacterLists::listedCharacters(listText), "characters");
+    }
+
     void commonFirst_data()
     {
         QTest::addColumn<int>("kind");

@@ -149,8 +149,11 @@ void MainWindow::connectMenu()
             [] { QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s)); });
     connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
     connect(m_menu.printPractice, &QAction::triggered, this, [this] {
-        previewPracticeSheet(this, m_language, m_context.programFolder, TextBox2->text(),
-                             m_mainFont);
+        // What is on display: the listed characters when a list is shown, else the word.
+        const QString characters = listShown()
+                                       ? CharacterLists::listedCharacters(TextBox1->toPlainText())
+                                       : TextBox2->text();
+        previewPracticeSheet(this, m_language, m_context.programFolder, characters, m_mainFont);
     });
     for (const MainMenuBar::HelpItem &item : MainMenuBar::helpItems(m_menu, m_language)) {
         const QString page = item.page;
@@ -243,8 +246,22 @@ void MainWindow::Timer1_Timer()
     }
 }
 
+bool MainWindow::listShown() const
+{
+    // The list box and the word box take turns; hidden, not invisible, says which is shown.
+    return !TextBox1->isHidden();
+}
+
 void MainWindow::printWord()
 {
+    if (listShown()) {
+        QFont font = m_mainFont;
+        font.setFamilies(QStringList{u"DejaVu Serif"_s} + m_mainFont.families());
+        font.setPointSize(12);
+        previewDocument(this, m_language, m_context.programFolder, TextBox1->toPlainText(), font,
+                        false);
+        return;
+    }
     ShownWord word{TextBox2->text(), m_shownPinyin, Text11->text(), {}};
     for (const QLineEdit *key : radnr)
         word.radicalKeys << key->text();

@@ -102,8 +102,9 @@ private:
     void showCharacterList(CharacterList &list);
     void radicalSearch(CharacterList (*search)(RecordSource &, const QString &));
     void showReadingList(Reading reading);
-    // "Print": the word on display as text.
+    // Print: the word on display as text, or the list when a list is shown.
     void printWord();
+    bool listShown() const;
 
     const Language m_language;
     const MainWindowTexts &m_texts;
