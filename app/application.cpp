@@ -313,11 +313,6 @@ void Application::printCharacters()
         window->cmdThumbSize_Click();
 }
 
-bool Application::captureEditorText(const QString &text, const QFont &font, const QColor &textColor)
-{
-    return printpage2()->captureText(text, font, textColor);
-}
-
 HelpBrowser *Application::openHelpPage(const QString &pageFileName)
 {
     // An open help window stays on its page; a new one loads the page asked for.
@@ -427,13 +422,6 @@ ChineseEditorWindow *Application::openChineseEditor()
 {
     return openOnce<ChineseEditorWindow>(u"Kinaeditor"_s, [this] {
         auto *editor = new ChineseEditorWindow(m_context, m_uiLanguage);
-        connect(editor, &ChineseEditorWindow::printRequested, this,
-                [this, editor](const QString &text, const QFont &font, const QColor &textColor) {
-                    // printpage2 hands its picture back to the editor, which prints it.
-                    connect(printpage2(), &CaptureWindow::captured, editor,
-                            &ChineseEditorWindow::printCapture, Qt::UniqueConnection);
-                    captureEditorText(text, font, textColor);
-                });
         connect(editor, &ChineseEditorWindow::helpPageRequested, this, &Application::openHelpPage);
         connect(editor, &ChineseEditorWindow::autoLookupPauseRequested, m_watcher,
                 &ClipboardWatcher::stop);

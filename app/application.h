@@ -82,9 +82,6 @@ public:
     HandwritingWindow *openStrokes(const QString &characters);
     // A main window's "Print": the characters on display photographed, then the print window.
     void printCharacters();
-    // The Chinese editor's "Print": its text photographed by printpage2, whose captured()
-    // hands the picture back for the editor to print.
-    bool captureEditorText(const QString &text, const QFont &font, const QColor &textColor);
 
     // The menu items of the main windows that have a window to open.
     static QList<WindowRequest> availableRequests();

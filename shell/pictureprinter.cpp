@@ -59,25 +59,3 @@ PrintJobResult printPictures(QPagedPaintDevice &device, const QStringList &files
     result.pages = layout.pageCount(k);
     return result;
 }
-
-bool printScreenPicture(QPaintDevice &device, const QImage &picture)
-{
-    if (picture.isNull())
-        return false;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    constexpr double twipsPerInch = 1440;
-    constexpr double offsetTwips = 2000;
-    const double dpiX = device.logicalDpiX();
-    const double dpiY = device.logicalDpiY();
-    const QPointF origin(offsetTwips / twipsPerInch * dpiX, offsetTwips / twipsPerInch * dpiY);
-    const double ratio = picture.devicePixelRatio();
-    QSizeF size(picture.width() / ratio / 96 * dpiX, picture.height() / ratio / 96 * dpiY);
-    const QSizeF room(device.width() - origin.x(), device.height() - origin.y());
-    if (size.width() > room.width() || size.height() > room.height())
-        size.scale(room, Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(origin, size), picture);
-    return painter.end();
-}

@@ -17,8 +17,3 @@ struct PrintJobResult
 };
 
 PrintJobResult printPictures(QPagedPaintDevice &device, const QStringList &files);
-
-// One picture at the size it had on the screen (96 pixels to the inch at its own pixel ratio),
-// 2000 twips from the top left corner of the printable area, shrunk to fit the rest of the
-// page. False for a null picture or a device that would not start.
-bool printScreenPicture(QPaintDevice &device, const QImage &picture);

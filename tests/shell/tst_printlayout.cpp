@@ -111,35 +111,6 @@ private slots:
     }
 
     // The editor's picture: 2000 twips from the corner at its size on the screen, shrunk to fit.
-    void screenPicture_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<QRect>("drawn"); // on a page of 816 x 1056 pixels at 96 dpi
-
-        QTest::newRow("as on the screen") << QSize(400, 300) << 1.0 << QRect(133, 133, 400, 300);
-        QTest::newRow("taken at 2x") << QSize(800, 600) << 2.0 << QRect(133, 133, 400, 300);
-        QTest::newRow("too wide") << QSize(2732, 300) << 1.0 << QRect(133, 133, 683, 75);
-    }
-
-    void screenPicture()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(qreal, ratio);
-        QFETCH(QRect, drawn);
-        QImage captured = filled(picture, Qt::red);
-        captured.setDevicePixelRatio(ratio);
-        QImage page = filled({816, 1056}, Qt::white);
-        page.setDotsPerMeterX(3780); // 96 dpi
-        page.setDotsPerMeterY(3780);
-        QVERIFY(printScreenPicture(page, captured));
-        const auto isRed = [&page](QPoint p) { return page.pixelColor(p) == QColor(Qt::red); };
-        QVERIFY(isRed(drawn.topLeft() + QPoint(2, 2)) && isRed(drawn.bottomRight() - QPoint(2, 2)));
-        QVERIFY(!isRed(drawn.topLeft() - QPoint(2, 2)) &&
-                !isRed(drawn.bottomRight() + QPoint(3, 3)));
-        QVERIFY(!printScreenPicture(page, QImage()));
-    }
-
     // Past 32767 the numbering starts again at 0; a capture that cannot be written keeps its
     // number.
     void counterAtItsEdges()

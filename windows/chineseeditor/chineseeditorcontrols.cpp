@@ -114,9 +114,6 @@ void ChineseEditorWindow::buildControls()
     column->addWidget(buildPreview(Image15));
     setCentralWidget(Image15);
 
-    Picture1 = named(new QLabel(this), u"Picture1"_s);
-    Picture1->hide(); // holds the captured page until it is printed
-
     Timer1 = named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(5);
     buildMenus();

@@ -37,7 +37,6 @@ const ChineseEditorTexts &ChineseEditorTexts::english()
         .unsavedTitle = u"Chinese word processor"_s,
         .unsavedQuestion = u"The document has changes that have not been saved. "
                            u"Save them first?"_s,
-        .printFailed = u"The picture of the document could not be printed."_s,
         .helpPageEnglish = u"editoreng.html"_s,
         .helpPageSwedish = u"editorsv.html"_s,
     };

@@ -24,7 +24,6 @@ struct ChineseEditorTexts
     QString saveFailed; // %1 file name, %2 reason
     QString unsavedTitle;
     QString unsavedQuestion; // the document has changes: save them first?
-    QString printFailed;
 
     QString helpPageEnglish, helpPageSwedish; // file names beside the program
 

@@ -396,17 +396,3 @@ void ChineseEditorWindow::useTraditional(bool traditional)
     m_input.tableChanged();
     showInputState();
 }
-
-void ChineseEditorWindow::printCapture(const QImage &picture)
-{
-    m_picture = picture;
-    Picture1->setPixmap(QPixmap::fromImage(picture));
-    if (picture.isNull())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!printScreenPicture(printer, m_picture))
-        QMessageBox::warning(this, m_texts.windowTitle, m_texts.printFailed);
-}

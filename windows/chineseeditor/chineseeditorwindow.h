@@ -43,18 +43,12 @@ public:
     DocumentFile::Result saveFile(const QString &path);
     QString documentPath() const { return m_documentPath; }
 
-    // The picture printpage2 took of the document: it goes into Picture1 and to the printer
-    // the user picks.
-    void printCapture(const QImage &picture);
-
 public slots:
     // Puts text into the document at its caret, over the selection, and moves the caret after
     // it: where chosen words go, and what other input (handwriting) calls.
     void insertAtCaret(const QString &text);
 
 signals:
-    // "Print": printpage2 is to photograph this text, then hand the picture to printCapture.
-    void printRequested(const QString &text, const QFont &font, const QColor &textColor);
     void helpPageRequested(const QString &pageFileName);
     // "Select all" copies the document: the clipboard watcher must not look it up, until the
     // editor closes.
@@ -119,7 +113,5 @@ private:
     QVector<QRadioButton *> Option1;
     QPushButton *b1;
     QLineEdit *TextBox1;
-    QLabel *Picture1;
-    QImage m_picture; // what Picture1 holds, at full resolution
     QTimer *Timer1;
 };
