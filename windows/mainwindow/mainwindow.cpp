@@ -149,8 +149,9 @@ void MainWindow::connectMenu()
             [] { QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s)); });
     connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
     connect(m_menu.printPractice, &QAction::triggered, this, [this] {
-        previewPracticeSheet(this, m_language, m_context.programFolder, TextBox2->text(),
-                             m_mainFont);
+        const QString word = TextBox2->text();
+        previewPracticeSheet(this, m_language, m_context.programFolder, word, m_mainFont,
+                             word == m_shownPinyinWord ? m_shownPinyin : QString());
     });
     for (const MainMenuBar::HelpItem &item : MainMenuBar::helpItems(m_menu, m_language)) {
         const QString page = item.page;
