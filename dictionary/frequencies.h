@@ -7,6 +7,10 @@
 //
 //   wordCount(u"中国") -> 61,290    wordCount(u"中國") -> the same    wordCount(u"xyz") -> 0
 //   characterRank(U'的') -> 1 (most frequent) .. 5;  characterRank(U'𠀀') -> 0 (no rank)
+//
+// A character with several readings shares its count among them by Unihan's kHanyuPinlu
+// (了: le 30101, liǎo 654, liào 19), so that a rare reading does not borrow the common one's:
+//   entryCount(u"了", u"了", u"liao3") -> wordCount(u"了") * 654 / 30774
 
 #include <QLatin1StringView>
 #include <QSqlDatabase>
@@ -14,6 +18,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 
 class Frequencies
 {
@@ -30,9 +35,22 @@ public:
     // 1 = among the most frequent characters .. 5; 0 when Unihan gives none.
     int characterRank(char32_t character) const;
 
+    // The part of a character's uses that are in this reading ("shuo1", "le5", "lu:4"): 0 for
+    // a reading the character's counts leave out; nothing when there are no reading counts
+    // for the character at all.
+    std::optional<double> readingShare(char32_t character, QStringView toneNumberReading) const;
+    // The count that ranks a dictionary entry: the word's count, shared out by reading when
+    // the entry is one character whose readings are counted.
+    quint64 entryCount(QStringView traditional, QStringView simplified,
+                       QStringView toneNumberReading) const;
+
+    // "Shuo1" -> "shuo1", "lu:4"/"lü4"/"luu4" -> "lv4", "le" -> "le5": how readings are
+    // compared and stored.
+    static QString readingKey(QStringView toneNumberReading);
+
     // The store's tables, for the builder and for tests:
     //   words(word TEXT PRIMARY KEY, count INTEGER)   characters(code INTEGER PRIMARY KEY, rank
-    //   INTEGER)
+    //   INTEGER)   readings(code INTEGER, reading TEXT (a readingKey), count INTEGER)
     static bool createTables(QSqlDatabase &db);
 
 private:

@@ -89,8 +89,7 @@ Lexicon Lexicon::load(const QString &programFolder)
     }
     const Frequencies frequencies(programFolder);
     lexicon.setWordCounts([&frequencies](const LexiconEntry &entry) {
-        return std::max(frequencies.wordCount(entry.simplified),
-                        frequencies.wordCount(entry.traditional));
+        return frequencies.entryCount(entry.traditional, entry.simplified, entry.pinyin);
     });
     return lexicon;
 }

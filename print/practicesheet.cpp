@@ -38,7 +38,8 @@ QRectF PracticeGrid::squareRect(int row, int column) const
     return {labelMillimetres + column * m_square, rowTop(row), m_square, m_square};
 }
 
-QList<PracticeRow> practiceRows(const QString &word, const ReadingTable &table)
+QList<PracticeRow> practiceRows(const QString &word, const ReadingTable &table,
+                                const QString &wordPinyin)
 {
     QList<PracticeRow> rows;
     for (uint c : word.toUcs4()) {
@@ -48,6 +49,12 @@ QList<PracticeRow> practiceRows(const QString &word, const ReadingTable &table)
         const QString character = QString::fromUcs4(&point, 1);
         const CharacterEntry entry = table.character(character);
         rows.append({character, RubySegmenter::readingFor(entry.pinyin), entry.gloss});
+    }
+    // 了 in 了解 is liǎo, not the le that comes first for 了 alone.
+    const QStringList syllables = wordPinyin.split(u' ', Qt::SkipEmptyParts);
+    if (syllables.size() == rows.size()) {
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            rows[i].reading = RubySegmenter::readingFor(syllables.at(i));
     }
     return rows;
 }

@@ -57,8 +57,11 @@ private:
     int m_rowsPerPage = 1;
 };
 
-// The rows of a word: each Chinese character with its first reading and gloss.
-QList<PracticeRow> practiceRows(const QString &word, const ReadingTable &table);
+// The rows of a word: each Chinese character with its gloss and its reading in wordPinyin
+// (tone numbers, a syllable per character, as the word is shown), or its first reading when
+// wordPinyin does not give one syllable to each character.
+QList<PracticeRow> practiceRows(const QString &word, const ReadingTable &table,
+                                const QString &wordPinyin = {});
 
 // The sheet on the device, the characters drawn in chineseFont's family; false when nothing
 // was printed (no rows, or the device would not start).

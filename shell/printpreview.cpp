@@ -95,7 +95,7 @@ void previewDocument(QWidget *parent, Language language, const QString &programF
 }
 
 void previewPracticeSheet(QWidget *parent, Language language, const QString &programFolder,
-                          const QString &word, const QFont &chineseFont)
+                          const QString &word, const QFont &chineseFont, const QString &wordPinyin)
 {
     const PrintPreviewTexts texts = PrintPreviewTexts::forLanguage(language);
     // Checked before the stores are read: a menu item that seems to do nothing looks broken.
@@ -103,7 +103,8 @@ void previewPracticeSheet(QWidget *parent, Language language, const QString &pro
         QMessageBox::information(parent, texts.practiceTitle, texts.nothingToPractise);
         return;
     }
-    const QList<PracticeRow> rows = practiceRows(word, sharedReadingTable(programFolder));
+    const QList<PracticeRow> rows =
+        practiceRows(word, sharedReadingTable(programFolder), wordPinyin);
     QPrinter printer(QPrinter::HighResolution);
     PageFrame::applyMargins(printer);
     QPrintPreviewDialog dialog(&printer, parent);

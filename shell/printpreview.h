@@ -20,6 +20,8 @@ const ReadingTable &sharedReadingTable(const QString &programFolder);
 void previewDocument(QWidget *parent, Language language, const QString &programFolder,
                      const QString &text, const QFont &font, bool offerPinyin);
 
-// Says so, and shows no preview, when word holds no Chinese character.
+// Says so, and shows no preview, when word holds no Chinese character. wordPinyin, when given,
+// is the word's reading as shown (tone numbers), preferred to each character's first one.
 void previewPracticeSheet(QWidget *parent, Language language, const QString &programFolder,
-                          const QString &word, const QFont &chineseFont);
+                          const QString &word, const QFont &chineseFont,
+                          const QString &wordPinyin = {});

@@ -28,8 +28,15 @@ struct RankRow
     uint code;
     int rank;
 };
+struct ReadingRow
+{
+    uint code;
+    QString reading;
+    qint64 count;
+};
 
-bool buildStore(const QString &folder, const QList<WordRow> &words, const QList<RankRow> &ranks)
+bool buildStore(const QString &folder, const QList<WordRow> &words, const QList<RankRow> &ranks,
+                const QList<ReadingRow> &readings = {})
 {
     SqliteConnection connection(QDir(folder).filePath(Frequencies::storeFile),
                                 SqliteConnection::Mode::ReadWrite);
@@ -51,7 +58,26 @@ bool buildStore(const QString &folder, const QList<WordRow> &words, const QList<
         if (!query.exec())
             return false;
     }
+    for (const ReadingRow &row : readings) {
+        query.prepare(u"INSERT INTO readings VALUES (?, ?, ?)"_s);
+        query.addBindValue(row.code);
+        query.addBindValue(row.reading);
+        query.addBindValue(row.count);
+        if (!query.exec())
+            return false;
+    }
     return true;
+}
+
+// Runs the data tool on the files of folder, writing folder/out/frequency.db.
+bool runDataTool(const QDir &folder)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(ORDBOK_DATATOOL),
+               {u"frequencies"_s, folder.filePath(u"dict.txt"_s), folder.path(),
+                folder.filePath(u"cedict.u8"_s), folder.filePath(u"out/frequency.db"_s)});
+    return tool.waitForFinished() && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
 }
 
 } // namespace
@@ -73,8 +99,30 @@ private slots:
              {u"绿色"_s, 3008},
              {u"零"_s, 0},
              {u"负"_s, -5},
-             {u"𠀀𠀁"_s, 7}},
-            {{0x7684, 1}, {0x4E2D, 2}, {0x7DA0, 5}, {0x4E00, 0}, {0x4E01, 6}, {0x20000, 3}}));
+             {u"𠀀𠀁"_s, 7},
+             {u"說"_s, 1000},
+             {u"说"_s, 1000},
+             {u"了"_s, 2000},
+             {u"瞭"_s, 2000},
+             {u"水"_s, 500},
+             {u"乐"_s, 400},
+             {u"樂"_s, 400},
+             {u"绿"_s, 300},
+             {u"的"_s, 0}},
+            {{0x7684, 1}, {0x4E2D, 2}, {0x7DA0, 5}, {0x4E00, 0}, {0x4E01, 6}, {0x20000, 3}},
+            {{0x8BF4, u"shuo1"_s, 750},
+             {0x8BF4, u"shui4"_s, 250},
+             {0x4E86, u"le5"_s, 900},
+             {0x4E86, u"liao3"_s, 100},
+             {0x77AD, u"liao3"_s, 50},
+             {0x6A02, u"le4"_s, 3},
+             {0x6A02, u"yue4"_s, 1},
+             {0x4E2D, u"zhong1"_s, 10},
+             {0x4E2D, u"zhong4"_s, 10},
+             {0x7EFF, u"lv4"_s, 200},
+             {0x7EFF, u"lu4"_s, 100},
+             {0x7684, u"de5"_s, 50},
+             {0x5C11, u"shao3"_s, 0}}));
     }
 
     void wordCount_data()
@@ -118,6 +166,99 @@ private slots:
         QFETCH(int, rank);
         const Frequencies frequencies(m_folder.path());
         QCOMPARE(frequencies.characterRank(char32_t(character)), rank);
+    }
+
+    // A one-character entry takes the share of its reading in the character's reading counts;
+    // everything else keeps its word's count.
+    void entryCount_data()
+    {
+        QTest::addColumn<QString>("traditional");
+        QTest::addColumn<QString>("simplified");
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<quint64>("count");
+        QTest::newRow("common reading") << u"說"_s << u"说"_s << u"shuo1"_s << quint64(750);
+        QTest::newRow("rare reading") << u"說"_s << u"说"_s << u"shui4"_s << quint64(250);
+        QTest::newRow("reading left out of the counts")
+            << u"說"_s << u"说"_s << u"yue4"_s << quint64(0);
+        QTest::newRow("same reading, other tone") << u"說"_s << u"说"_s << u"shuo4"_s << quint64(0);
+        QTest::newRow("capitalised name reading")
+            << u"說"_s << u"说"_s << u"Shui4"_s << quint64(250);
+        QTest::newRow("character without reading counts")
+            << u"水"_s << u"水"_s << u"shui3"_s << quint64(500);
+        QTest::newRow("tone 5") << u"了"_s << u"了"_s << u"le5"_s << quint64(1800);
+        QTest::newRow("neutral tone without digit")
+            << u"了"_s << u"了"_s << u"le"_s << quint64(1800);
+        QTest::newRow("other reading of a tone-5 character")
+            << u"了"_s << u"了"_s << u"liao3"_s << quint64(200);
+        QTest::newRow("simplified form's counts first")
+            << u"瞭"_s << u"了"_s << u"liao3"_s << quint64(200);
+        QTest::newRow("traditional form's counts when the simplified has none")
+            << u"樂"_s << u"乐"_s << u"le4"_s << quint64(300);
+        QTest::newRow("u: as v") << u"綠"_s << u"绿"_s << u"lu:4"_s << quint64(200);
+        QTest::newRow("u without diaeresis is another reading")
+            << u"綠"_s << u"绿"_s << u"lu4"_s << quint64(100);
+        QTest::newRow("two characters untouched")
+            << u"中國"_s << u"中国"_s << u"zhong1 guo2"_s << quint64(61290);
+        QTest::newRow("word without a count stays 0")
+            << u"的"_s << u"的"_s << u"de5"_s << quint64(0);
+        QTest::newRow("empty reading") << u"說"_s << u"说"_s << QString() << quint64(0);
+    }
+    void entryCount()
+    {
+        QFETCH(QString, traditional);
+        QFETCH(QString, simplified);
+        QFETCH(QString, reading);
+        QFETCH(quint64, count);
+        const Frequencies frequencies(m_folder.path());
+        QCOMPARE(frequencies.entryCount(traditional, simplified, reading), count);
+    }
+
+    void readingShare_noCountsIsNotZero()
+    {
+        const Frequencies frequencies(m_folder.path());
+        QVERIFY(!frequencies.readingShare(U'水', u"shui3").has_value());
+        // A stored count of 0 is no count, so 少 has no reading counts either.
+        QVERIFY(!frequencies.readingShare(U'少', u"shao3").has_value());
+        QCOMPARE(frequencies.readingShare(U'说', u"yue4"), std::optional<double>(0.0));
+        QCOMPARE(frequencies.readingShare(U'说', u"shuo1"), std::optional<double>(0.75));
+    }
+
+    void readingKey_data()
+    {
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("plain") << u"shuo1"_s << u"shuo1"_s;
+        QTest::newRow("capital") << u"Shui3"_s << u"shui3"_s;
+        QTest::newRow("u colon") << u"lu:4"_s << u"lv4"_s;
+        QTest::newRow("u diaeresis") << u"lü4"_s << u"lv4"_s;
+        QTest::newRow("doubled u") << u"luu4"_s << u"lv4"_s;
+        QTest::newRow("no tone is tone 5") << u"le"_s << u"le5"_s;
+        QTest::newRow("blanks around") << u" ma5 "_s << u"ma5"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void readingKey()
+    {
+        QFETCH(QString, reading);
+        QFETCH(QString, key);
+        QCOMPARE(Frequencies::readingKey(reading), key);
+    }
+
+    void storeWithoutReadingCounts_keepsWordCounts()
+    {
+        QTemporaryDir folder;
+        const QString file = QDir(folder.path()).filePath(Frequencies::storeFile);
+        {
+            SqliteConnection created(file, SqliteConnection::Mode::ReadWrite);
+            QSqlQuery query(created.database());
+            QVERIFY(query.exec(u"CREATE TABLE words (word TEXT PRIMARY KEY, count INTEGER)"_s));
+            QVERIFY(
+                query.exec(u"CREATE TABLE characters (code INTEGER PRIMARY KEY, rank INTEGER)"_s));
+            QVERIFY(query.exec(u"INSERT INTO words VALUES ('说', 90)"_s));
+            QVERIFY(query.exec(u"INSERT INTO characters VALUES (35828, 2)"_s));
+        }
+        const Frequencies frequencies(folder.path());
+        QCOMPARE(frequencies.entryCount(u"說", u"说", u"shui4"), quint64(90));
+        QCOMPARE(frequencies.characterRank(U'说'), 2);
     }
 
     void unusableStore_answersZero_data()
@@ -208,21 +349,64 @@ private slots:
                                            "U+7684\tkTraditionalVariant\tU+7DA0\n"));
         QCOMPARE(QProcess::execute(u"bzip2"_s, {unihan, variants}), 0);
 
-        QProcess tool;
-        tool.start(QStringLiteral(ORDBOK_DATATOOL),
-                   {u"frequencies"_s, dir.filePath(u"dict.txt"_s), folder.path(),
-                    dir.filePath(u"cedict.u8"_s), dir.filePath(u"out/frequency.db"_s)});
-        QVERIFY(tool.waitForFinished());
-        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(runDataTool(dir));
 
         const Frequencies frequencies(dir.filePath(u"out"_s));
         QCOMPARE(frequencies.wordCount(word), count);
+        // No Unihan_Readings here: every entry keeps its word's count.
+        QCOMPARE(frequencies.entryCount(u"乾", u"干", u"gan1"), quint64(900));
         QCOMPARE(frequencies.characterRank(U'的'), 1);
         QCOMPARE(frequencies.characterRank(U'綠'), 5);
         QCOMPARE(frequencies.characterRank(U'中'), 0); // another field
         QCOMPARE(frequencies.characterRank(U'绿'), 5); // from its traditional form
         QCOMPARE(frequencies.characterRank(U'台'), 1); // the best of its traditional forms
         QCOMPARE(frequencies.characterRank(U'的'), 1); // its own rank wins
+    }
+
+    // kHanyuPinlu's tone-marked readings become tone-number keys, summed when two spellings
+    // meet; broken items are skipped, not the whole line.
+    void dataTool_readingCounts_data()
+    {
+        QTest::addColumn<uint>("character");
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<double>("share");
+        QTest::newRow("first tone") << uint(U'说') << u"shuo1"_s << 0.8;
+        QTest::newRow("fourth tone") << uint(U'说') << u"shui4"_s << 0.2;
+        QTest::newRow("neutral tone") << uint(U'了') << u"le5"_s << 0.75;
+        QTest::newRow("third tone beside a neutral one") << uint(U'了') << u"liao3"_s << 0.25;
+        QTest::newRow("u diaeresis") << uint(U'绿') << u"lu:4"_s << 1.0;
+        QTest::newRow("broken items skipped") << uint(U'乐') << u"le4"_s << 1.0;
+        QTest::newRow("other field ignored") << uint(U'水') << u"shui3"_s << -1.0;
+    }
+    void dataTool_readingCounts()
+    {
+        QFETCH(uint, character);
+        QFETCH(QString, reading);
+        QFETCH(double, share); // -1: no reading counts
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        QVERIFY(TestFiles::write(dir.filePath(u"dict.txt"_s), "说 10 v\n"));
+        QVERIFY(TestFiles::write(dir.filePath(u"cedict.u8"_s), "說 说 [shuo1] /to speak/\n"));
+        const QString ranks = dir.filePath(u"Unihan_DictionaryLikeData.txt"_s);
+        QVERIFY(TestFiles::write(ranks, "U+8AAA\tkFrequency\t1\n"));
+        const QString readings = dir.filePath(u"Unihan_Readings.txt"_s);
+        QVERIFY(TestFiles::write(readings, "# comment\n"
+                                           "U+8BF4\tkHanyuPinlu\tshuō(8) shuì(2)\n"
+                                           "U+4E86\tkHanyuPinlu\tle(6) liǎo(2)\n"
+                                           "U+7EFF\tkHanyuPinlu\tlǜ(4)\n"
+                                           "U+4E50\tkHanyuPinlu\tlè(3) yuè(x) yuè 5) (2)\n"
+                                           "U+6C34\tkMandarin\tshuǐ\n"));
+        QCOMPARE(QProcess::execute(u"bzip2"_s, {ranks, readings}), 0);
+        QVERIFY(runDataTool(dir));
+
+        const Frequencies frequencies(dir.filePath(u"out"_s));
+        const std::optional<double> found = frequencies.readingShare(char32_t(character), reading);
+        if (share < 0) {
+            QVERIFY(!found.has_value());
+        } else {
+            QVERIFY(found.has_value());
+            QCOMPARE(*found, share);
+        }
     }
 
     void realStore_data()
@@ -246,6 +430,12 @@ private slots:
         QCOMPARE(frequencies.characterRank(U'的'), 1);
         QVERIFY(frequencies.characterRank(U'绿') > frequencies.characterRank(U'的'));
         QCOMPARE(frequencies.characterRank(U'绿'), frequencies.characterRank(U'綠'));
+        if (!frequencies.readingShare(U'了', u"le5"))
+            QSKIP("the program folder's frequency.db has no reading counts yet");
+        QVERIFY(frequencies.entryCount(u"了", u"了", u"le5") >
+                frequencies.entryCount(u"了", u"了", u"liao3"));
+        QVERIFY(frequencies.entryCount(u"水", u"水", u"shui3") >
+                frequencies.entryCount(u"說", u"说", u"shui4"));
     }
 };
 

@@ -2,6 +2,7 @@
 // on the real program folder once the data build has run.
 
 #include "dictionary/charactercode.h"
+#include "dictionary/frequencies.h"
 #include "dictionary/lexiconsearch.h"
 #include "dictionaryfixture.h"
 
@@ -243,6 +244,34 @@ private slots:
         const QList<LexiconHit> hits = results.hits(0, 1);
         QCOMPARE(hits.size(), 1);
         QCOMPARE(real.at(hits.first().entry).simplified, first);
+    }
+
+    // A character's rare reading no longer borrows its common reading's count.
+    void realData_byReading_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("pinyin");
+        QTest::newRow("shui: water, not shuì of 说") << u"shui"_s << u"水"_s << u"shui3"_s;
+        QTest::newRow("shuo: 说 shuō") << u"shuo"_s << u"说"_s << u"shuo1"_s;
+        QTest::newRow("le: the particle") << u"le"_s << u"了"_s << u"le5"_s;
+        QTest::newRow("xing: 行 xíng, not xǐng of 省") << u"xing"_s << u"行"_s << u"xing2"_s;
+    }
+    void realData_byReading()
+    {
+        const QString folder = QStringLiteral(ORDBOK_PROGRAM_DIR);
+        if (!Frequencies(folder).readingShare(U'了', u"le5"))
+            QSKIP("the program folder's frequency.db has no reading counts yet");
+        static const Lexicon real = Lexicon::load(folder);
+        QFETCH(QString, query);
+        QFETCH(QString, first);
+        QFETCH(QString, pinyin);
+        LexiconResults results = LexiconSearch(real).find(query);
+        const QList<LexiconHit> hits = results.hits(0, 1);
+        QCOMPARE(hits.size(), 1);
+        const LexiconEntry &entry = real.at(hits.first().entry);
+        QCOMPARE(entry.simplified, first);
+        QCOMPARE(entry.pinyin.toLower(), pinyin);
     }
 };
 

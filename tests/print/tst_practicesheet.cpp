@@ -96,6 +96,42 @@ private slots:
         QCOMPARE(practiceRows(word, table), rows);
     }
 
+    // The reading shown for the word wins over each character's first reading, but only when
+    // it gives every character a syllable.
+    void rows_shownReading_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("pinyin");
+        QTest::addColumn<QStringList>("readings");
+        QTest::newRow("no reading shown")
+            << u"了解"_s << QString() << QStringList{u"le"_s, u"jiě"_s};
+        QTest::newRow("one syllable a character")
+            << u"了解"_s << u"liao3 jie3"_s << QStringList{u"liǎo"_s, u"jiě"_s};
+        QTest::newRow("tone 5 shown") << u"了"_s << u"le5"_s << QStringList{u"le"_s};
+        QTest::newRow("extra blanks")
+            << u"了解"_s << u" liao3  jie3 "_s << QStringList{u"liǎo"_s, u"jiě"_s};
+        QTest::newRow("too few syllables")
+            << u"了解"_s << u"liao3"_s << QStringList{u"le"_s, u"jiě"_s};
+        QTest::newRow("too many syllables") << u"了"_s << u"liao3 jie3"_s << QStringList{u"le"_s};
+        QTest::newRow("other text left out")
+            << u"了, 解!"_s << u"liao3 jie3"_s << QStringList{u"liǎo"_s, u"jiě"_s};
+    }
+    void rows_shownReading()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, pinyin);
+        QFETCH(QStringList, readings);
+        ReadingTable table;
+        table.addCharacter(u"了"_s, {{}, u"le5"_s, u"finished"_s});
+        table.addCharacter(u"解"_s, {{}, u"jie3"_s, u"untie"_s});
+        const QList<PracticeRow> rows = practiceRows(word, table, pinyin);
+        QStringList shown;
+        for (const PracticeRow &row : rows)
+            shown << row.reading;
+        QCOMPARE(shown, readings);
+        QCOMPARE(rows.constFirst().gloss, u"finished"_s); // the gloss stays the character's
+    }
+
     void printsEveryPage()
     {
         QTemporaryDir dir;

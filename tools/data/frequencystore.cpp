@@ -4,6 +4,7 @@
 #include "dictionary/frequencies.h"
 #include "platform/sqliteconnection.h"
 #include "tools/common/unihan.h"
+#include "tools/data/tonenumbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,8 +102,36 @@ bool readCharacterRanks(const QString &unihanFolder, std::map<char32_t, int> &ra
     return read;
 }
 
+using ReadingCounts = std::map<std::pair<char32_t, QString>, qint64>;
+
+// "U+4E86 kHanyuPinlu le(30101) liǎo(654)" -> (了, "le5"): 30101, (了, "liao3"): 654. Without
+// the readings file every entry keeps its word's count.
+bool readReadingCounts(const QString &unihanFolder, ReadingCounts &counts)
+{
+    const QString file = QDir(unihanFolder).filePath(u"Unihan_Readings.txt.bz2"_s);
+    if (!QFileInfo::exists(file))
+        return true;
+    return readUnihanFile(file, [&counts](char32_t codePoint, const QByteArray &field,
+                                          const QByteArray &value) {
+        if (field != "kHanyuPinlu")
+            return;
+        for (const QByteArray &item : value.split(' ')) {
+            const qsizetype open = item.indexOf('(');
+            bool ok = false;
+            const qint64 count = open > 0 && item.endsWith(')')
+                                     ? item.mid(open + 1, item.size() - open - 2).toLongLong(&ok)
+                                     : 0;
+            if (!ok || count <= 0)
+                continue;
+            const QString reading =
+                Frequencies::readingKey(toneNumberPinyin(QString::fromUtf8(item.left(open))));
+            counts[{codePoint, reading}] += count;
+        }
+    });
+}
+
 bool writeStore(const QString &file, const std::map<QString, quint64> &words,
-                const std::map<char32_t, int> &ranks, QString &error)
+                const std::map<char32_t, int> &ranks, const ReadingCounts &readings, QString &error)
 {
     SqliteConnection connection(file, SqliteConnection::Mode::ReadWrite);
     QSqlDatabase &db = connection.database();
@@ -124,6 +153,16 @@ bool writeStore(const QString &file, const std::map<QString, quint64> &words,
     for (const auto &[code, rank] : ranks) {
         insert.bindValue(0, uint(code));
         insert.bindValue(1, rank);
+        if (!insert.exec()) {
+            error = insert.lastError().text();
+            return false;
+        }
+    }
+    insert.prepare(u"INSERT INTO readings (code, reading, count) VALUES (?, ?, ?)"_s);
+    for (const auto &[key, count] : readings) {
+        insert.bindValue(0, uint(key.first));
+        insert.bindValue(1, key.second);
+        insert.bindValue(2, count);
         if (!insert.exec()) {
             error = insert.lastError().text();
             return false;
@@ -158,10 +197,15 @@ bool buildFrequencyStore(const QString &wordListFile, const QString &unihanFolde
         error = u"cannot read Unihan_DictionaryLikeData.txt.bz2 in %1"_s.arg(unihanFolder);
         return false;
     }
+    ReadingCounts readings;
+    if (!readReadingCounts(unihanFolder, readings)) {
+        error = u"cannot read Unihan_Readings.txt.bz2 in %1"_s.arg(unihanFolder);
+        return false;
+    }
     QDir().mkpath(QFileInfo(targetFile).absolutePath());
     const QString staging = stagingFileFor(targetFile);
     QFile::remove(staging);
-    const bool written = writeStore(staging, words, ranks, error);
+    const bool written = writeStore(staging, words, ranks, readings, error);
     if (!written || !replaceFile(staging, targetFile)) {
         QFile::remove(staging);
         if (error.isEmpty())
@@ -170,5 +214,6 @@ bool buildFrequencyStore(const QString &wordListFile, const QString &unihanFolde
     }
     summary.words = qint64(words.size());
     summary.characters = qint64(ranks.size());
+    summary.readings = qint64(readings.size());
     return true;
 }

@@ -91,8 +91,9 @@ QString buildFrequencies(const QStringList &args, QString &error)
     FrequencyStoreSummary summary;
     if (!buildFrequencyStore(args.at(0), args.at(1), args.at(2), args.at(3), summary, error))
         return {};
-    return u"%1 word forms with a count (of %2 in the list), %3 ranked characters"_s.arg(
-        number(summary.words), number(summary.corpusWords), number(summary.characters));
+    return u"%1 word forms with a count (of %2 in the list), %3 ranked characters, %4 counted "
+           u"readings"_s.arg(number(summary.words), number(summary.corpusWords),
+                             number(summary.characters), number(summary.readings));
 }
 
 const QList<Subcommand> subcommands{

@@ -149,11 +149,17 @@ void MainWindow::connectMenu()
             [] { QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s)); });
     connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
     connect(m_menu.printPractice, &QAction::triggered, this, [this] {
-        // What is on display: the listed characters when a list is shown, else the word.
-        const QString characters = listShown()
-                                       ? CharacterLists::listedCharacters(TextBox1->toPlainText())
-                                       : TextBox2->text();
-        previewPracticeSheet(this, m_language, m_context.programFolder, characters, m_mainFont);
+        // What is on display: the listed characters when a list is shown, else the word, read
+        // as shown when the pinyin shown is the word's.
+        if (listShown()) {
+            previewPracticeSheet(this, m_language, m_context.programFolder,
+                                 CharacterLists::listedCharacters(TextBox1->toPlainText()),
+                                 m_mainFont, QString());
+            return;
+        }
+        const QString word = TextBox2->text();
+        previewPracticeSheet(this, m_language, m_context.programFolder, word, m_mainFont,
+                             word == m_shownPinyinWord ? m_shownPinyin : QString());
     });
     for (const MainMenuBar::HelpItem &item : MainMenuBar::helpItems(m_menu, m_language)) {
         const QString page = item.page;

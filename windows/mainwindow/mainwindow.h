@@ -116,7 +116,8 @@ private:
     FieldBinder *m_binder;
     TiledSurface *m_surface = nullptr;
     MenuClock *m_clock = nullptr;
-    QString m_shownPinyin; // tone numbers, as the word came
+    QString m_shownPinyin;     // tone numbers, as the word came
+    QString m_shownPinyinWord; // the characters m_shownPinyin reads
     QFont m_mainFont; // the font dialog cd1's font: TextBox2 at its size, TextBox1 at a quarter
 
     // Search boxes and buttons.

@@ -199,6 +199,7 @@ void MainWindow::showWordView(const WordView &view)
         return;
     Text12->setText(view.pinyin);
     m_shownPinyin = view.pinyin;
+    m_shownPinyinWord = view.characters;
     Timer1->start();
     Text20->setText(view.codeString);
     emit charactersShown(view.characters);
@@ -265,6 +266,7 @@ void MainWindow::showReadingList(Reading reading)
     if (list.pinyin) {
         Text12->setText(*list.pinyin);
         m_shownPinyin = *list.pinyin;
+        m_shownPinyinWord = list.characters;
     }
     Timer1->start();
 }
