@@ -206,8 +206,6 @@ private slots:
         QTest::newRow("one after the other")
             << u"我人"_s << 1 << 1 << u"ai1ai2"_s << u"我 ai+0 ai+1 人"_s << 3;
         QTest::newRow("full-width digit") << u"我人"_s << 1 << 1 << u"5"_s << u"我５人"_s << 2;
-        QTest::newRow("full stop") << u"我人"_s << 1 << 1 << u"."_s << u"我。人"_s << 2;
-        QTest::newRow("comma") << u"我人"_s << 1 << 1 << u","_s << u"我，人"_s << 2;
         QTest::newRow("line break") << u"我人"_s << 1 << 1 << u"⏎"_s << u"我\n人"_s << 2;
     }
     void insertsAtTheCaret()
