@@ -89,7 +89,6 @@ private slots:
     {
         QTest::addColumn<QString>("character");
         QTest::newRow("one stroke") << u"一"_s;
-        QTest::newRow("two strokes") << u"人"_s;
         QTest::newRow("seven strokes") << u"我"_s;
         QTest::newRow("twenty-nine strokes") << u"鬱"_s;
     }
