@@ -69,7 +69,6 @@ private slots:
         QTest::addColumn<QString>("character");
         QTest::newRow("water") << u"水"_s;
         QTest::newRow("person") << u"人"_s;
-        QTest::newRow("middle") << u"中"_s;
     }
     void drawnCharacterIsOffered()
     {
