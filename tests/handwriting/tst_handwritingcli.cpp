@@ -43,7 +43,6 @@ private slots:
     void strokesOf_data()
     {
         QTest::addColumn<QString>("character");
-        QTest::newRow("water") << u"水"_s;
         QTest::newRow("study, traditional") << u"學"_s;
         QTest::newRow("one") << u"一"_s;
     }
@@ -76,7 +75,6 @@ private slots:
         QTest::addColumn<QString>("limit");
         QTest::newRow("water, default limit") << u"水"_s << QString();
         QTest::newRow("person, 3") << u"人"_s << u"3"_s;
-        QTest::newRow("I, 5") << u"我"_s << u"5"_s;
         // Known to no model: found by the stroke store's medians.
         QTest::newRow("judgement, 5") << u"讞"_s << u"5"_s;
         QTest::newRow("Extension A, default limit") << u"㐭"_s << QString();
