@@ -164,22 +164,6 @@ QString completedCaption(int shown, int matching, const QString &copied)
     return caption;
 }
 
-int combiningTone(QChar c)
-{
-    switch (c.unicode()) {
-    case 0x0304:
-        return 1;
-    case 0x0301:
-        return 2;
-    case 0x030C:
-        return 3;
-    case 0x0300:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 CedictFileSearch::CedictFileSearch(const QString &filePath, const QString &copiedText,
@@ -187,7 +171,7 @@ CedictFileSearch::CedictFileSearch(const QString &filePath, const QString &copie
     : m_copiedTerm(copiedTerm(copiedText))
     , m_file(filePath)
 {
-    QStringList texts{toneNumbers(m_copiedTerm)};
+    QStringList texts{toneMarksToNumbers(m_copiedTerm)};
     for (const QString &form : otherForms)
         texts << copiedTerm(form);
     texts.removeDuplicates();
@@ -232,29 +216,6 @@ std::optional<QByteArray> CedictFileSearch::searchBytes(const QString &text)
     if (!codec.isValid())
         return std::nullopt;
     return codec.encode(term);
-}
-
-QString CedictFileSearch::toneNumbers(const QString &text)
-{
-    QStringList syllables;
-    for (const QString &syllable : text.split(u' ')) {
-        QString letters = syllable.normalized(QString::NormalizationForm_D);
-        int tone = 0;
-        int marks = 0;
-        for (qsizetype i = 0; i < letters.size(); ++i) {
-            if (const int t = combiningTone(letters[i])) {
-                tone = t;
-                ++marks;
-                letters.remove(i--, 1);
-            } else if (letters[i] == QChar(0x0308) && i > 0 && letters[i - 1].toLower() == u'u') {
-                letters[i] = u':';
-            }
-        }
-        syllables << (marks == 1   ? letters + QString::number(tone)
-                      : marks == 0 ? letters.normalized(QString::NormalizationForm_C)
-                                   : syllable);
-    }
-    return syllables.join(u' ');
 }
 
 QString CedictFileSearch::searchingCaption(const QString &copiedTerm)

@@ -59,9 +59,6 @@ public:
     // The bytes searched for, lower case when ASCII; nullopt when the text has a character Big5
     // lacks (it matches nothing).
     static std::optional<QByteArray> searchBytes(const QString &text);
-    // Pinyin with tone marks as CEDICT writes it: "Zhōng guó" -> "Zhong1 guo2", "nǚ" -> "nu:3";
-    // a word of several marked syllables written together is left as it is.
-    static QString toneNumbers(const QString &text);
     static QString searchingCaption(const QString &copiedTerm);
 
     // Reads and searches the next block of the file; false once the file is done.

@@ -26,22 +26,6 @@ struct ReadingQuery
     QList<qsizetype> syllableStarts;
 };
 
-int combiningTone(QChar c)
-{
-    switch (c.unicode()) {
-    case 0x0304:
-        return 1; // macron
-    case 0x0301:
-        return 2; // acute
-    case 0x030C:
-        return 3; // caron
-    case 0x0300:
-        return 4; // grave
-    default:
-        return 0;
-    }
-}
-
 std::optional<ReadingQuery> readingQuery(QStringView text)
 {
     const QString decomposed = text.toString().toLower().normalized(QString::NormalizationForm_D);
@@ -62,7 +46,7 @@ std::optional<ReadingQuery> readingQuery(QStringView text)
             }
         } else if (c == QChar(0x0308) && last >= 0 && query.letters[last] == u'u') {
             query.letters[last] = u'v';
-        } else if (const int tone = combiningTone(c); tone > 0 && last >= 0) {
+        } else if (const int tone = toneOfCombiningMark(c); tone > 0 && last >= 0) {
             query.tones.append({last, tone, false});
         } else if (c >= u'0' && c <= u'5' && last >= 0) {
             query.tones.append({last, c == u'0' ? 5 : c.unicode() - u'0', true});

@@ -285,3 +285,42 @@ QString pinyinAsStored(const QString &typed)
     stored.replace(u'v', u"u:"_s);
     return stored;
 }
+
+int toneOfCombiningMark(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x0304:
+        return 1;
+    case 0x0301:
+        return 2;
+    case 0x030C:
+        return 3;
+    case 0x0300:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+QString toneMarksToNumbers(const QString &text)
+{
+    QStringList syllables;
+    for (const QString &syllable : text.split(u' ')) {
+        QString letters = syllable.normalized(QString::NormalizationForm_D);
+        int tone = 0;
+        int marks = 0;
+        for (qsizetype i = 0; i < letters.size(); ++i) {
+            if (const int t = toneOfCombiningMark(letters[i])) {
+                tone = t;
+                ++marks;
+                letters.remove(i--, 1);
+            } else if (letters[i] == QChar(0x0308) && i > 0 && letters[i - 1].toLower() == u'u') {
+                letters[i] = u':';
+            }
+        }
+        syllables << (marks == 1   ? letters + QString::number(tone)
+                      : marks == 0 ? letters.normalized(QString::NormalizationForm_C)
+                                   : syllable);
+    }
+    return syllables.join(u' ');
+}

@@ -47,6 +47,14 @@ QString toneNumbersToUnicode(const QString &toneNumberPinyin);
 // "A3 paper" stay: "水 [shui3] /water/ CL:杯[bei1]" -> "水 [shuǐ] /water/ CL:杯[bēi]".
 QString bracketedToneNumbersToUnicode(const QString &text);
 
+// The tone of a combining mark, as text decomposed (NFD) writes a marked vowel: U+0304 (ā) 1,
+// U+0301 (á) 2, U+030C (ǎ) 3, U+0300 (à) 4; 0 for any other character.
+int toneOfCombiningMark(QChar c);
+
+// Space-separated marked syllables as CEDICT writes them: "Zhōng guó" -> "Zhong1 guo2",
+// "nǚ" -> "nu:3"; a word of several marked syllables written together is left as it is.
+QString toneMarksToNumbers(const QString &text);
+
 // Typed pinyin as the word table spells it, for searching: v and ü become "u:", lower case.
 // "Nv3 er2" -> "nu:3 er2".
 QString pinyinAsStored(const QString &typed);
