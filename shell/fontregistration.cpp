@@ -8,6 +8,8 @@
 #include <QFontDatabase>
 #include <QHash>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList addFontFile(const QString &path)
@@ -28,20 +30,24 @@ QStringList addFontFile(const QString &path)
     return families;
 }
 
-// The fallbacks Qt knows already (fontconfig lists the installed ones), else their files.
+// The fallbacks as fontconfig knows them: a file of the system font folders is known by its
+// family name. Asking Qt whether it knows a family would read the whole font list before the
+// first frame; a file elsewhere is added.
 QStringList fallbackFamilies()
 {
+    static const QString systemFonts = u"/usr/share/fonts/"_s;
     QStringList families;
     for (const ProgramFonts::FallbackFont &font : ProgramFonts::chineseFallbacks) {
-        if (QFontDatabase::hasFamily(font.family)) {
-            families << QString(font.family);
-            continue;
-        }
-        const QStringList added = addFontFile(font.file);
-        if (added.isEmpty())
+        const QString file = font.file;
+        if (!QFileInfo::exists(file)) {
             qCDebug(lcFonts) << "no fallback font" << font.family
                              << "(scripts/setup.sh installs it)";
-        families += added;
+            continue;
+        }
+        if (file.startsWith(systemFonts))
+            families << QString(font.family);
+        else
+            families += addFontFile(file);
     }
     return families;
 }

@@ -172,7 +172,6 @@ OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWid
     anySearch = new QLineEdit(this);
     anySearch->setObjectName(u"anySearch"_s);
     anySearch->setPlaceholderText(text.placeholder);
-    anySearch->setClearButtonEnabled(true);
     anyLabel->setBuddy(anySearch);
     anyCount = new QLabel(this);
     anyCount->setObjectName(u"anyCount"_s);
@@ -208,8 +207,10 @@ OneSearchBox::OneSearchBox(Language language, const QString &programFolder, QWid
     focus->setContext(Qt::WindowShortcut);
     connect(focus, &QShortcut::activated, this, &OneSearchBox::focusSearch);
     // Read in the background once the window is on screen: the first frame does not wait for
-    // it, nor shares the processor with it.
+    // it, nor shares the processor with it. The clear button waits too: it shows only once
+    // there is text, and finding its icon reads the desktop's icon themes.
     afterFirstFrame(parent ? parent->window() : this, this, [this] {
+        anySearch->setClearButtonEnabled(true);
         connect(SharedLexicon::of(m_programFolder), &SharedLexicon::ready, this,
                 &OneSearchBox::search);
     });
