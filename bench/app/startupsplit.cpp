@@ -8,7 +8,6 @@
 #include "settings/settingsstore.h"
 #include "shell/fontregistration.h"
 #include "shell/programcontext.h"
-#include "shell/trayicon.h"
 #include "windows/mainwindow/mainwindow.h"
 
 #include <QApplication>
@@ -82,14 +81,10 @@ int main(int argc, char *argv[])
     step("fonts registered");
 
     ProgramContext context{folder, settings, tables};
-    // As the program holds them: the window deletes itself when it closes at quit, and its
-    // tray icon with it.
+    // As the program holds it: the window deletes itself when it closes at quit. The tray icon
+    // comes after the first frame, as in the program.
     QPointer<MainWindow> window = new MainWindow(Language::English, context);
     step("main window built");
-    (new TrayIcon(
-         window, [window] { return window.data(); }, window))
-        ->add();
-    step("tray icon");
     window->show();
     step("shown");
     const int result = app.exec();

@@ -24,6 +24,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTimer;
 
 // The dictionary's main window, English (omvandlingeng) or Swedish (omvandling): the word
@@ -81,7 +82,7 @@ private:
     QWidget *buildDisplayArea();
     QWidget *buildRadicalSlots();
     QWidget *buildListArea();
-    QWidget *buildDetails();
+    QScrollArea *buildDetails();
     void bindBoxes();
     void applySettings();
     void applyMainFont();

@@ -4,6 +4,7 @@
 
 #include "pinyin/tonemarks.h"
 #include "shell/fieldbinder.h"
+#include "shell/firstframe.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 #include "windows/mainwindow/mainwindowcontrols.h"
@@ -43,9 +44,18 @@ void MainWindow::buildControls()
     mainColumn->addWidget(buildRadicalSlots());
     mainColumn->addWidget(buildListArea());
     columns->addLayout(mainColumn, 3);
-    columns->addWidget(buildDetails(), 1);
+    QScrollArea *details = buildDetails();
+    columns->addWidget(details, 1);
     setCentralWidget(m_surface);
+    // The current record's fields and their panel come a moment after the window's first frame:
+    // drawing them doubled what that frame cost. The searches work from the start.
+    m_binder->setFillOnBind(false);
     bindBoxes();
+    details->widget()->setVisible(false);
+    afterFirstFrame(this, this, [this, details] {
+        m_binder->fillAll();
+        details->widget()->setVisible(true);
+    });
     // Room for a long word, its radicals and a list, at any screen scale.
     resize(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 40);
 }
@@ -202,7 +212,7 @@ QWidget *MainWindow::buildListArea()
     return area;
 }
 
-QWidget *MainWindow::buildDetails()
+QScrollArea *MainWindow::buildDetails()
 {
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
