@@ -46,6 +46,19 @@ QString codeString(QStringView text)
     return codes;
 }
 
+QString characters(QStringView codeString)
+{
+    QString text;
+    text.reserve(codeString.size() / length);
+    for (qsizetype at = 0; at < codeString.size(); at += length) {
+        const std::optional<QChar> character = toCharacter(codeString.mid(at, length));
+        if (!character)
+            return {};
+        text += *character;
+    }
+    return text;
+}
+
 QStringList pieces(QStringView codeString)
 {
     QStringList result;

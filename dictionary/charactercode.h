@@ -20,6 +20,8 @@ std::optional<QChar> toCharacter(QStringView code);
 QString fromCharacter(QChar character);
 // "中國" -> "&H4E2D&H570B"; a character outside the BMP gives the codes of its two halves.
 QString codeString(QStringView text);
+// "&H4E2D&H570B" -> "中國", the other way; empty when any piece is not a code.
+QString characters(QStringView codeString);
 // "&H4E2D&H570B&H1" -> {"&H4E2D", "&H570B", "&H1"}: six-character pieces from the start; the
 // last one is shorter when the length is not a multiple of six.
 QStringList pieces(QStringView codeString);

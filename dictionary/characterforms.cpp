@@ -4,6 +4,9 @@
 #include "dictionary/charactercode.h"
 #include "dictionary/recordlookup.h"
 #include "dictionary/searchcriteria.h"
+#include "platform/sqliteconnection.h"
+
+#include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +45,27 @@ QString traditional(RecordSource &characters, QStringView text)
 QString simplified(RecordSource &characters, QStringView text)
 {
     return converted(characters, text, CharacterField::forenklaform);
+}
+
+QHash<char16_t, char16_t> simplifiedTable(const QString &programFolder)
+{
+    QHash<char16_t, char16_t> forms;
+    SqliteConnection store(Tables::storePath(programFolder, Tables::characterStore),
+                           SqliteConnection::Mode::ReadOnly);
+    QSqlQuery query(store.database());
+    query.setForwardOnly(true);
+    if (!store.isOpen() || !query.exec(u"SELECT %1, %2 FROM Tabell1 WHERE %2 <> ''"_s.arg(
+                               CharacterField::teckenkod, CharacterField::forenklaform)))
+        return forms;
+    while (query.next()) {
+        const std::optional<QChar> from =
+            CharacterCode::toCharacter(query.value(0).toString().trimmed());
+        const std::optional<QChar> to =
+            CharacterCode::toCharacter(query.value(1).toString().trimmed());
+        if (from && to)
+            forms.insert(from->unicode(), to->unicode());
+    }
+    return forms;
 }
 
 } // namespace CharacterForms

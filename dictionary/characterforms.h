@@ -6,6 +6,7 @@
 
 #include "platform/recordsource.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -13,5 +14,9 @@ namespace CharacterForms {
 
 QString traditional(RecordSource &characters, QStringView text);
 QString simplified(RecordSource &characters, QStringView text);
+
+// Traditional character -> simplified one, for every character the character store gives one,
+// read at once from the store (for word lists built off the window thread); empty without it.
+QHash<char16_t, char16_t> simplifiedTable(const QString &programFolder);
 
 } // namespace CharacterForms

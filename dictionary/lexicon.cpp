@@ -1,5 +1,7 @@
 #include "dictionary/lexicon.h"
 
+#include "dictionary/charactercode.h"
+#include "dictionary/characterforms.h"
 #include "dictionary/dictionarylog.h"
 #include "dictionary/frequencies.h"
 #include "dictionary/tables.h"
@@ -9,52 +11,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// "&H4E2D&H570B" -> "中國"; pieces that are no code are skipped.
-QString charactersOf(QStringView codes)
-{
-    QString text;
-    text.reserve(codes.size() / 6);
-    for (qsizetype i = 0; i + 6 <= codes.size(); i += 6) {
-        if (codes[i] != u'&' || (codes[i + 1] != u'H' && codes[i + 1] != u'h'))
-            continue;
-        bool ok = false;
-        const uint value = codes.sliced(i + 2, 4).toUInt(&ok, 16);
-        if (ok)
-            text += QChar(char16_t(value));
-    }
-    return text;
-}
-
-QHash<char16_t, char16_t> simplifiedForms(const QString &programFolder)
-{
-    QHash<char16_t, char16_t> forms;
-    SqliteConnection store(Tables::storePath(programFolder, Tables::characterStore),
-                           SqliteConnection::Mode::ReadOnly);
-    if (!store.isOpen())
-        return forms;
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    if (!query.exec(u"SELECT teckenkod, forenklaform FROM Tabell1 WHERE forenklaform <> ''"_s)) {
-        qCDebug(lcDictionary) << "lexicon: no simplified forms" << store.errorText();
-        return forms;
-    }
-    while (query.next()) {
-        const QString from = charactersOf(query.value(0).toString().trimmed());
-        const QString to = charactersOf(query.value(1).toString().trimmed());
-        if (from.size() == 1 && to.size() == 1)
-            forms.insert(from[0].unicode(), to[0].unicode());
-    }
-    return forms;
-}
-
-} // namespace
-
 Lexicon Lexicon::load(const QString &programFolder)
 {
     Lexicon lexicon;
-    lexicon.setSimplifiedForms(simplifiedForms(programFolder));
+    lexicon.setSimplifiedForms(CharacterForms::simplifiedTable(programFolder));
     SqliteConnection store(Tables::storePath(programFolder, Tables::wordStore),
                            SqliteConnection::Mode::ReadOnly);
     if (!store.isOpen())
@@ -73,7 +33,7 @@ Lexicon Lexicon::load(const QString &programFolder)
     while (query.next()) {
         LexiconEntry entry;
         entry.rowId = query.value(0).toLongLong();
-        entry.traditional = charactersOf(query.value(1).toString());
+        entry.traditional = CharacterCode::characters(query.value(1).toString().trimmed());
         if (entry.traditional.isEmpty())
             continue;
         entry.simplified = lexicon.toSimplified(entry.traditional);

@@ -1,6 +1,7 @@
 #include "dictionary/wordindex.h"
 
 #include "dictionary/charactercode.h"
+#include "dictionary/characterforms.h"
 #include "dictionary/dictionarylog.h"
 #include "dictionary/tables.h"
 #include "platform/sqliteconnection.h"
@@ -22,40 +23,6 @@ namespace {
 constexpr int toneBits = 3;
 constexpr quint16 toneMask = (1 << toneBits) - 1;
 
-// Traditional character -> simplified one, for those the character table gives one.
-QHash<char16_t, char16_t> simplifiedForms(const QString &programFolder)
-{
-    QHash<char16_t, char16_t> forms;
-    SqliteConnection store(Tables::storePath(programFolder, Tables::characterStore),
-                           SqliteConnection::Mode::ReadOnly);
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    if (!store.isOpen() ||
-        !query.exec(u"SELECT teckenkod, forenklaform FROM Tabell1 WHERE forenklaform <> ''"_s))
-        return forms;
-    while (query.next()) {
-        const std::optional<QChar> from = CharacterCode::toCharacter(query.value(0).toString());
-        const std::optional<QChar> to =
-            CharacterCode::toCharacter(query.value(1).toString().trimmed());
-        if (from && to)
-            forms.insert(from->unicode(), to->unicode());
-    }
-    return forms;
-}
-
-// "&H4E2D&H570B" -> "中國"; empty when a piece is no character code.
-QString charactersOf(const QString &codeString)
-{
-    QString text;
-    for (const QString &piece : CharacterCode::pieces(codeString)) {
-        const std::optional<QChar> character = CharacterCode::toCharacter(piece);
-        if (!character)
-            return {};
-        text += *character;
-    }
-    return text;
-}
-
 bool isLetters(QStringView text)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
@@ -74,7 +41,7 @@ std::shared_ptr<const WordIndex> WordIndex::build(const QString &programFolder,
         qCDebug(lcDictionary) << "No word table at" << wordFile << "- the editor offers characters";
         return index;
     }
-    const QHash<char16_t, char16_t> simplified = simplifiedForms(programFolder);
+    const QHash<char16_t, char16_t> simplified = CharacterForms::simplifiedTable(programFolder);
     SqliteConnection store(wordFile, SqliteConnection::Mode::ReadOnly);
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
@@ -85,7 +52,7 @@ std::shared_ptr<const WordIndex> WordIndex::build(const QString &programFolder,
     }
     QList<Syllable> syllables;
     while (query.next()) {
-        const QString traditional = charactersOf(query.value(0).toString());
+        const QString traditional = CharacterCode::characters(query.value(0).toString().trimmed());
         const QString reading = query.value(1).toString();
         const bool properNoun = !reading.isEmpty() && reading.front().isUpper();
         const QStringList readings = reading.toLower().split(u' ', Qt::SkipEmptyParts);

@@ -10,19 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// "&H4E2D&H570B" -> "中國"; empty when any piece is not a code.
-QString charactersOf(const QString &codeString)
-{
-    QString text;
-    for (const QString &code : CharacterCode::pieces(codeString)) {
-        const std::optional<QChar> c = CharacterCode::toCharacter(code);
-        if (!c)
-            return {};
-        text += *c;
-    }
-    return text;
-}
-
 void loadWords(ReadingTable &table, const QString &programFolder)
 {
     SqliteConnection store(Tables::storePath(programFolder, Tables::wordStore),
@@ -34,7 +21,7 @@ void loadWords(ReadingTable &table, const QString &programFolder)
     if (!query.exec(u"SELECT teckenkoder, Pinyin FROM Tabell1 ORDER BY rowid"_s))
         return;
     while (query.next()) {
-        const QString word = charactersOf(query.value(0).toString().trimmed());
+        const QString word = CharacterCode::characters(query.value(0).toString().trimmed());
         if (!word.isEmpty())
             table.addWord(word, query.value(1).toString());
     }
@@ -57,8 +44,8 @@ void loadCharacters(ReadingTable &table, const QString &programFolder)
             continue;
         CharacterEntry entry;
         // A character with several traditional forms lists them all; the first is the usual one.
-        entry.traditional =
-            charactersOf(query.value(1).toString().trimmed().left(CharacterCode::length));
+        entry.traditional = CharacterCode::characters(
+            query.value(1).toString().trimmed().left(CharacterCode::length));
         // Several readings are separated by blanks; the first is the common one.
         entry.pinyin = query.value(2).toString().trimmed().section(u' ', 0, 0);
         entry.gloss = query.value(3).toString().trimmed();

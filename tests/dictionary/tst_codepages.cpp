@@ -76,6 +76,26 @@ private slots:
         QVERIFY(m_tables.open(m_folder.path()));
     }
 
+    // The word lists read code strings back into text: a broken piece spoils the whole word.
+    void codeStringsReadBack_data()
+    {
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("word") << u"&H4E2D&H570B"_s << u"中國"_s;
+        QTest::newRow("lower-case h and hex") << u"&h4e2d"_s << u"中"_s;
+        QTest::newRow("letters of AA制") << u"&H0041&H0041&H5236"_s << u"AA制"_s;
+        QTest::newRow("surrogate halves") << CharacterCode::codeString(u"𠀀") << u"𠀀"_s;
+        QTest::newRow("piece not a code") << u"&H4E2D&X570B"_s << QString();
+        QTest::newRow("cut last piece") << u"&H4E2D&H570"_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void codeStringsReadBack()
+    {
+        QFETCH(QString, codes);
+        QTEST(CharacterCode::characters(codes), "text");
+    }
+
     void codeSearchLines_data()
     {
         QTest::addColumn<QString>("copied");
