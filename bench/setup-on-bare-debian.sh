@@ -17,9 +17,8 @@ command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
 
 unmount() {
     for point in dev sys proc; do
-        mountpoint -q "$root/$point" && umount -R "$root/$point"
+        if mountpoint -q "$root/$point"; then umount -R -l "$root/$point" || true; fi
     done
-    return 0
 }
 trap unmount EXIT
 
@@ -37,6 +36,8 @@ git clone -q . "$root/root/ordbok"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"
+mount --make-rslave "$root/sys"
+mount --make-rslave "$root/dev"
 
 echo "== $command, in a new clone of $(git rev-parse --short HEAD)"
 start=$(date +%s)
