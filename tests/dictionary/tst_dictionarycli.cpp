@@ -1,6 +1,6 @@
+#include "tests/common/cli.h"
 #include "tests/dictionary/dictionaryfixture.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -12,15 +12,9 @@ class TestDictionaryCli : public QObject
 
     DictionaryFixture::ProgramFolder m_folder;
 
-    // The exit code, then the lines printed.
     static QStringList run(const QStringList &arguments, const QString &folder)
     {
-        QProcess process;
-        process.start(QStringLiteral(ORDBOK_CLI), arguments + QStringList{u"--folder"_s, folder});
-        if (!process.waitForFinished(10000))
-            return {u"timed out"_s};
-        return QStringList{QString::number(process.exitCode())} +
-               QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        return TestCli::run(arguments + QStringList{u"--folder"_s, folder});
     }
 
 private slots:
