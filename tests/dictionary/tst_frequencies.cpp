@@ -4,6 +4,7 @@
 #include "dictionary/frequencies.h"
 #include "platform/sqliteconnection.h"
 #include "tests/common/files.h"
+#include "tests/common/frequencystore.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,57 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct WordRow
-{
-    QString word;
-    qint64 count;
-};
-struct RankRow
-{
-    uint code;
-    int rank;
-};
-struct ReadingRow
-{
-    uint code;
-    QString reading;
-    qint64 count;
-};
-
-bool buildStore(const QString &folder, const QList<WordRow> &words, const QList<RankRow> &ranks,
-                const QList<ReadingRow> &readings = {})
-{
-    SqliteConnection connection(QDir(folder).filePath(Frequencies::storeFile),
-                                SqliteConnection::Mode::ReadWrite);
-    QSqlDatabase &db = connection.database();
-    if (!connection.isOpen() || !Frequencies::createTables(db))
-        return false;
-    QSqlQuery query(db);
-    for (const WordRow &row : words) {
-        query.prepare(u"INSERT INTO words VALUES (?, ?)"_s);
-        query.addBindValue(row.word);
-        query.addBindValue(row.count);
-        if (!query.exec())
-            return false;
-    }
-    for (const RankRow &row : ranks) {
-        query.prepare(u"INSERT INTO characters VALUES (?, ?)"_s);
-        query.addBindValue(row.code);
-        query.addBindValue(row.rank);
-        if (!query.exec())
-            return false;
-    }
-    for (const ReadingRow &row : readings) {
-        query.prepare(u"INSERT INTO readings VALUES (?, ?, ?)"_s);
-        query.addBindValue(row.code);
-        query.addBindValue(row.reading);
-        query.addBindValue(row.count);
-        if (!query.exec())
-            return false;
-    }
-    return true;
-}
 
 // Runs the data tool on the files of folder, writing folder/out/frequency.db.
 bool runDataTool(const QDir &folder)
@@ -92,7 +42,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QVERIFY(buildStore(
+        QVERIFY(TestStores::frequencies(
             m_folder.path(),
             {{u"中国"_s, 61290},
              {u"中國"_s, 61290},
@@ -284,7 +234,7 @@ private slots:
         QTemporaryDir folder;
         const Frequencies frequencies(folder.path());
         // The store appears after construction but before the first question.
-        QVERIFY(buildStore(folder.path(), {{u"绿色"_s, 12}}, {{0x7DA0, 4}}));
+        QVERIFY(TestStores::frequencies(folder.path(), {{u"绿色"_s, 12}}, {{0x7DA0, 4}}));
         QCOMPARE(frequencies.wordCount(u"绿色"), quint64(12));
         const Frequencies copy = frequencies;
         QFile::remove(QDir(folder.path()).filePath(Frequencies::storeFile));
