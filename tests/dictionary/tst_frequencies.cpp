@@ -37,11 +37,37 @@ class TestFrequencies : public QObject
     Q_OBJECT
 
     QTemporaryDir m_folder;
+    QTemporaryDir m_tool; // the data tool's sources, and what it wrote into out/
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
+        const QDir tool(m_tool.path());
+        QVERIFY(TestFiles::write(tool.filePath(u"dict.txt"_s),
+                                 "AT&T 3 nz\n中国 500 ns\n台灣 40 ns\n干 900 v\n乾 20 a\n"
+                                 "绿色 30 n\n绿色 7 n\nbroken line\n说 10 v\n"));
+        QVERIFY(TestFiles::write(tool.filePath(u"cedict.u8"_s),
+                                 "# 中国 中国 [x] /comment/\n中國 中国 [Zhong1 guo2] /China/\n"
+                                 "台灣 台湾 [Tai2 wan1] /Taiwan/\n乾 干 [gan1] /dry/\n"
+                                 "乾 乾 [qian2] /heaven/\n綠色 绿色 [lu:4 se4] /green/\n"
+                                 "綠茶 绿茶 [lu:4 cha2] /green tea/\n說 说 [shuo1] /to speak/\n"));
+        const QString ranks = tool.filePath(u"Unihan_DictionaryLikeData.txt"_s);
+        QVERIFY(TestFiles::write(ranks, "# comment\nU+7684\tkFrequency\t1\n"
+                                        "U+7DA0\tkFrequency\t5\nU+4E2D\tkGradeLevel\t1\n"));
+        const QString variants = tool.filePath(u"Unihan_Variants.txt"_s);
+        QVERIFY(TestFiles::write(variants, "U+7EFF\tkTraditionalVariant\tU+7DA0\n"
+                                           "U+53F0\tkTraditionalVariant\tU+6AAF U+7684 U+98B1\n"
+                                           "U+7684\tkTraditionalVariant\tU+7DA0\n"));
+        const QString readings = tool.filePath(u"Unihan_Readings.txt"_s);
+        QVERIFY(TestFiles::write(readings, "# comment\n"
+                                           "U+8BF4\tkHanyuPinlu\tshuō(8) shuì(2)\n"
+                                           "U+4E86\tkHanyuPinlu\tle(6) liǎo(2)\n"
+                                           "U+7EFF\tkHanyuPinlu\tlǜ(4)\n"
+                                           "U+4E50\tkHanyuPinlu\tlè(3) yuè(x) yuè 5) (2)\n"
+                                           "U+6C34\tkMandarin\tshuǐ\n"));
+        QCOMPARE(QProcess::execute(u"bzip2"_s, {ranks, variants, readings}), 0);
+        QVERIFY(runDataTool(tool));
         QVERIFY(TestStores::frequencies(
             m_folder.path(),
             {{u"中国"_s, 61290},
@@ -275,30 +301,9 @@ private slots:
     {
         QFETCH(QString, word);
         QFETCH(quint64, count);
-        QTemporaryDir folder;
-        const QDir dir(folder.path());
-        QVERIFY(TestFiles::write(dir.filePath(u"dict.txt"_s),
-                                 "AT&T 3 nz\n中国 500 ns\n台灣 40 ns\n干 900 v\n乾 20 a\n"
-                                 "绿色 30 n\n绿色 7 n\nbroken line\n"));
-        QVERIFY(TestFiles::write(dir.filePath(u"cedict.u8"_s),
-                                 "# 中国 中国 [x] /comment/\n中國 中国 [Zhong1 guo2] /China/\n"
-                                 "台灣 台湾 [Tai2 wan1] /Taiwan/\n乾 干 [gan1] /dry/\n"
-                                 "乾 乾 [qian2] /heaven/\n綠色 绿色 [lu:4 se4] /green/\n"
-                                 "綠茶 绿茶 [lu:4 cha2] /green tea/\n"));
-        const QString unihan = dir.filePath(u"Unihan_DictionaryLikeData.txt"_s);
-        QVERIFY(TestFiles::write(unihan, "# comment\nU+7684\tkFrequency\t1\n"
-                                         "U+7DA0\tkFrequency\t5\nU+4E2D\tkGradeLevel\t1\n"));
-        const QString variants = dir.filePath(u"Unihan_Variants.txt"_s);
-        QVERIFY(TestFiles::write(variants, "U+7EFF\tkTraditionalVariant\tU+7DA0\n"
-                                           "U+53F0\tkTraditionalVariant\tU+6AAF U+7684 U+98B1\n"
-                                           "U+7684\tkTraditionalVariant\tU+7DA0\n"));
-        QCOMPARE(QProcess::execute(u"bzip2"_s, {unihan, variants}), 0);
-
-        QVERIFY(runDataTool(dir));
-
-        const Frequencies frequencies(dir.filePath(u"out"_s));
+        const Frequencies frequencies(m_tool.filePath(u"out"_s));
         QCOMPARE(frequencies.wordCount(word), count);
-        // No Unihan_Readings here: every entry keeps its word's count.
+        // 干 has no reading counts: its entry keeps its word's count.
         QCOMPARE(frequencies.entryCount(u"乾", u"干", u"gan1"), quint64(900));
         QCOMPARE(frequencies.characterRank(U'綠'), 5);
         QCOMPARE(frequencies.characterRank(U'中'), 0); // another field
@@ -326,23 +331,7 @@ private slots:
         QFETCH(uint, character);
         QFETCH(QString, reading);
         QFETCH(double, share); // -1: no reading counts
-        QTemporaryDir folder;
-        const QDir dir(folder.path());
-        QVERIFY(TestFiles::write(dir.filePath(u"dict.txt"_s), "说 10 v\n"));
-        QVERIFY(TestFiles::write(dir.filePath(u"cedict.u8"_s), "說 说 [shuo1] /to speak/\n"));
-        const QString ranks = dir.filePath(u"Unihan_DictionaryLikeData.txt"_s);
-        QVERIFY(TestFiles::write(ranks, "U+8AAA\tkFrequency\t1\n"));
-        const QString readings = dir.filePath(u"Unihan_Readings.txt"_s);
-        QVERIFY(TestFiles::write(readings, "# comment\n"
-                                           "U+8BF4\tkHanyuPinlu\tshuō(8) shuì(2)\n"
-                                           "U+4E86\tkHanyuPinlu\tle(6) liǎo(2)\n"
-                                           "U+7EFF\tkHanyuPinlu\tlǜ(4)\n"
-                                           "U+4E50\tkHanyuPinlu\tlè(3) yuè(x) yuè 5) (2)\n"
-                                           "U+6C34\tkMandarin\tshuǐ\n"));
-        QCOMPARE(QProcess::execute(u"bzip2"_s, {ranks, readings}), 0);
-        QVERIFY(runDataTool(dir));
-
-        const Frequencies frequencies(dir.filePath(u"out"_s));
+        const Frequencies frequencies(m_tool.filePath(u"out"_s));
         const std::optional<double> found = frequencies.readingShare(char32_t(character), reading);
         if (share < 0) {
             QVERIFY(!found.has_value());
@@ -350,6 +339,21 @@ private slots:
             QVERIFY(found.has_value());
             QCOMPARE(*found, share);
         }
+    }
+
+    // Without the readings file every entry keeps its word's count.
+    void dataTool_withoutReadingCounts()
+    {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        for (const QString &name :
+             {u"dict.txt"_s, u"cedict.u8"_s, u"Unihan_DictionaryLikeData.txt.bz2"_s,
+              u"Unihan_Variants.txt.bz2"_s})
+            QVERIFY(QFile::copy(m_tool.filePath(name), dir.filePath(name)));
+        QVERIFY(runDataTool(dir));
+        const Frequencies frequencies(dir.filePath(u"out"_s));
+        QVERIFY(!frequencies.readingShare(U'说', u"shuo1").has_value());
+        QCOMPARE(frequencies.entryCount(u"說", u"说", u"shui4"), quint64(10));
     }
 
     void realStore_data()
