@@ -54,7 +54,6 @@ private slots:
                            u"2 characters"_s};
         QTest::newRow("readings") << u"readings 中國 --cantonese"_s
                                   << QStringList{u"0"_s, u"中,  zung1, "_s, u"國,  gwok3, "_s};
-        QTest::newRow("tones") << u"tones nuu3 hao3"_s << QStringList{u"0"_s, u"nǚ hǎo"_s};
         QTest::newRow("tones: v, capitals, neutral")
             << u"tones lv4 Ou1zhou1 ni3men5"_s << QStringList{u"0"_s, u"lǜ Ōuzhōu nǐmen"_s};
         QTest::newRow("no text") << u"english"_s << QStringList{u"2"_s};
