@@ -286,8 +286,6 @@ private slots:
         QTest::newRow("the second of two alike: its own row shown")
             << u"fluid"_s << u"1 word"_s << u"水  shuǐ  Water"_s << u"水"_s
             << u"Water,   river,   fluid"_s;
-        QTest::newRow("pinyin without tones")
-            << u"SHUI"_s << u"4 words"_s << u"水  shuǐ  water"_s << u"水"_s << u"water"_s;
         QTest::newRow("nothing") << u"xyzzy"_s << u"No words"_s << QString() << QString()
                                  << QString();
     }
