@@ -149,31 +149,26 @@ private slots:
         QTest::addColumn<QString>("simplified");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<quint64>("count");
-        QTest::newRow("common reading") << u"說"_s << u"说"_s << u"shuo1"_s << quint64(750);
-        QTest::newRow("rare reading") << u"說"_s << u"说"_s << u"shui4"_s << quint64(250);
-        QTest::newRow("reading left out of the counts")
-            << u"說"_s << u"说"_s << u"yue4"_s << quint64(0);
-        QTest::newRow("capitalised name reading")
-            << u"說"_s << u"说"_s << u"Shui4"_s << quint64(250);
-        QTest::newRow("character without reading counts")
-            << u"水"_s << u"水"_s << u"shui3"_s << quint64(500);
-        QTest::newRow("tone 5") << u"了"_s << u"了"_s << u"le5"_s << quint64(1800);
-        QTest::newRow("neutral tone without digit")
-            << u"了"_s << u"了"_s << u"le"_s << quint64(1800);
-        QTest::newRow("other reading of a tone-5 character")
-            << u"了"_s << u"了"_s << u"liao3"_s << quint64(200);
-        QTest::newRow("simplified form's counts first")
-            << u"瞭"_s << u"了"_s << u"liao3"_s << quint64(200);
-        QTest::newRow("traditional form's counts when the simplified has none")
-            << u"樂"_s << u"乐"_s << u"le4"_s << quint64(300);
-        QTest::newRow("u: as v") << u"綠"_s << u"绿"_s << u"lu:4"_s << quint64(200);
-        QTest::newRow("u without diaeresis is another reading")
-            << u"綠"_s << u"绿"_s << u"lu4"_s << quint64(100);
-        QTest::newRow("two characters untouched")
-            << u"中國"_s << u"中国"_s << u"zhong1 guo2"_s << quint64(61290);
-        QTest::newRow("word without a count stays 0")
-            << u"的"_s << u"的"_s << u"de5"_s << quint64(0);
-        QTest::newRow("empty reading") << u"說"_s << u"说"_s << QString() << quint64(0);
+        const auto row = [](const char *tag, const QString &traditional, const QString &simplified,
+                            const QString &reading, quint64 count) {
+            QTest::newRow(tag) << traditional << simplified << reading << count;
+        };
+        row("common reading", u"說"_s, u"说"_s, u"shuo1"_s, 750);
+        row("rare reading", u"說"_s, u"说"_s, u"shui4"_s, 250);
+        row("reading left out of the counts", u"說"_s, u"说"_s, u"yue4"_s, 0);
+        row("capitalised name reading", u"說"_s, u"说"_s, u"Shui4"_s, 250);
+        row("character without reading counts", u"水"_s, u"水"_s, u"shui3"_s, 500);
+        row("tone 5", u"了"_s, u"了"_s, u"le5"_s, 1800);
+        row("neutral tone without digit", u"了"_s, u"了"_s, u"le"_s, 1800);
+        row("other reading of a tone-5 character", u"了"_s, u"了"_s, u"liao3"_s, 200);
+        row("simplified form's counts first", u"瞭"_s, u"了"_s, u"liao3"_s, 200);
+        row("traditional form's counts when the simplified has none", u"樂"_s, u"乐"_s, u"le4"_s,
+            300);
+        row("u: as v", u"綠"_s, u"绿"_s, u"lu:4"_s, 200);
+        row("u without diaeresis is another reading", u"綠"_s, u"绿"_s, u"lu4"_s, 100);
+        row("two characters untouched", u"中國"_s, u"中国"_s, u"zhong1 guo2"_s, 61290);
+        row("word without a count stays 0", u"的"_s, u"的"_s, u"de5"_s, 0);
+        row("empty reading", u"說"_s, u"说"_s, QString(), 0);
     }
     void entryCount()
     {
