@@ -45,50 +45,42 @@ private slots:
                                       big5(u"水 [Shui3] /surname Shui/"_s),
                                       big5(u"水果 [shui3 guo3] /fruit/"_s),
                                       big5(u"喝水 [he1 shui3] /to drink water/"_s)};
-        QTest::newRow("exact headwords first, the last found on top")
-            << water << u"水"_s
-            << u"水 [Shuǐ] /surname Shui/\n水 [shuǐ] /water/river/\n山水 [shān shuǐ] "
-               u"/landscape/\n水果 [shuǐ guǒ] /fruit/\n喝水 [hē shuǐ] /to drink water/"_s
-            << u" SEARCH COMPLETED: 5 matching entries for  { 水 }"_s << QStringList();
-        QTest::newRow("case ignored, shown as copied")
-            << water << u"Water"_s
-            << u"水 [shuǐ] /water/river/\nA片 [A piàn] /Water Margin/\n喝水 [hē shuǐ] /to "
-               u"drink water/"_s
-            << u" SEARCH COMPLETED: 3 matching entries for  { Water }"_s << QStringList();
-        QTest::newRow("capitals in the reading")
-            << water << u"shui3 GUO3"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"shui3 GUO3"_s)
-            << QStringList();
-        QTest::newRow("a line break copied along is dropped")
-            << water << u"fruit\r\n"_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s)
-            << QStringList();
-        QTest::newRow("blanks around are dropped")
-            << water << u" \tfruit  "_s << u"水果 [shuǐ guǒ] /fruit/"_s << one.arg(u"fruit"_s)
-            << QStringList();
-        QTest::newRow("tone marks") << water << u"shuǐ guǒ"_s << u"水果 [shuǐ guǒ] /fruit/"_s
-                                    << one.arg(u"shuǐ guǒ"_s) << QStringList();
-        QTest::newRow("u umlaut with a tone mark")
-            << QByteArrayList{big5(u"女 [nu:3] /female/"_s)} << u"nǚ"_s << u"女 [nǚ] /female/"_s
-            << one.arg(u"nǚ"_s) << QStringList();
-        QTest::newRow("simplified, through its traditional form")
-            << QByteArrayList{big5(u"漢語 [Han4 yu3] /Chinese language/"_s)} << u"汉语"_s
-            << u"漢語 [Hàn yǔ] /Chinese language/"_s << one.arg(u"汉语"_s)
-            << QStringList{u"漢語"_s};
-        QTest::newRow("no hit") << water << u"xylophone"_s << QString() << none << QStringList();
-        QTest::newRow("no file") << QByteArrayList() << u"water"_s << QString() << none
-                                 << QStringList();
-        QTest::newRow("a character Big5 lacks matches nothing")
-            << QByteArrayList{big5(u"們 [men5] /plural/"_s)} << u"们"_s << QString() << none
-            << QStringList();
+        const auto row = [](const char *tag, const QByteArrayList &file, const QString &copied,
+                            const QString &lines, const QString &caption,
+                            const QStringList &otherForms = {}) {
+            QTest::newRow(tag) << file << copied << lines << caption << otherForms;
+        };
+        row("exact headwords first, the last found on top", water, u"水"_s,
+            u"水 [Shuǐ] /surname Shui/\n水 [shuǐ] /water/river/\n山水 [shān shuǐ] "
+            u"/landscape/\n水果 [shuǐ guǒ] /fruit/\n喝水 [hē shuǐ] /to drink water/"_s,
+            u" SEARCH COMPLETED: 5 matching entries for  { 水 }"_s);
+        row("case ignored, shown as copied", water, u"Water"_s,
+            u"水 [shuǐ] /water/river/\nA片 [A piàn] /Water Margin/\n喝水 [hē shuǐ] /to "
+            u"drink water/"_s,
+            u" SEARCH COMPLETED: 3 matching entries for  { Water }"_s);
+        row("capitals in the reading", water, u"shui3 GUO3"_s, u"水果 [shuǐ guǒ] /fruit/"_s,
+            one.arg(u"shui3 GUO3"_s));
+        row("blanks and a line break copied along are dropped", water, u" \tfruit  \r\n"_s,
+            u"水果 [shuǐ guǒ] /fruit/"_s, one.arg(u"fruit"_s));
+        row("tone marks", water, u"shuǐ guǒ"_s, u"水果 [shuǐ guǒ] /fruit/"_s,
+            one.arg(u"shuǐ guǒ"_s));
+        row("u umlaut with a tone mark", {big5(u"女 [nu:3] /female/"_s)}, u"nǚ"_s,
+            u"女 [nǚ] /female/"_s, one.arg(u"nǚ"_s));
+        row("simplified, through its traditional form",
+            {big5(u"漢語 [Han4 yu3] /Chinese language/"_s)}, u"汉语"_s,
+            u"漢語 [Hàn yǔ] /Chinese language/"_s, one.arg(u"汉语"_s), {u"漢語"_s});
+        row("no hit", water, u"xylophone"_s, QString(), none);
+        row("no file", {}, u"water"_s, QString(), none);
+        row("a character Big5 lacks matches nothing", {big5(u"們 [men5] /plural/"_s)}, u"们"_s,
+            QString(), none);
         // A4 F4 is 水. In "A5 A4 | F4 40" it straddles two characters; only the first
         // occurrence counts, so the aligned one after it does not rescue the line.
-        QTest::newRow("occurrence on a trail byte")
-            << QByteArrayList{"\xA5\xA4\xF4\x40 \xA4\xF4 [x] /straddles/",
-                              big5(u"冰 [bing1] /ice 水/"_s)}
-            << u"水"_s << u"冰 [bīng] /ice 水/"_s << one.arg(u"水"_s) << QStringList();
+        row("occurrence on a trail byte",
+            {"\xA5\xA4\xF4\x40 \xA4\xF4 [x] /straddles/", big5(u"冰 [bing1] /ice 水/"_s)}, u"水"_s,
+            u"冰 [bīng] /ice 水/"_s, one.arg(u"水"_s));
         // An ASCII byte after a lead byte is a trail byte all the same: A4 40 is one character.
-        QTest::newRow("ASCII trail byte")
-            << QByteArrayList{"\xA4\x40 [x] /a@b/", "B [x] /@/"} << u"@"_s << u"B [x] /@/"_s
-            << one.arg(u"@"_s) << QStringList();
+        row("ASCII trail byte", {"\xA4\x40 [x] /a@b/", "B [x] /@/"}, u"@"_s, u"B [x] /@/"_s,
+            one.arg(u"@"_s));
     }
 
     void search()

@@ -1,10 +1,8 @@
 #include "dictionary/characterlist.h"
 #include "dictionary/frequencies.h"
-#include "platform/sqliteconnection.h"
+#include "tests/common/frequencystore.h"
 #include "tests/dictionary/dictionaryfixture.h"
 
-#include <QDir>
-#include <QSqlQuery>
 #include <QTest>
 
 #include <array>
@@ -163,18 +161,10 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QList<int>, ranks);
         QTemporaryDir folder;
-        {
-            SqliteConnection store(QDir(folder.path()).filePath(Frequencies::storeFile),
-                                   SqliteConnection::Mode::ReadWrite);
-            QVERIFY(Frequencies::createTables(store.database()));
-            for (qsizetype i = 0; i + 1 < ranks.size(); i += 2) {
-                QSqlQuery insert(store.database());
-                QVERIFY(insert.prepare(u"INSERT INTO characters VALUES (?, ?)"_s));
-                insert.addBindValue(ranks[i]);
-                insert.addBindValue(ranks[i + 1]);
-                QVERIFY(insert.exec());
-            }
-        }
+        QList<QVariantList> rows;
+        for (qsizetype i = 0; i + 1 < ranks.size(); i += 2)
+            rows << QVariantList{ranks[i], ranks[i + 1]};
+        QVERIFY(TestStores::frequencies(folder.path(), {}, rows));
         const auto search = std::array{CharacterLists::byRadicalKey,
                                        CharacterLists::byRadicalNumber, CharacterLists::byStrokes};
         CharacterList list = search[kind](*m_characters, entry);

@@ -4,6 +4,7 @@
 #include "dictionary/frequencies.h"
 #include "platform/sqliteconnection.h"
 #include "tests/common/files.h"
+#include "tests/common/frequencystore.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,57 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct WordRow
-{
-    QString word;
-    qint64 count;
-};
-struct RankRow
-{
-    uint code;
-    int rank;
-};
-struct ReadingRow
-{
-    uint code;
-    QString reading;
-    qint64 count;
-};
-
-bool buildStore(const QString &folder, const QList<WordRow> &words, const QList<RankRow> &ranks,
-                const QList<ReadingRow> &readings = {})
-{
-    SqliteConnection connection(QDir(folder).filePath(Frequencies::storeFile),
-                                SqliteConnection::Mode::ReadWrite);
-    QSqlDatabase &db = connection.database();
-    if (!connection.isOpen() || !Frequencies::createTables(db))
-        return false;
-    QSqlQuery query(db);
-    for (const WordRow &row : words) {
-        query.prepare(u"INSERT INTO words VALUES (?, ?)"_s);
-        query.addBindValue(row.word);
-        query.addBindValue(row.count);
-        if (!query.exec())
-            return false;
-    }
-    for (const RankRow &row : ranks) {
-        query.prepare(u"INSERT INTO characters VALUES (?, ?)"_s);
-        query.addBindValue(row.code);
-        query.addBindValue(row.rank);
-        if (!query.exec())
-            return false;
-    }
-    for (const ReadingRow &row : readings) {
-        query.prepare(u"INSERT INTO readings VALUES (?, ?, ?)"_s);
-        query.addBindValue(row.code);
-        query.addBindValue(row.reading);
-        query.addBindValue(row.count);
-        if (!query.exec())
-            return false;
-    }
-    return true;
-}
 
 // Runs the data tool on the files of folder, writing folder/out/frequency.db.
 bool runDataTool(const QDir &folder)
@@ -87,12 +37,38 @@ class TestFrequencies : public QObject
     Q_OBJECT
 
     QTemporaryDir m_folder;
+    QTemporaryDir m_tool; // the data tool's sources, and what it wrote into out/
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QVERIFY(buildStore(
+        const QDir tool(m_tool.path());
+        QVERIFY(TestFiles::write(tool.filePath(u"dict.txt"_s),
+                                 "AT&T 3 nz\n中国 500 ns\n台灣 40 ns\n干 900 v\n乾 20 a\n"
+                                 "绿色 30 n\n绿色 7 n\nbroken line\n说 10 v\n"));
+        QVERIFY(TestFiles::write(tool.filePath(u"cedict.u8"_s),
+                                 "# 中国 中国 [x] /comment/\n中國 中国 [Zhong1 guo2] /China/\n"
+                                 "台灣 台湾 [Tai2 wan1] /Taiwan/\n乾 干 [gan1] /dry/\n"
+                                 "乾 乾 [qian2] /heaven/\n綠色 绿色 [lu:4 se4] /green/\n"
+                                 "綠茶 绿茶 [lu:4 cha2] /green tea/\n說 说 [shuo1] /to speak/\n"));
+        const QString ranks = tool.filePath(u"Unihan_DictionaryLikeData.txt"_s);
+        QVERIFY(TestFiles::write(ranks, "# comment\nU+7684\tkFrequency\t1\n"
+                                        "U+7DA0\tkFrequency\t5\nU+4E2D\tkGradeLevel\t1\n"));
+        const QString variants = tool.filePath(u"Unihan_Variants.txt"_s);
+        QVERIFY(TestFiles::write(variants, "U+7EFF\tkTraditionalVariant\tU+7DA0\n"
+                                           "U+53F0\tkTraditionalVariant\tU+6AAF U+7684 U+98B1\n"
+                                           "U+7684\tkTraditionalVariant\tU+7DA0\n"));
+        const QString readings = tool.filePath(u"Unihan_Readings.txt"_s);
+        QVERIFY(TestFiles::write(readings, "# comment\n"
+                                           "U+8BF4\tkHanyuPinlu\tshuō(8) shuì(2)\n"
+                                           "U+4E86\tkHanyuPinlu\tle(6) liǎo(2)\n"
+                                           "U+7EFF\tkHanyuPinlu\tlǜ(4)\n"
+                                           "U+4E50\tkHanyuPinlu\tlè(3) yuè(x) yuè 5) (2)\n"
+                                           "U+6C34\tkMandarin\tshuǐ\n"));
+        QCOMPARE(QProcess::execute(u"bzip2"_s, {ranks, variants, readings}), 0);
+        QVERIFY(runDataTool(tool));
+        QVERIFY(TestStores::frequencies(
             m_folder.path(),
             {{u"中国"_s, 61290},
              {u"中國"_s, 61290},
@@ -173,31 +149,26 @@ private slots:
         QTest::addColumn<QString>("simplified");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<quint64>("count");
-        QTest::newRow("common reading") << u"說"_s << u"说"_s << u"shuo1"_s << quint64(750);
-        QTest::newRow("rare reading") << u"說"_s << u"说"_s << u"shui4"_s << quint64(250);
-        QTest::newRow("reading left out of the counts")
-            << u"說"_s << u"说"_s << u"yue4"_s << quint64(0);
-        QTest::newRow("capitalised name reading")
-            << u"說"_s << u"说"_s << u"Shui4"_s << quint64(250);
-        QTest::newRow("character without reading counts")
-            << u"水"_s << u"水"_s << u"shui3"_s << quint64(500);
-        QTest::newRow("tone 5") << u"了"_s << u"了"_s << u"le5"_s << quint64(1800);
-        QTest::newRow("neutral tone without digit")
-            << u"了"_s << u"了"_s << u"le"_s << quint64(1800);
-        QTest::newRow("other reading of a tone-5 character")
-            << u"了"_s << u"了"_s << u"liao3"_s << quint64(200);
-        QTest::newRow("simplified form's counts first")
-            << u"瞭"_s << u"了"_s << u"liao3"_s << quint64(200);
-        QTest::newRow("traditional form's counts when the simplified has none")
-            << u"樂"_s << u"乐"_s << u"le4"_s << quint64(300);
-        QTest::newRow("u: as v") << u"綠"_s << u"绿"_s << u"lu:4"_s << quint64(200);
-        QTest::newRow("u without diaeresis is another reading")
-            << u"綠"_s << u"绿"_s << u"lu4"_s << quint64(100);
-        QTest::newRow("two characters untouched")
-            << u"中國"_s << u"中国"_s << u"zhong1 guo2"_s << quint64(61290);
-        QTest::newRow("word without a count stays 0")
-            << u"的"_s << u"的"_s << u"de5"_s << quint64(0);
-        QTest::newRow("empty reading") << u"說"_s << u"说"_s << QString() << quint64(0);
+        const auto row = [](const char *tag, const QString &traditional, const QString &simplified,
+                            const QString &reading, quint64 count) {
+            QTest::newRow(tag) << traditional << simplified << reading << count;
+        };
+        row("common reading", u"說"_s, u"说"_s, u"shuo1"_s, 750);
+        row("rare reading", u"說"_s, u"说"_s, u"shui4"_s, 250);
+        row("reading left out of the counts", u"說"_s, u"说"_s, u"yue4"_s, 0);
+        row("capitalised name reading", u"說"_s, u"说"_s, u"Shui4"_s, 250);
+        row("character without reading counts", u"水"_s, u"水"_s, u"shui3"_s, 500);
+        row("tone 5", u"了"_s, u"了"_s, u"le5"_s, 1800);
+        row("neutral tone without digit", u"了"_s, u"了"_s, u"le"_s, 1800);
+        row("other reading of a tone-5 character", u"了"_s, u"了"_s, u"liao3"_s, 200);
+        row("simplified form's counts first", u"瞭"_s, u"了"_s, u"liao3"_s, 200);
+        row("traditional form's counts when the simplified has none", u"樂"_s, u"乐"_s, u"le4"_s,
+            300);
+        row("u: as v", u"綠"_s, u"绿"_s, u"lu:4"_s, 200);
+        row("u without diaeresis is another reading", u"綠"_s, u"绿"_s, u"lu4"_s, 100);
+        row("two characters untouched", u"中國"_s, u"中国"_s, u"zhong1 guo2"_s, 61290);
+        row("word without a count stays 0", u"的"_s, u"的"_s, u"de5"_s, 0);
+        row("empty reading", u"說"_s, u"说"_s, QString(), 0);
     }
     void entryCount()
     {
@@ -284,7 +255,7 @@ private slots:
         QTemporaryDir folder;
         const Frequencies frequencies(folder.path());
         // The store appears after construction but before the first question.
-        QVERIFY(buildStore(folder.path(), {{u"绿色"_s, 12}}, {{0x7DA0, 4}}));
+        QVERIFY(TestStores::frequencies(folder.path(), {{u"绿色"_s, 12}}, {{0x7DA0, 4}}));
         QCOMPARE(frequencies.wordCount(u"绿色"), quint64(12));
         const Frequencies copy = frequencies;
         QFile::remove(QDir(folder.path()).filePath(Frequencies::storeFile));
@@ -325,30 +296,9 @@ private slots:
     {
         QFETCH(QString, word);
         QFETCH(quint64, count);
-        QTemporaryDir folder;
-        const QDir dir(folder.path());
-        QVERIFY(TestFiles::write(dir.filePath(u"dict.txt"_s),
-                                 "AT&T 3 nz\n中国 500 ns\n台灣 40 ns\n干 900 v\n乾 20 a\n"
-                                 "绿色 30 n\n绿色 7 n\nbroken line\n"));
-        QVERIFY(TestFiles::write(dir.filePath(u"cedict.u8"_s),
-                                 "# 中国 中国 [x] /comment/\n中國 中国 [Zhong1 guo2] /China/\n"
-                                 "台灣 台湾 [Tai2 wan1] /Taiwan/\n乾 干 [gan1] /dry/\n"
-                                 "乾 乾 [qian2] /heaven/\n綠色 绿色 [lu:4 se4] /green/\n"
-                                 "綠茶 绿茶 [lu:4 cha2] /green tea/\n"));
-        const QString unihan = dir.filePath(u"Unihan_DictionaryLikeData.txt"_s);
-        QVERIFY(TestFiles::write(unihan, "# comment\nU+7684\tkFrequency\t1\n"
-                                         "U+7DA0\tkFrequency\t5\nU+4E2D\tkGradeLevel\t1\n"));
-        const QString variants = dir.filePath(u"Unihan_Variants.txt"_s);
-        QVERIFY(TestFiles::write(variants, "U+7EFF\tkTraditionalVariant\tU+7DA0\n"
-                                           "U+53F0\tkTraditionalVariant\tU+6AAF U+7684 U+98B1\n"
-                                           "U+7684\tkTraditionalVariant\tU+7DA0\n"));
-        QCOMPARE(QProcess::execute(u"bzip2"_s, {unihan, variants}), 0);
-
-        QVERIFY(runDataTool(dir));
-
-        const Frequencies frequencies(dir.filePath(u"out"_s));
+        const Frequencies frequencies(m_tool.filePath(u"out"_s));
         QCOMPARE(frequencies.wordCount(word), count);
-        // No Unihan_Readings here: every entry keeps its word's count.
+        // 干 has no reading counts: its entry keeps its word's count.
         QCOMPARE(frequencies.entryCount(u"乾", u"干", u"gan1"), quint64(900));
         QCOMPARE(frequencies.characterRank(U'綠'), 5);
         QCOMPARE(frequencies.characterRank(U'中'), 0); // another field
@@ -376,23 +326,7 @@ private slots:
         QFETCH(uint, character);
         QFETCH(QString, reading);
         QFETCH(double, share); // -1: no reading counts
-        QTemporaryDir folder;
-        const QDir dir(folder.path());
-        QVERIFY(TestFiles::write(dir.filePath(u"dict.txt"_s), "说 10 v\n"));
-        QVERIFY(TestFiles::write(dir.filePath(u"cedict.u8"_s), "說 说 [shuo1] /to speak/\n"));
-        const QString ranks = dir.filePath(u"Unihan_DictionaryLikeData.txt"_s);
-        QVERIFY(TestFiles::write(ranks, "U+8AAA\tkFrequency\t1\n"));
-        const QString readings = dir.filePath(u"Unihan_Readings.txt"_s);
-        QVERIFY(TestFiles::write(readings, "# comment\n"
-                                           "U+8BF4\tkHanyuPinlu\tshuō(8) shuì(2)\n"
-                                           "U+4E86\tkHanyuPinlu\tle(6) liǎo(2)\n"
-                                           "U+7EFF\tkHanyuPinlu\tlǜ(4)\n"
-                                           "U+4E50\tkHanyuPinlu\tlè(3) yuè(x) yuè 5) (2)\n"
-                                           "U+6C34\tkMandarin\tshuǐ\n"));
-        QCOMPARE(QProcess::execute(u"bzip2"_s, {ranks, readings}), 0);
-        QVERIFY(runDataTool(dir));
-
-        const Frequencies frequencies(dir.filePath(u"out"_s));
+        const Frequencies frequencies(m_tool.filePath(u"out"_s));
         const std::optional<double> found = frequencies.readingShare(char32_t(character), reading);
         if (share < 0) {
             QVERIFY(!found.has_value());
@@ -400,6 +334,21 @@ private slots:
             QVERIFY(found.has_value());
             QCOMPARE(*found, share);
         }
+    }
+
+    // Without the readings file every entry keeps its word's count.
+    void dataTool_withoutReadingCounts()
+    {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        for (const QString &name :
+             {u"dict.txt"_s, u"cedict.u8"_s, u"Unihan_DictionaryLikeData.txt.bz2"_s,
+              u"Unihan_Variants.txt.bz2"_s})
+            QVERIFY(QFile::copy(m_tool.filePath(name), dir.filePath(name)));
+        QVERIFY(runDataTool(dir));
+        const Frequencies frequencies(dir.filePath(u"out"_s));
+        QVERIFY(!frequencies.readingShare(U'说', u"shuo1").has_value());
+        QCOMPARE(frequencies.entryCount(u"說", u"说", u"shui4"), quint64(10));
     }
 
     void realStore_data()

@@ -220,56 +220,40 @@ private slots:
         QCOMPARE(LexiconSearch(lexicon).find(u"water"_s).total(), 0);
     }
 
-    // On the real word table: what a learner types first.
+    // On the real word table: what a learner types first. With reading counts, a character's
+    // rare reading no longer borrows its common reading's count.
     void realData_data()
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("first");
-        QTest::newRow("中国") << u"中国"_s << u"中国"_s;
-        QTest::newRow("汉语") << u"汉语"_s << u"汉语"_s;
-        QTest::newRow("shuǐ") << u"shuǐ"_s << u"水"_s;
-        QTest::newRow("zhongguo") << u"zhongguo"_s << u"中国"_s;
-        QTest::newRow("water") << u"water"_s << u"水"_s;
-    }
-    void realData()
-    {
-        static const Lexicon real = Lexicon::load(QStringLiteral(ORDBOK_PROGRAM_DIR));
-        if (real.isEmpty())
-            QSKIP("the program folder has no stores yet (build ordbok_data)");
-        QFETCH(QString, query);
-        QFETCH(QString, first);
-        LexiconResults results = LexiconSearch(real).find(query);
-        const QList<LexiconHit> hits = results.hits(0, 1);
-        QCOMPARE(hits.size(), 1);
-        QCOMPARE(real.at(hits.first().entry).simplified, first);
-    }
-
-    // A character's rare reading no longer borrows its common reading's count.
-    void realData_byReading_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("pinyin");
+        QTest::addColumn<QString>("pinyin"); // empty: any reading, reading counts not needed
+        QTest::newRow("中国") << u"中国"_s << u"中国"_s << QString();
+        QTest::newRow("汉语") << u"汉语"_s << u"汉语"_s << QString();
+        QTest::newRow("zhongguo") << u"zhongguo"_s << u"中国"_s << QString();
+        QTest::newRow("shuǐ") << u"shuǐ"_s << u"水"_s << QString();
+        QTest::newRow("water") << u"water"_s << u"水"_s << QString();
         QTest::newRow("shui: water, not shuì of 说") << u"shui"_s << u"水"_s << u"shui3"_s;
         QTest::newRow("shuo: 说 shuō") << u"shuo"_s << u"说"_s << u"shuo1"_s;
         QTest::newRow("le: the particle") << u"le"_s << u"了"_s << u"le5"_s;
         QTest::newRow("xing: 行 xíng, not xǐng of 省") << u"xing"_s << u"行"_s << u"xing2"_s;
     }
-    void realData_byReading()
+    void realData()
     {
         const QString folder = QStringLiteral(ORDBOK_PROGRAM_DIR);
-        if (!Frequencies(folder).readingShare(U'了', u"le5"))
-            QSKIP("the program folder's frequency.db has no reading counts yet");
         static const Lexicon real = Lexicon::load(folder);
+        if (real.isEmpty())
+            QSKIP("the program folder has no stores yet (build ordbok_data)");
         QFETCH(QString, query);
-        QFETCH(QString, first);
         QFETCH(QString, pinyin);
+        if (!pinyin.isEmpty() && !Frequencies(folder).readingShare(U'了', u"le5"))
+            QSKIP("the program folder's frequency.db has no reading counts yet");
         LexiconResults results = LexiconSearch(real).find(query);
         const QList<LexiconHit> hits = results.hits(0, 1);
         QCOMPARE(hits.size(), 1);
         const LexiconEntry &entry = real.at(hits.first().entry);
-        QCOMPARE(entry.simplified, first);
-        QCOMPARE(entry.pinyin.toLower(), pinyin);
+        QTEST(entry.simplified, "first");
+        if (!pinyin.isEmpty())
+            QCOMPARE(entry.pinyin.toLower(), pinyin);
     }
 };
 

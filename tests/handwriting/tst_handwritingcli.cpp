@@ -1,7 +1,8 @@
 #include "handwriting/inkfile.h"
 #include "handwriting/strokestore.h"
+#include "tests/common/cli.h"
+#include "tests/common/files.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,22 +15,11 @@ class TestHandwritingCli : public QObject
     QTemporaryDir m_dir;
     StrokeStore m_store;
 
-    // The exit code, then the lines printed.
-    static QStringList run(const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral(ORDBOK_CLI), arguments);
-        if (!process.waitForFinished(30000))
-            return {u"timed out"_s};
-        return QStringList{QString::number(process.exitCode())} +
-               QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    }
+    static QStringList run(const QStringList &arguments) { return TestCli::run(arguments); }
     QString file(const QString &name, const QString &contents)
     {
-        QFile out(m_dir.filePath(name));
-        if (out.open(QIODevice::WriteOnly))
-            out.write(contents.toUtf8());
-        return out.fileName();
+        TestFiles::write(m_dir.filePath(name), contents.toUtf8());
+        return m_dir.filePath(name);
     }
     static QString strokesFolder() { return QStringLiteral(ORDBOK_STROKES_DIR); }
 

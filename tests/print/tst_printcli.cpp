@@ -1,3 +1,6 @@
+#include "tests/common/cli.h"
+#include "tests/common/files.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -13,16 +16,16 @@ class TestPrintCli : public QObject
 
     QTemporaryDir m_dir;
 
-    static int run(const QStringList &arguments, QString *output = nullptr)
+    // The exit code; -1 when the run did not finish.
+    static int run(const QStringList &arguments)
     {
-        QProcess process;
-        process.start(QStringLiteral(ORDBOK_CLI),
-                      arguments + QStringList{u"--folder"_s, QStringLiteral(ORDBOK_PROGRAM_DIR)});
-        if (!process.waitForFinished(60000))
-            return -1;
-        if (output)
-            *output = QString::fromUtf8(process.readAllStandardOutput());
-        return process.exitCode();
+        bool finished = false;
+        const int code =
+            TestCli::run(arguments + QStringList{u"--folder"_s, QStringLiteral(ORDBOK_PROGRAM_DIR)},
+                         60000)
+                .value(0)
+                .toInt(&finished);
+        return finished ? code : -1;
     }
 
     static QString pdfText(const QString &pdf)
@@ -35,11 +38,8 @@ class TestPrintCli : public QObject
 
     QString writeText(const QString &name, const QString &text)
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write(text.toUtf8());
-        return file.fileName();
+        return TestFiles::write(m_dir.filePath(name), text.toUtf8()) ? m_dir.filePath(name)
+                                                                     : QString();
     }
 
 private slots:

@@ -4,8 +4,6 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(QList<RubySegment>)
-
 namespace {
 
 ReadingTable smallTable()
@@ -37,53 +35,37 @@ private slots:
     void segments_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QList<RubySegment>>("segments");
-        using L = QList<RubySegment>;
-        QTest::newRow("traditional word") << u"中國"_s << L{{u"中國"_s, u"zhōngguó"_s}};
-        QTest::newRow("simplified finds the traditional word")
-            << u"中国"_s << L{{u"中国"_s, u"zhōngguó"_s}};
-        QTest::newRow("longest word wins") << u"中國人"_s << L{{u"中國人"_s, u"zhōngguórén"_s}};
-        QTest::newRow("first entry of a word") << u"学习"_s << L{{u"学习"_s, u"xuéxí"_s}};
-        QTest::newRow("ü with its mark") << u"女儿"_s << L{{u"女儿"_s, u"nǚér"_s}};
-        QTest::newRow("characters in no word read alone")
-            << u"我人中國"_s
-            << L{{u"我"_s, u"wǒ"_s}, {u"人"_s, u"rén"_s}, {u"中國"_s, u"zhōngguó"_s}};
-        QTest::newRow("unknown character keeps an empty reading")
-            << u"我丂"_s << L{{u"我"_s, u"wǒ"_s}, {u"丂"_s, {}}};
-        QTest::newRow("words are at most eight characters")
-            << u"一二三四五六七八九"_s << L{{u"一"_s, u"yī"_s}, {u"二"_s, u"èr"_s}, {u"三"_s, {}},
-                                            {u"四"_s, {}},      {u"五"_s, {}},      {u"六"_s, {}},
-                                            {u"七"_s, {}},      {u"八"_s, {}},      {u"九"_s, {}}};
-        QTest::newRow("latin cut after blanks") << u"I am 中國人 ok"_s
-                                                << L{{u"I "_s, {}},
-                                                     {u"am "_s, {}},
-                                                     {u"中國人"_s, u"zhōngguórén"_s},
-                                                     {u" "_s, {}},
-                                                     {u"ok"_s, {}}};
-        QTest::newRow("punctuation between words")
-            << u"中國，學習。"_s
-            << L{{u"中國"_s, u"zhōngguó"_s}, {u"，"_s, {}}, {u"學習"_s, u"xuéxí"_s}, {u"。"_s, {}}};
-        QTest::newRow("a word does not reach over punctuation")
-            << u"中,國"_s << L{{u"中"_s, {}}, {u","_s, {}}, {u"國"_s, {}}};
-        QTest::newRow("character outside the BMP is one piece")
-            << u"我\U00020000人"_s
-            << L{{u"我"_s, u"wǒ"_s}, {u"\U00020000"_s, {}}, {u"人"_s, u"rén"_s}};
-        QTest::newRow("empty line") << QString() << L{};
+        QTest::addColumn<QString>("segments"); // base:reading, joined by |
+        const auto row = [](const char *tag, const QString &line, const QString &segments) {
+            QTest::newRow(tag) << line << segments;
+        };
+        row("traditional word", u"中國"_s, u"中國:zhōngguó"_s);
+        row("simplified finds the traditional word", u"中国"_s, u"中国:zhōngguó"_s);
+        row("longest word wins", u"中國人"_s, u"中國人:zhōngguórén"_s);
+        row("first entry of a word", u"学习"_s, u"学习:xuéxí"_s);
+        row("ü with its mark", u"女儿"_s, u"女儿:nǚér"_s);
+        row("characters in no word read alone", u"我人中國"_s, u"我:wǒ|人:rén|中國:zhōngguó"_s);
+        row("unknown character keeps an empty reading", u"我丂"_s, u"我:wǒ|丂:"_s);
+        row("words are at most eight characters", u"一二三四五六七八九"_s,
+            u"一:yī|二:èr|三:|四:|五:|六:|七:|八:|九:"_s);
+        row("latin cut after blanks", u"I am 中國人 ok"_s, u"I :|am :|中國人:zhōngguórén| :|ok:"_s);
+        row("punctuation between words", u"中國，學習。"_s, u"中國:zhōngguó|，:|學習:xuéxí|。:"_s);
+        row("a word does not reach over punctuation", u"中,國"_s, u"中:|,:|國:"_s);
+        row("character outside the BMP is one piece", u"我\U00020000人"_s,
+            u"我:wǒ|\U00020000:|人:rén"_s);
+        row("empty line", QString(), QString());
     }
     void segments()
     {
         QFETCH(QString, line);
-        QFETCH(QList<RubySegment>, segments);
         const ReadingTable table = smallTable();
-        const QList<RubySegment> found = RubySegmenter(table).segment(line);
-        if (found != segments) {
-            for (const RubySegment &s : found)
-                qWarning() << s.base << s.reading;
-        }
-        QCOMPARE(found, segments);
+        QStringList found;
         QString joined;
-        for (const RubySegment &s : found)
+        for (const RubySegment &s : RubySegmenter(table).segment(line)) {
+            found << s.base + u':' + s.reading;
             joined += s.base;
+        }
+        QTEST(found.join(u'|'), "segments");
         QCOMPARE(joined, line); // nothing lost, nothing added
     }
 };
