@@ -8,8 +8,6 @@
 #include <QFontDatabase>
 #include <QHash>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QStringList addFontFile(const QString &path)
@@ -30,24 +28,17 @@ QStringList addFontFile(const QString &path)
     return families;
 }
 
-// The fallbacks as fontconfig knows them: a file of the system font folders is known by its
-// family name. Asking Qt whether it knows a family would read the whole font list before the
-// first frame; a file elsewhere is added.
+// The fallbacks by family name: they are system fonts, which fontconfig knows already. Asking Qt
+// whether it knows a family would read the whole font list before the first frame.
 QStringList fallbackFamilies()
 {
-    static const QString systemFonts = u"/usr/share/fonts/"_s;
     QStringList families;
     for (const ProgramFonts::FallbackFont &font : ProgramFonts::chineseFallbacks) {
-        const QString file = font.file;
-        if (!QFileInfo::exists(file)) {
-            qCDebug(lcFonts) << "no fallback font" << font.family
-                             << "(scripts/setup.sh installs it)";
-            continue;
-        }
-        if (file.startsWith(systemFonts))
+        if (QFileInfo::exists(font.file))
             families << QString(font.family);
         else
-            families += addFontFile(file);
+            qCDebug(lcFonts) << "no fallback font" << font.family
+                             << "(scripts/setup.sh installs it)";
     }
     return families;
 }
