@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTextDocument>
 #include <QWidget>
@@ -19,4 +20,19 @@ inline bool mayLetGo(QWidget *parent, const QTextDocument *document, const QStri
     if (answer == QMessageBox::Save)
         return save();
     return answer == QMessageBox::Discard;
+}
+
+// Where to save a document as text: a .txt file, the document's own path offered first. Empty
+// when the user cancels.
+inline QString askTextFileToSave(QWidget *parent, const QString &title, const QString &folder,
+                                 const QString &filter, const QString &documentPath)
+{
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!documentPath.isEmpty())
+        dialog.selectFile(documentPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

@@ -322,14 +322,10 @@ void ChineseEditorWindow::openClicked()
 
 bool ChineseEditorWindow::saveClicked()
 {
-    QFileDialog dialog(this, m_texts.save, m_dialogFolder, m_texts.textFiles);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(u"txt"_s);
-    if (!m_documentPath.isEmpty())
-        dialog.selectFile(m_documentPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        askTextFileToSave(this, m_texts.save, m_dialogFolder, m_texts.textFiles, m_documentPath);
+    if (path.isEmpty())
         return false;
-    const QString path = dialog.selectedFiles().constFirst();
     const DocumentFile::Result result = saveFile(path);
     if (result.problem != DocumentFile::Problem::None) {
         reportFileProblem(path, result);

@@ -50,14 +50,10 @@ QString PinyinEditorWindow::dialogFolder()
 
 bool PinyinEditorWindow::saveChosen()
 {
-    QFileDialog dialog(this, m_texts.saveTitle, dialogFolder(), m_texts.textFiles);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(u"txt"_s);
-    if (!m_documentPath.isEmpty())
-        dialog.selectFile(m_documentPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = askTextFileToSave(this, m_texts.saveTitle, dialogFolder(),
+                                           m_texts.textFiles, m_documentPath);
+    if (path.isEmpty())
         return false;
-    const QString path = dialog.selectedFiles().constFirst();
     m_dialogFolder = QFileInfo(path).absolutePath();
     if (const QString problem = saveAsText(path); !problem.isEmpty()) {
         QMessageBox::warning(this, m_texts.saveTitle, problem);
