@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -304,29 +303,16 @@ private slots:
         QVERIFY(!watcher->isActive());
     }
 
-    void helpItemsOpenTheirPage_data()
+    void helpItemOpensItsPage()
     {
-        QTest::addColumn<bool>("swedish");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("help en") << false << u"hjalpen"_s << u"helpeng.html"_s;
-        QTest::newRow("home sv") << true << u"hem"_s << u"index.htm"_s;
-    }
-
-    void helpItemsOpenTheirPage()
-    {
-        QFETCH(bool, swedish);
-        QFETCH(QString, name);
-        QFETCH(QString, page);
-        Application &app = start({{swedish ? F::autoStartSwedish : F::autoStartEnglish, u"1"_s}});
-        MainWindow *main = app.mainWindow(swedish ? Language::Swedish : Language::English);
-        QFile(m_dir->filePath(page)).open(QIODevice::WriteOnly);
-        main->findChild<QAction *>(name)->trigger();
+        MainWindow *main = start({{F::autoStartSwedish, u"1"_s}}).mainWindow(Language::Swedish);
+        QFile(m_dir->filePath(u"index.htm"_s)).open(QIODevice::WriteOnly);
+        main->findChild<QAction *>(u"hem"_s)->trigger();
         HelpBrowser *help = nullptr;
         for (QWidget *window : QApplication::topLevelWidgets())
             help = help ? help : qobject_cast<HelpBrowser *>(window);
         QVERIFY(help && help->isVisible());
-        QTRY_COMPARE(help->currentPage().fileName(), page);
+        QTRY_COMPARE(help->currentPage().fileName(), u"index.htm"_s);
     }
 
     // Not wherever the window manager finds room: over the main window, and whole on screen

@@ -24,8 +24,6 @@ private slots:
         QVERIFY(
             TestFiles::write(folder.filePath(u"cedict.b5"_s),
                              "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/\r\n"_ba.repeated(20000)));
-        QVERIFY(TestFiles::write(folder.filePath(u"garbage.b5"_s),
-                                 "Dear friend,\r\nthis is a letter.\r\n"_ba.repeated(50)));
         QVERIFY(
             TestFiles::write(folder.filePath(u"cut.u8"_s),
                              "#! charset=UTF-8\n中國 中国 [Zhong1 guo2] /China/\n中文 中文 [Zh"));
@@ -42,10 +40,6 @@ private slots:
         QTest::newRow("CEDICT file") << u"cedict.b5"_s << false << false << u"Ready!"_s
                                      << u"20,000 entries imported. The new word table takes effect "
                                         u"the next time you start the program."_s;
-        QTest::newRow("not a CEDICT file")
-            << u"garbage.b5"_s << false << false << QString()
-            << u"garbage.b5 was not imported (not a CEDICT file: 0 of 100 lines are dictionary "
-               u"entries). The dictionary was left as it was."_s;
         QTest::newRow("cancelled") << u"cedict.b5"_s << true << false << QString()
                                    << u"Cancelled. The dictionary was left as it was."_s;
         QTest::newRow("Swedish, cut short")
@@ -63,8 +57,6 @@ private slots:
 
         CedictImportWindow window(m_folder->context,
                                   swedish ? Language::Swedish : Language::English);
-        if (swedish)
-            QCOMPARE(window.windowTitle(), u"Uppdatera med den senaste cedict-filen"_s);
         window.show();
         auto *start = window.findChild<QPushButton *>(u"Command1"_s);
         auto *stop = window.findChild<QPushButton *>(u"Command2"_s);
