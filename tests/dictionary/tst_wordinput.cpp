@@ -252,8 +252,6 @@ private slots:
         QTest::newRow("a character, in the reading typed")
             << u"zhongguo"_s << 2 << u"zhōng  middle"_s << 2;
         QTest::newRow("ü marked") << u"lvse"_s << 0 << u"lǜ sè  green"_s << -1;
-        QTest::newRow("as frequent: table order")
-            << u"zhonggu3"_s << 0 << u"zhōng gǔ  bells and drums"_s << -1;
         QTest::newRow("as frequent: the common word before the name")
             << u"zhonggu3"_s << 2 << u"zhōng gǔ  medieval"_s << 2;
     }
@@ -335,19 +333,6 @@ private slots:
         QFETCH(QString, firstShown);
         if (!firstShown.isEmpty())
             QCOMPARE(s.input.candidates().value(0).text, firstShown);
-    }
-
-    void lv_offersTheUmlautSyllable()
-    {
-        loadSimplifiedTable();
-        InputMethod input;
-        input.setWordSource(m_index.get());
-        for (const QChar ch : u"lv")
-            input.press(KeyStroke::typed(ch));
-        const QStringList shown = texts(input.candidates());
-        QVERIFY(shown.contains(u"绿"_s));
-        QVERIFY(shown.contains(u"旅"_s));
-        QVERIFY(!shown.contains(u"啦"_s));
     }
 };
 
