@@ -83,6 +83,7 @@ private slots:
         QTest::newRow("a word longer than a line") << QString(3000, u'x') << 12.0 << false << 1;
         QTest::newRow("a word longer than a line, pinyin")
             << QString(3000, u'x') << 12.0 << true << 1;
+        // Twenty lines fit one page at 12 pt: the type size must be taken.
         QTest::newRow("large type") << repeated(mixed, 20, true) << 48.0 << false << 3;
         QTest::newRow("blank lines") << u"a\n\n\n\nb\r\nc\n"_s << 12.0 << false << 1;
         QTest::newRow("empty document") << QString() << 12.0 << false << 1;
@@ -183,19 +184,6 @@ private slots:
             for (const QString &line : pages.pageText(page).split(u'\n'))
                 QVERIFY2(!line.startsWith(u'，') && !line.startsWith(u'。'), qPrintable(line));
         }
-    }
-
-    void largerTypeTakesMorePages()
-    {
-        QPdfWriter writer(m_dir.filePath(u"sizes.pdf"_s));
-        QVERIFY(PageFrame::applyMargins(writer));
-        const QString text = repeated(u"我在中國學習中文 and English."_s, 120, true);
-        QFont small = m_font;
-        small.setPointSizeF(10);
-        QFont large = m_font;
-        large.setPointSizeF(20);
-        QVERIFY(TextPages(text, large, writer).pageCount() >
-                TextPages(text, small, writer).pageCount());
     }
 };
 
