@@ -54,6 +54,8 @@ class TestTextPages : public QObject
 
     QTemporaryDir m_dir;
     QFont m_font;
+    const ReadingTable m_table = smallTable();
+    const RubySegmenter m_segmenter{m_table};
 
 private slots:
     void initTestCase()
@@ -103,9 +105,7 @@ private slots:
         QVERIFY(PageFrame::applyMargins(writer));
         QFont font = m_font;
         font.setPointSizeF(pointSize);
-        const ReadingTable table = smallTable();
-        const RubySegmenter segmenter(table);
-        const TextPages pages(text, font, writer, pinyin ? &segmenter : nullptr);
+        const TextPages pages(text, font, writer, pinyin ? &m_segmenter : nullptr);
         QVERIFY2(pages.pageCount() >= leastPages, qPrintable(QString::number(pages.pageCount())));
 
         QString printed;
@@ -149,9 +149,7 @@ private slots:
         QVERIFY(PageFrame::applyMargins(writer));
         const QString text =
             repeated(u"understanding international vocabulary"_s, 60, false).replace(u'\n', u' ');
-        const ReadingTable table = smallTable();
-        const RubySegmenter segmenter(table);
-        const TextPages pages(text, m_font, writer, pinyin ? &segmenter : nullptr);
+        const TextPages pages(text, m_font, writer, pinyin ? &m_segmenter : nullptr);
         const QStringList words = text.split(u' ');
         for (int page = 0; page < pages.pageCount(); ++page) {
             const QStringList lines = pages.pageText(page).split(u'\n');
@@ -176,10 +174,8 @@ private slots:
         QVERIFY(PageFrame::applyMargins(writer));
         QFont font = m_font;
         font.setPointSizeF(pointSize);
-        const ReadingTable table = smallTable();
-        const RubySegmenter segmenter(table);
         const TextPages pages(repeated(u"我在中國學習，我學習。"_s, 80, false).remove(u'\n'), font,
-                              writer, &segmenter);
+                              writer, &m_segmenter);
         for (int page = 0; page < pages.pageCount(); ++page) {
             for (const QString &line : pages.pageText(page).split(u'\n'))
                 QVERIFY2(!line.startsWith(u'，') && !line.startsWith(u'。'), qPrintable(line));
