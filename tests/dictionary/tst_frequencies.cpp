@@ -189,16 +189,14 @@ private slots:
         QCOMPARE(frequencies.readingShare(U'说', u"yue4"), std::optional<double>(0.0));
     }
 
+    // Capitals, u: and a missing tone already meet the key through entryCount above.
     void readingKey_data()
     {
         QTest::addColumn<QString>("reading");
         QTest::addColumn<QString>("key");
         QTest::newRow("plain") << u"shuo1"_s << u"shuo1"_s;
-        QTest::newRow("capital") << u"Shui3"_s << u"shui3"_s;
-        QTest::newRow("u colon") << u"lu:4"_s << u"lv4"_s;
         QTest::newRow("u diaeresis") << u"lü4"_s << u"lv4"_s;
         QTest::newRow("doubled u") << u"luu4"_s << u"lv4"_s;
-        QTest::newRow("no tone is tone 5") << u"le"_s << u"le5"_s;
         QTest::newRow("blanks around") << u" ma5 "_s << u"ma5"_s;
         QTest::newRow("empty") << QString() << QString();
     }

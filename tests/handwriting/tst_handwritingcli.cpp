@@ -30,15 +30,9 @@ private slots:
             QSKIP("no stroke store built");
     }
 
-    void strokesOf_data()
-    {
-        QTest::addColumn<QString>("character");
-        QTest::newRow("study, traditional") << u"學"_s;
-        QTest::newRow("one") << u"一"_s;
-    }
     void strokesOf()
     {
-        QFETCH(QString, character);
+        const QString character = u"學"_s;
         const QStringList output =
             run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
         const CharacterStrokes strokes = *m_store.strokes(character);
@@ -59,15 +53,13 @@ private slots:
     }
 
     // What strokes-of prints, recognize reads back: the character comes out among the first.
+    // Which characters the models and medians know is the recognizer's own test.
     void recognizeItsOwnStrokes_data()
     {
         QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("limit");
         QTest::newRow("water, default limit") << u"水"_s << QString();
         QTest::newRow("person, 3") << u"人"_s << u"3"_s;
-        // Known to no model: found by the stroke store's medians.
-        QTest::newRow("judgement, 5") << u"讞"_s << u"5"_s;
-        QTest::newRow("Extension A, default limit") << u"㐭"_s << QString();
     }
     void recognizeItsOwnStrokes()
     {

@@ -64,15 +64,10 @@ private slots:
             QSKIP("no handwriting model installed");
     }
 
-    void drawnCharacterIsOffered_data()
-    {
-        QTest::addColumn<QString>("character");
-        QTest::newRow("water") << u"水"_s;
-        QTest::newRow("person") << u"人"_s;
-    }
+    // Which characters are recognised is the recognizer's test; here the pad and buttons.
     void drawnCharacterIsOffered()
     {
-        QFETCH(QString, character);
+        const QString character = u"水"_s;
         m_window->showPage(HandwritingWindow::Page::Draw);
         auto *pad = control<DrawingPad>(u"pad"_s);
         pad->clear();
@@ -87,8 +82,7 @@ private slots:
         QVERIFY(candidates.size() <= HandwritingWindow::candidateCount);
         const qsizetype at = candidates.indexOf(character);
         QVERIFY2(at >= 0, qPrintable(candidates.join(u' ')));
-        if (medians(character).size() > 1)
-            QVERIFY(afterFirst != candidates); // each stroke updates them
+        QVERIFY(afterFirst != candidates); // each stroke updates them
         auto *button = control<QPushButton>(u"candidate%1"_s.arg(at));
         QCOMPARE(button->text(), character);
         QSignalSpy chosen(m_window.get(), &HandwritingWindow::characterChosen);
@@ -156,38 +150,23 @@ private slots:
         QCOMPARE(player->progress(), 0.0);
     }
 
-    void practice_data()
-    {
-        QTest::addColumn<QString>("character");
-        QTest::addColumn<int>("wrongBefore"); // a backwards stroke before this one, -1: none
-        QTest::addColumn<QString>("message");
-        QTest::newRow("clean") << u"十"_s << -1 << u"Done! 0 of 2 strokes needed a hint."_s;
-        QTest::newRow("one wrong stroke")
-            << u"十"_s << 1 << u"Done! 1 of 2 strokes needed a hint."_s;
-        QTest::newRow("wrong first of four")
-            << u"水"_s << 0 << u"Done! 1 of 4 strokes needed a hint."_s;
-    }
+    // How misses are counted is the checker's test; here one miss reaches the labels.
     void practice()
     {
-        QFETCH(QString, character);
-        QFETCH(int, wrongBefore);
+        const QString character = u"十"_s;
         m_window->setCharacter(character);
         m_window->showPage(HandwritingWindow::Page::Practise);
         auto *pad = control<DrawingPad>(u"practicePad"_s);
         auto *message = control<QLabel>(u"practiceMessage"_s);
-        QCOMPARE(message->text(), u"Write stroke 1 of %1."_s.arg(medians(character).size()));
+        QCOMPARE(message->text(), u"Write stroke 1 of 2."_s);
         const QList<QPolygonF> strokes = medians(character);
-        for (int i = 0; i < strokes.size(); ++i) {
-            if (i == wrongBefore) {
-                QPolygonF backwards = strokes.at(i);
-                std::reverse(backwards.begin(), backwards.end());
-                drawStroke(pad, backwards);
-                QCOMPARE(message->text(),
-                         u"Not quite: watch the red hint and write stroke %1 again."_s.arg(i + 1));
-            }
-            drawStroke(pad, strokes.at(i));
-        }
-        QTEST(message->text(), "message");
+        drawStroke(pad, strokes.at(0));
+        QPolygonF backwards = strokes.at(1);
+        std::reverse(backwards.begin(), backwards.end());
+        drawStroke(pad, backwards);
+        QCOMPARE(message->text(), u"Not quite: watch the red hint and write stroke 2 again."_s);
+        drawStroke(pad, strokes.at(1));
+        QCOMPARE(message->text(), u"Done! 1 of 2 strokes needed a hint."_s);
         QVERIFY(pad->ink().isEmpty()); // what the user writes becomes the outline's strokes
     }
 

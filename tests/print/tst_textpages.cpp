@@ -54,6 +54,8 @@ class TestTextPages : public QObject
 
     QTemporaryDir m_dir;
     QFont m_font;
+    const ReadingTable m_table = smallTable();
+    const RubySegmenter m_segmenter{m_table};
 
 private slots:
     void initTestCase()
@@ -83,6 +85,7 @@ private slots:
         QTest::newRow("a word longer than a line") << QString(3000, u'x') << 12.0 << false << 1;
         QTest::newRow("a word longer than a line, pinyin")
             << QString(3000, u'x') << 12.0 << true << 1;
+        // Twenty lines fit one page at 12 pt: the type size must be taken.
         QTest::newRow("large type") << repeated(mixed, 20, true) << 48.0 << false << 3;
         QTest::newRow("blank lines") << u"a\n\n\n\nb\r\nc\n"_s << 12.0 << false << 1;
         QTest::newRow("empty document") << QString() << 12.0 << false << 1;
@@ -102,9 +105,7 @@ private slots:
         QVERIFY(PageFrame::applyMargins(writer));
         QFont font = m_font;
         font.setPointSizeF(pointSize);
-        const ReadingTable table = smallTable();
-        const RubySegmenter segmenter(table);
-        const TextPages pages(text, font, writer, pinyin ? &segmenter : nullptr);
+        const TextPages pages(text, font, writer, pinyin ? &m_segmenter : nullptr);
         QVERIFY2(pages.pageCount() >= leastPages, qPrintable(QString::number(pages.pageCount())));
 
         QString printed;
@@ -148,9 +149,7 @@ private slots:
         QVERIFY(PageFrame::applyMargins(writer));
         const QString text =
             repeated(u"understanding international vocabulary"_s, 60, false).replace(u'\n', u' ');
-        const ReadingTable table = smallTable();
-        const RubySegmenter segmenter(table);
-        const TextPages pages(text, m_font, writer, pinyin ? &segmenter : nullptr);
+        const TextPages pages(text, m_font, writer, pinyin ? &m_segmenter : nullptr);
         const QStringList words = text.split(u' ');
         for (int page = 0; page < pages.pageCount(); ++page) {
             const QStringList lines = pages.pageText(page).split(u'\n');
@@ -175,27 +174,12 @@ private slots:
         QVERIFY(PageFrame::applyMargins(writer));
         QFont font = m_font;
         font.setPointSizeF(pointSize);
-        const ReadingTable table = smallTable();
-        const RubySegmenter segmenter(table);
         const TextPages pages(repeated(u"我在中國學習，我學習。"_s, 80, false).remove(u'\n'), font,
-                              writer, &segmenter);
+                              writer, &m_segmenter);
         for (int page = 0; page < pages.pageCount(); ++page) {
             for (const QString &line : pages.pageText(page).split(u'\n'))
                 QVERIFY2(!line.startsWith(u'，') && !line.startsWith(u'。'), qPrintable(line));
         }
-    }
-
-    void largerTypeTakesMorePages()
-    {
-        QPdfWriter writer(m_dir.filePath(u"sizes.pdf"_s));
-        QVERIFY(PageFrame::applyMargins(writer));
-        const QString text = repeated(u"我在中國學習中文 and English."_s, 120, true);
-        QFont small = m_font;
-        small.setPointSizeF(10);
-        QFont large = m_font;
-        large.setPointSizeF(20);
-        QVERIFY(TextPages(text, large, writer).pageCount() >
-                TextPages(text, small, writer).pageCount());
     }
 };
 

@@ -80,11 +80,10 @@ private slots:
         QTest::addColumn<QString>("kind");
 
         QTest::newRow("no word shown") << Language::English << QString() << u"message"_s;
-        QTest::newRow("blank") << Language::Swedish << u"  \t"_s << u"message"_s;
         QTest::newRow("latin, digits, punctuation")
-            << Language::English << u"abc 123, 。！"_s << u"message"_s;
+            << Language::Swedish << u"abc 123, 。！"_s << u"message"_s;
         QTest::newRow("one character") << Language::English << u"水"_s << u"preview"_s;
-        QTest::newRow("character among latin") << Language::Swedish << u"a中b"_s << u"preview"_s;
+        // Which text holds characters is the practice sheet's test.
         QTest::newRow("beyond the BMP") << Language::English << u"𠀀"_s << u"preview"_s;
     }
 
