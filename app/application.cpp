@@ -141,20 +141,20 @@ void Application::start()
     m_settings.load();
     if (FontFlagFile(programFolder()).fontsPending())
         runFirstStart();
-    if (!m_tables.open(programFolder()))
-        reportMissingStores(m_tables.missing());
-    reportStartFaults();
     loadSimplifiedTable();
-    // The program draws with its own fonts whether or not they are installed for the user.
-    registerProgramFonts(programFolder());
 
     const MainWindowSettings settings = MainWindowSettings::read(m_settings.record());
-    if (settings.autoStartSwedish)
-        showMainWindow(Language::Swedish);
-    if (settings.autoStartEnglish)
-        showMainWindow(Language::English);
-    if (settings.autoStartSwedish || settings.autoStartEnglish)
+    if (settings.autoStartSwedish || settings.autoStartEnglish) {
+        // The window's first frame (its menus and the one box) needs neither the stores nor
+        // the program's fonts: they, and the rest of the window, come right after it.
+        if (settings.autoStartSwedish)
+            showMainWindow(Language::Swedish);
+        if (settings.autoStartEnglish)
+            showMainWindow(Language::English);
+        afterFirstFrame(mainWindow(m_uiLanguage), this, [this] { finishStart(); });
         return;
+    }
+    finishStart();
     m_startWindow = new StartWindow(programFolder());
     connect(m_startWindow, &QObject::destroyed, this, &Application::quitWhenNoMainWindow);
     connect(m_startWindow, &StartWindow::languageChosen, this, [this](Language language) {
@@ -164,6 +164,22 @@ void Application::start()
     });
     m_startWindow->showCentred();
     m_faults->setHost(m_startWindow);
+}
+
+void Application::finishStart()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    if (!m_tables.open(programFolder()))
+        reportMissingStores(m_tables.missing());
+    reportStartFaults();
+    // The program draws with its own fonts whether or not they are installed for the user.
+    registerProgramFonts(programFolder());
+    for (MainWindow *window : {mainWindow(Language::English), mainWindow(Language::Swedish)}) {
+        if (window)
+            window->completeWindow();
+    }
 }
 
 void Application::reportStartFaults()
@@ -218,6 +234,8 @@ MainWindow *Application::showMainWindow(Language language)
         language == Language::Swedish ? m_swedishWindow : m_englishWindow;
     if (!window) {
         window = new MainWindow(language, m_context);
+        if (m_started)
+            window->completeWindow();
         connectMainWindow(window);
         if (window->autoLookup())
             setAutoLookup(true);
@@ -240,6 +258,7 @@ MainWindow *Application::showMainWindow(Language language)
 
 MainWindow *Application::mainWindowInUse()
 {
+    finishStart();
     if (MainWindow *window = mainWindow(m_uiLanguage))
         return window;
     return showMainWindow(m_uiLanguage);
@@ -272,6 +291,7 @@ QList<WindowRequest> Application::availableRequests()
 
 void Application::openRequested(WindowRequest request, MainWindow *from)
 {
+    finishStart();
     for (const WindowRow &row : windowTable()) {
         if (row.request == request)
             return row.open(*this, from);
@@ -281,14 +301,14 @@ void Application::openRequested(WindowRequest request, MainWindow *from)
 
 CaptureWindow *Application::printpage()
 {
-    return m_windows.findOrCreate<CaptureWindow>(u"printpage"_s, [this] {
+    return windowOf<CaptureWindow>(u"printpage"_s, [this] {
         return new CaptureWindow(CaptureWindow::Kind::Printpage, m_captures);
     });
 }
 
 CaptureWindow *Application::printpage2()
 {
-    return m_windows.findOrCreate<CaptureWindow>(u"printpage2"_s, [this] {
+    return windowOf<CaptureWindow>(u"printpage2"_s, [this] {
         return new CaptureWindow(CaptureWindow::Kind::Printpage2, m_captures);
     });
 }
@@ -350,6 +370,7 @@ void Application::resumeAutoLookupFromNextCopy()
 
 void Application::cedictSearchWanted()
 {
+    finishStart();
     // soka leaves the clipboard as it is: the copy it looked up last, still there after it
     // closed, does not open it again; the watcher waits for the next copy.
     if (!m_windows.find(u"soka"_s) && !m_copiedSinceCedictSearch &&
@@ -379,6 +400,7 @@ CedictSearchWindow *Application::openCedictSearch()
 
 void Application::codeSearchWanted()
 {
+    finishStart();
     switch (codeSearchWindow()->clipboardSearchWanted()) {
     case CodeSearchWindow::Copy::Searched:
         return;
@@ -397,7 +419,7 @@ void Application::codeSearchWanted()
 
 CodeSearchWindow *Application::codeSearchWindow()
 {
-    return m_windows.findOrCreate<CodeSearchWindow>(u"Soka2"_s, [this] {
+    return windowOf<CodeSearchWindow>(u"Soka2"_s, [this] {
         auto *window = new CodeSearchWindow(m_context);
         connect(window, &CodeSearchWindow::autoLookupHandedBack, this,
                 &Application::resumeAutoLookup);
@@ -456,7 +478,7 @@ RadicalChartWindow *Application::openRadicalChart(RadicalChart chart)
 
 HandwritingWindow *Application::handwritingWindow()
 {
-    auto *window = m_windows.findOrCreate<HandwritingWindow>(u"Handskrift"_s, [this] {
+    auto *window = windowOf<HandwritingWindow>(u"Handskrift"_s, [this] {
         auto *created = new HandwritingWindow(m_context, m_uiLanguage);
         connect(
             created, &HandwritingWindow::characterChosen, this, [this](const QString &character) {

@@ -43,7 +43,7 @@ public:
 
     // The start-up work that is no window's (a waiting word table, the first start, the
     // stores, the syllable table, the fonts), then the start window or the auto-started
-    // main window(s).
+    // main window(s), whose first frame comes before the stores and the fonts.
     void start();
 
     QString programFolder() const { return m_context.programFolder; }
@@ -90,7 +90,7 @@ public:
     template <typename Window, typename Create>
     Window *openOnce(const QString &name, Create &&create)
     {
-        Window *window = m_windows.findOrCreate<Window>(name, std::forward<Create>(create));
+        Window *window = windowOf<Window>(name, std::forward<Create>(create));
         present(window);
         return window;
     }
@@ -108,6 +108,16 @@ public:
     static constexpr int integrityCheckDelay = 1000;
 
 private:
+    // The window of that name, created by create() if there is none, once the stores are open.
+    template <typename Window, typename Create>
+    Window *windowOf(const QString &name, Create &&create)
+    {
+        finishStart();
+        return m_windows.findOrCreate<Window>(name, std::forward<Create>(create));
+    }
+    // What the first window's first frame does without: the stores, the program's fonts, the
+    // rest of the main windows. Done once, after that frame or when something needs it first.
+    void finishStart();
     void runFirstStart();
     void connectMainWindow(MainWindow *window);
     void openRequested(WindowRequest request, MainWindow *from);
@@ -139,4 +149,5 @@ private:
     QString m_cedictSearched; // the copy soka looked up last
     bool m_copiedSinceCedictSearch = false;
     bool m_drawingForEditor = false; // where the drawing window's choice goes
+    bool m_started = false;          // finishStart() done
 };

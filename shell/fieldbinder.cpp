@@ -11,8 +11,7 @@ void FieldBinder::bind(QLineEdit *box, RecordSource *source, const QString &fiel
     m_bindings.append({box, source, field, display});
     if (!sourceKnown)
         connect(source, &RecordSource::currentChanged, this, [this, source] { refresh(source); });
-    if (m_fillOnBind)
-        show(m_bindings.last());
+    show(m_bindings.last());
 }
 
 void FieldBinder::rebind(QLineEdit *box, const QString &field)
@@ -23,12 +22,6 @@ void FieldBinder::rebind(QLineEdit *box, const QString &field)
             show(binding);
         }
     }
-}
-
-void FieldBinder::fillAll()
-{
-    for (const Binding &binding : std::as_const(m_bindings))
-        show(binding);
 }
 
 void FieldBinder::refresh(RecordSource *source)

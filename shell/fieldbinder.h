@@ -26,10 +26,6 @@ public:
               Display display = nullptr);
     // Shows another field of the same record source from now on.
     void rebind(QLineEdit *box, const QString &field);
-    // Off, bind() leaves a box empty until fillAll() or its record's next move: a window can
-    // fill its boxes after its first frame.
-    void setFillOnBind(bool fill) { m_fillOnBind = fill; }
-    void fillAll();
 
 private:
     struct Binding
@@ -43,5 +39,4 @@ private:
     static void show(const Binding &binding);
 
     QList<Binding> m_bindings;
-    bool m_fillOnBind = true;
 };

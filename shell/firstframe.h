@@ -1,35 +1,41 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <functional>
 
-// Runs work once window, not yet shown, has painted its first frame, so that what that frame
-// does not show (the tray icon, a word list read in the background) never delays it. For a
-// window already shown it runs at the next turn of the event loop.
+// Runs work once window, not yet shown, has put its first frame on screen, so that what that
+// frame does not show (the stores, the tray icon, a word list read in the background) never
+// delays it. For a window already on screen it runs at the next turn of the event loop.
 inline void afterFirstFrame(QWidget *window, QObject *context, std::function<void()> work)
 {
-    class FirstPaint : public QObject
+    // The frame is the window's first expose: a widget may be sent paint events before its
+    // window is on screen, so those say nothing.
+    class FirstExpose : public QObject
     {
     public:
-        FirstPaint(QWidget *watched, QObject *workContext, std::function<void()> toRun)
+        FirstExpose(QWidget *watched, QObject *workContext, std::function<void()> toRun)
             : QObject(watched)
+            , m_window(watched)
             , m_context(workContext)
             , m_work(std::move(toRun))
         {
-            watched->installEventFilter(this);
+            QCoreApplication::instance()->installEventFilter(this);
         }
 
     protected:
         bool eventFilter(QObject *watched, QEvent *event) override
         {
-            if (event->type() != QEvent::Paint)
+            if (event->type() != QEvent::Expose || !m_window ||
+                watched != m_window->windowHandle() || !m_window->windowHandle()->isExposed())
                 return false;
-            watched->removeEventFilter(this);
-            // The frame is drawn while the paint event is handled: the next turn comes after.
+            QCoreApplication::instance()->removeEventFilter(this);
+            // The frame is drawn while the expose is handled: the next turn comes after.
             if (m_context)
                 QTimer::singleShot(0, m_context, m_work);
             deleteLater();
@@ -37,12 +43,13 @@ inline void afterFirstFrame(QWidget *window, QObject *context, std::function<voi
         }
 
     private:
+        QPointer<QWidget> m_window;
         QPointer<QObject> m_context;
         std::function<void()> m_work;
     };
 
-    if (window->isVisible())
+    if (window->windowHandle() && window->windowHandle()->isExposed())
         QTimer::singleShot(0, context, std::move(work));
     else
-        new FirstPaint(window, context, std::move(work));
+        new FirstExpose(window, context, std::move(work));
 }

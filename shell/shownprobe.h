@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
@@ -29,21 +28,29 @@ protected:
             !static_cast<QWindow *>(watched)->isExposed())
             return false;
         m_seen = true;
+        m_size = static_cast<QWindow *>(watched)->size();
         // The window paints its first frame while it handles this event: the next turn of the
-        // event loop comes after it.
-        const QSize size = static_cast<QWindow *>(watched)->size();
-        QTimer::singleShot(0, this, [size] {
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::printf("shown %lld %dx%d\n", qint64(now.tv_sec) * 1000000000 + now.tv_nsec,
-                        size.width(), size.height());
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
+        // event loop comes after it. Ahead of work queued for that turn, which the frame did
+        // not wait for.
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
         return false;
+    }
+
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        std::printf("shown %lld %dx%d\n", qint64(now.tv_sec) * 1000000000 + now.tv_nsec,
+                    m_size.width(), m_size.height());
+        std::fflush(stdout);
+        QCoreApplication::quit();
+        return true;
     }
 
 private:
     using QObject::QObject;
     bool m_seen = false;
+    QSize m_size;
 };

@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -32,11 +33,17 @@ void step(const char *name)
     timer.restart();
 }
 
-// The first expose of a window, then the turn of the event loop after its first paint.
+// The first expose of a window and the turn of the event loop after its first paint; then the
+// rest of the start, as the program does it after that frame: the whole window is on screen
+// when it returns.
 class FirstFrame : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit FirstFrame(std::function<void()> afterFirst, QObject *parent)
+        : QObject(parent)
+        , m_afterFirst(std::move(afterFirst))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -45,8 +52,9 @@ protected:
             static_cast<QWindow *>(watched)->isExposed()) {
             m_seen = true;
             step("exposed");
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, qApp, [this] {
                 step("first frame painted");
+                m_afterFirst();
                 QCoreApplication::quit();
             });
         }
@@ -54,6 +62,7 @@ protected:
     }
 
 private:
+    std::function<void()> m_afterFirst;
     bool m_seen = false;
 };
 
@@ -64,7 +73,6 @@ int main(int argc, char *argv[])
     timer.start();
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(u"ordbok.*.debug=false"_s);
-    app.installEventFilter(new FirstFrame(&app));
     const QString folder = app.arguments().value(1, QCoreApplication::applicationDirPath());
     step("application object");
 
@@ -72,19 +80,25 @@ int main(int argc, char *argv[])
     SettingsStore settings(folder);
     settings.load();
     step("pending table, settings");
-    DictionaryTables tables;
-    tables.open(folder);
-    step("stores opened");
     loadSimplifiedTable();
     step("syllable table loaded");
-    registerProgramFonts(folder);
-    step("fonts registered");
 
+    DictionaryTables tables;
     ProgramContext context{folder, settings, tables};
     // As the program holds it: the window deletes itself when it closes at quit. The tray icon
     // comes after the first frame, as in the program.
     QPointer<MainWindow> window = new MainWindow(Language::English, context);
     step("main window built");
+    app.installEventFilter(new FirstFrame(
+        [&] {
+            tables.open(folder);
+            step("stores opened");
+            registerProgramFonts(folder);
+            step("fonts registered");
+            window->completeWindow();
+            step("rest of the window on screen");
+        },
+        &app));
     window->show();
     step("shown");
     const int result = app.exec();

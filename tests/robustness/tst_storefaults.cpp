@@ -92,6 +92,8 @@ void TestStoreFaults::damagedStoreAtStart()
     app->start();
     MainWindow *window = app->mainWindow(Language::English);
     QVERIFY(window && window->isVisible());
+    // The stores open, and the rest of the window comes, after its first frame.
+    QTRY_VERIFY(window->findChild<QLineEdit *>(u"Text6"_s));
     auto *english = window->findChild<QLineEdit *>(u"Text6"_s);
     QTest::keyClicks(english, u"water"_s);
     QTest::keyClick(english, Qt::Key_Return);

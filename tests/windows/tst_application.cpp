@@ -11,6 +11,7 @@
 #include "windows/cedictimport/cedictimportwindow.h"
 #include "windows/help/helpbrowser.h"
 #include "windows/mainwindow/mainwindow.h"
+#include "windows/mainwindow/onesearchbox.h"
 #include "windows/startwindow/startwindow.h"
 
 #include <QAction>
@@ -60,6 +61,17 @@ class TestApplication : public QObject
             record.write(m_dir->path());
         m_app = std::make_unique<Application>(m_dir->path());
         m_app->start();
+        // An auto-started window shows its first frame, then the rest of it.
+        const bool complete = QTest::qWaitFor([this] {
+            for (Language language : {Language::English, Language::Swedish}) {
+                const MainWindow *window = m_app->mainWindow(language);
+                if (window && !window->findChild<QLineEdit *>(u"Text6"_s))
+                    return false;
+            }
+            return true;
+        });
+        if (!complete)
+            qWarning("an auto-started main window did not come whole");
         return *m_app;
     }
     SettingsRecord stored() const
@@ -118,6 +130,29 @@ private slots:
         QCOMPARE(bool(app.mainWindow(Language::Swedish)), swedishOpen);
         if (englishOpen && swedishOpen) // Swedish opens first, English is the one in use
             QCOMPARE(app.uiLanguage(), Language::English);
+    }
+
+    // The auto-started window's first frame waits for neither the stores nor the rest of the
+    // window; a window asked for before that frame finds both there.
+    void autoStartedWindowComesInStages()
+    {
+        SettingsRecord record;
+        record.setValue(F::autoStartEnglish, u"1"_s);
+        QVERIFY(record.write(m_dir->path()));
+        for (const bool askEarly : {false, true}) {
+            Application app(m_dir->path());
+            app.start();
+            MainWindow *main = app.mainWindow(Language::English);
+            QVERIFY(main->isVisible());
+            QVERIFY(main->findChild<OneSearchBox *>());
+            QVERIFY(!main->findChild<QLineEdit *>(u"Text6"_s));
+            if (askEarly) {
+                QVERIFY(app.openCedictSearch());
+                QVERIFY(main->findChild<QLineEdit *>(u"Text6"_s));
+            }
+            QTRY_VERIFY(main->findChild<QLineEdit *>(u"Text2"_s));
+            QCOMPARE(main->findChild<QLineEdit *>(u"Text2"_s)->text(), u"&H4E2D&H570B"_s);
+        }
     }
 
     // What the user would otherwise learn from stderr only is said in a dialog over the

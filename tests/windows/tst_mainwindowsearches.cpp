@@ -114,6 +114,7 @@ private slots:
         m_tables.open(m_folder.path());
         m_settings.record() = SettingsRecord(); // each window starts from the design values
         m_window = new MainWindow(Language::English, m_context);
+        m_window->completeWindow();
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));

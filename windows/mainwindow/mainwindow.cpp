@@ -52,10 +52,9 @@ MainWindow::MainWindow(Language language, ProgramContext &context, QWidget *pare
     setWindowTitle(m_texts.windowTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     m_menu = MainMenuBar::populate(menuBar(), language);
-    buildControls();
+    buildFirstFrame();
     m_clock = new MenuClock(m_menu.mnutime, this);
     connectMenu();
-    connectSearches();
     setAvailableRequests({});
 
     Timer1 = named(new QTimer(this), u"Timer1"_s);
@@ -63,12 +62,25 @@ MainWindow::MainWindow(Language language, ProgramContext &context, QWidget *pare
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
 
-    applySettings();
+    applyWindowSettings();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::applySettings()
+void MainWindow::applyWindowSettings()
+{
+    const MainWindowSettings settings = MainWindowSettings::read(m_context.settings.record());
+    m_menu.overstalltid->setChecked(settings.alwaysOnTop.value_or(false));
+    m_menu.autoseekon->setChecked(settings.autoLookup.value_or(false));
+    setWindowFlag(Qt::WindowStaysOnTopHint, m_menu.overstalltid->isChecked());
+    m_surface->tileBackground(settings.backgroundPath);
+    if (m_menu.autoeng)
+        m_menu.autoeng->setChecked(settings.autoStartEnglish);
+    if (m_menu.startasv)
+        m_menu.startasv->setChecked(settings.autoStartSwedish);
+}
+
+void MainWindow::applyControlSettings()
 {
     const MainWindowSettings settings = MainWindowSettings::read(m_context.settings.record());
     if (!settings.fontName.isEmpty())
@@ -78,15 +90,7 @@ void MainWindow::applySettings()
     if (settings.simplified)
         Check1->setChecked(*settings.simplified);
     applyMainFont();
-    m_menu.overstalltid->setChecked(settings.alwaysOnTop.value_or(false));
-    m_menu.autoseekon->setChecked(settings.autoLookup.value_or(false));
     (settings.radicalsOn ? Option1_0 : Option1_1)->setChecked(true);
-    setWindowFlag(Qt::WindowStaysOnTopHint, m_menu.overstalltid->isChecked());
-    m_surface->tileBackground(settings.backgroundPath);
-    if (m_menu.autoeng)
-        m_menu.autoeng->setChecked(settings.autoStartEnglish);
-    if (m_menu.startasv)
-        m_menu.startasv->setChecked(settings.autoStartSwedish);
 }
 
 void MainWindow::applyMainFont()
@@ -103,10 +107,12 @@ void MainWindow::saveMainSettings()
     // Read back first: the other edition may have stored its own fields since this one opened.
     SettingsRecord &record = m_context.settings.record();
     MainWindowSettings settings = MainWindowSettings::read(record);
-    settings.simplified = Check1->isChecked();
-    settings.radicalsOn = Option1_0->isChecked();
-    settings.fontName = m_mainFont.family();
-    settings.fontSize = m_mainFont.pointSizeF();
+    if (m_complete) { // closed before its controls came, they keep what was stored
+        settings.simplified = Check1->isChecked();
+        settings.radicalsOn = Option1_0->isChecked();
+        settings.fontName = m_mainFont.family();
+        settings.fontSize = m_mainFont.pointSizeF();
+    }
     settings.autoLookup = m_menu.autoseekon->isChecked();
     settings.alwaysOnTop = m_menu.overstalltid->isChecked();
     if (m_menu.autoeng)
@@ -149,6 +155,7 @@ void MainWindow::connectMenu()
             [] { QDesktopServices::openUrl(QUrl(u"mailto:ordbok@brenvik.se"_s)); });
     connect(m_menu.printit, &QAction::triggered, this, &MainWindow::printWord);
     connect(m_menu.printPractice, &QAction::triggered, this, [this] {
+        completeWindow();
         // What is on display: the listed characters when a list is shown, else the word, read
         // as shown when the pinyin shown is the word's.
         if (listShown()) {
@@ -219,6 +226,7 @@ void MainWindow::changeBackground(const QString &chosenFile)
 
 void MainWindow::changeFont(const QFont &font)
 {
+    completeWindow();
     m_mainFont = font;
     applyMainFont();
     // Said now, while the user can still choose another: at close it would go unseen.
@@ -228,6 +236,7 @@ void MainWindow::changeFont(const QFont &font)
 
 void MainWindow::focusEnglishSearch()
 {
+    completeWindow();
     Text6->setFocus();
 }
 
@@ -260,6 +269,7 @@ bool MainWindow::listShown() const
 
 void MainWindow::printWord()
 {
+    completeWindow();
     if (listShown()) {
         QFont font = m_mainFont;
         font.setFamilies(QStringList{u"DejaVu Serif"_s} + m_mainFont.families());

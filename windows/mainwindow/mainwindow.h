@@ -19,6 +19,8 @@ class TiledSurface;
 struct ProgramContext;
 class QAction;
 class QCheckBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -42,6 +44,10 @@ public:
     ~MainWindow() override;
 
     Language language() const { return m_language; }
+    // The first frame holds the menus and the one box; the rest of the window (the other
+    // searches, the word on display, the record panel) comes with this, once the stores are
+    // open. Called again, it does nothing.
+    void completeWindow();
 
     // Menu intents, also reached by the menu items after their dialogs.
     void changeBackground(const QString &chosenFile); // empty: cancelled
@@ -77,14 +83,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls();
+    void buildFirstFrame();
     QWidget *buildSearchArea();
     QWidget *buildDisplayArea();
     QWidget *buildRadicalSlots();
     QWidget *buildListArea();
     QScrollArea *buildDetails();
     void bindBoxes();
-    void applySettings();
+    void applyWindowSettings();
+    void applyControlSettings();
     void applyMainFont();
     void saveMainSettings();
     void connectMenu();
@@ -116,6 +123,9 @@ private:
     MainMenuActions m_menu;
     FieldBinder *m_binder;
     TiledSurface *m_surface = nullptr;
+    QHBoxLayout *m_columns = nullptr;
+    QVBoxLayout *m_mainColumn = nullptr;
+    bool m_complete = false;
     MenuClock *m_clock = nullptr;
     QString m_shownPinyin;     // tone numbers, as the word came
     QString m_shownPinyinWord; // the characters m_shownPinyin reads

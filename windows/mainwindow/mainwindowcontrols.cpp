@@ -4,7 +4,6 @@
 
 #include "pinyin/tonemarks.h"
 #include "shell/fieldbinder.h"
-#include "shell/firstframe.h"
 #include "shell/programcontext.h"
 #include "shell/tiledsurface.h"
 #include "windows/mainwindow/mainwindowcontrols.h"
@@ -30,34 +29,44 @@
 using namespace Qt::StringLiterals;
 using namespace Controls;
 
-void MainWindow::buildControls()
+void MainWindow::buildFirstFrame()
 {
     m_surface = new TiledSurface(this);
     m_surface->setObjectName(u"surface"_s);
-    auto *columns = new QHBoxLayout(m_surface);
-
-    auto *mainColumn = new QVBoxLayout;
+    m_columns = new QHBoxLayout(m_surface);
+    m_mainColumn = new QVBoxLayout;
     m_oneSearch = new OneSearchBox(m_language, m_context.programFolder, this);
-    mainColumn->addWidget(m_oneSearch);
-    mainColumn->addWidget(buildSearchArea());
-    mainColumn->addWidget(buildDisplayArea(), 1);
-    mainColumn->addWidget(buildRadicalSlots());
-    mainColumn->addWidget(buildListArea());
-    columns->addLayout(mainColumn, 3);
-    QScrollArea *details = buildDetails();
-    columns->addWidget(details, 1);
+    m_mainColumn->addWidget(m_oneSearch);
+    m_mainColumn->addStretch(1); // the room the rest of the window takes
+    m_columns->addLayout(m_mainColumn, 3);
     setCentralWidget(m_surface);
-    // The current record's fields and their panel come a moment after the window's first frame:
-    // drawing them doubled what that frame cost. The searches work from the start.
-    m_binder->setFillOnBind(false);
+    // Room for a long word, its radicals and a list beside the record panel, at any screen
+    // scale: the size of the whole window, so that it does not grow when the rest comes.
+    resize(fontMetrics().averageCharWidth() * 212, fontMetrics().height() * 40);
+}
+
+void MainWindow::completeWindow()
+{
+    if (m_complete)
+        return;
+    m_complete = true;
+    delete m_mainColumn->takeAt(1); // the stretch kept the room
+    const QList<QWidget *> parts = {buildSearchArea(), buildDisplayArea(), buildRadicalSlots(),
+                                    buildListArea(), buildDetails()};
+    m_mainColumn->addWidget(parts[0]);
+    m_mainColumn->addWidget(parts[1], 1);
+    m_mainColumn->addWidget(parts[2]);
+    m_mainColumn->addWidget(parts[3]);
+    m_columns->addWidget(parts[4], 1);
     bindBoxes();
-    details->widget()->setVisible(false);
-    afterFirstFrame(this, this, [this, details] {
-        m_binder->fillAll();
-        details->widget()->setVisible(true);
-    });
-    // Room for a long word, its radicals and a list, at any screen scale.
-    resize(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 40);
+    connectSearches();
+    applyControlSettings();
+    if (isVisible()) { // on screen at once, in one frame, ahead of the work that follows
+        for (QWidget *part : parts)
+            part->show();
+        m_columns->activate();
+        repaint();
+    }
 }
 
 QWidget *MainWindow::buildSearchArea()

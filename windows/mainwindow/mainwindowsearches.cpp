@@ -229,6 +229,7 @@ void MainWindow::radicalSearch(CharacterList (*search)(RecordSource &, const QSt
 
 void MainWindow::listRadical(int radical)
 {
+    completeWindow();
     CharacterList list = CharacterLists::radikalLista(m_tables.characters, radical);
     showCharacterList(list);
 }
@@ -241,6 +242,7 @@ void MainWindow::showCharacterList(CharacterList &list)
 
 void MainWindow::showCharacter(const QString &character)
 {
+    completeWindow();
     Text6->clear();
     Text8->clear();
     m_search.keyTyped();
@@ -249,7 +251,7 @@ void MainWindow::showCharacter(const QString &character)
 
 QString MainWindow::shownCharacters() const
 {
-    return TextBox2->text();
+    return m_complete ? TextBox2->text() : QString();
 }
 
 void MainWindow::showReadingList(Reading reading)
