@@ -3,6 +3,7 @@
 #include "platform/regularfile.h"
 #include "platform/savefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -75,6 +76,24 @@ Result write(const QString &path, const QString &text)
     QString reason;
     if (!writeWholeFile(path, text.toUtf8(), &reason))
         return {Problem::NotWritten, QString(), reason};
+    return {};
+}
+
+QString Messages::about(const QString &path, const Result &result) const
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (result.problem) {
+    case Problem::None:
+        break;
+    case Problem::Unreadable:
+        return openFailed.arg(file, result.detail);
+    case Problem::TooLarge:
+        return tooLarge.arg(file).arg(maxSize / (1024 * 1024));
+    case Problem::NotText:
+        return notText.arg(file);
+    case Problem::NotWritten:
+        return saveFailed.arg(file, result.detail);
+    }
     return {};
 }
 

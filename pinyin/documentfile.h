@@ -32,4 +32,15 @@ Result read(const QString &path);
 // replaced only once everything has been written, so a failure keeps the old one.
 Result write(const QString &path, const QString &text);
 
+// One edition's words for a refused open or a failed save.
+struct Messages
+{
+    QString openFailed; // %1 the file, %2 the reason
+    QString notText;    // %1 the file
+    QString tooLarge;   // %1 the file, %2 the size limit in MB
+    QString saveFailed; // %1 the file, %2 the reason
+    // What to tell of the result; empty when all went well.
+    QString about(const QString &path, const Result &result) const;
+};
+
 } // namespace DocumentFile

@@ -1,7 +1,5 @@
 #include "windows/chineseeditor/chineseeditortexts.h"
 
-#include <QDir>
-
 using namespace Qt::StringLiterals;
 
 const ChineseEditorTexts &ChineseEditorTexts::english()
@@ -28,12 +26,16 @@ const ChineseEditorTexts &ChineseEditorTexts::english()
         .hg = u"Help"_s,
         .elp = u"Help"_s,
         .textFiles = u"Text files (*.txt);;All files (*)"_s,
-        .openFailed = u"The file %1 could not be opened: %2"_s,
-        .notText = u"The file %1 is not a text file in UTF-8, so it was not opened. "
-                   u"Save it as UTF-8 text in the program that wrote it, then open it here."_s,
-        .tooLarge = u"The file %1 is larger than %2 MB, too large for the editor."_s,
-        .saveFailed = u"The document could not be saved as %1: %2\n"
-                      u"A file that was there before is unchanged."_s,
+        .files =
+            {
+                .openFailed = u"The file %1 could not be opened: %2"_s,
+                .notText = u"The file %1 is not a text file in UTF-8, so it was not opened. "
+                           u"Save it as UTF-8 text in the program that wrote it, then open it "
+                           u"here."_s,
+                .tooLarge = u"The file %1 is larger than %2 MB, too large for the editor."_s,
+                .saveFailed = u"The document could not be saved as %1: %2\n"
+                              u"A file that was there before is unchanged."_s,
+            },
         .unsavedTitle = u"Chinese word processor"_s,
         .unsavedQuestion = u"The document has changes that have not been saved. "
                            u"Save them first?"_s,
@@ -41,23 +43,4 @@ const ChineseEditorTexts &ChineseEditorTexts::english()
         .helpPageSwedish = u"editorsv.html"_s,
     };
     return texts;
-}
-
-QString ChineseEditorTexts::fileProblem(const QString &path,
-                                        const DocumentFile::Result &result) const
-{
-    const QString file = QDir::toNativeSeparators(path);
-    switch (result.problem) {
-    case DocumentFile::Problem::None:
-        break;
-    case DocumentFile::Problem::Unreadable:
-        return openFailed.arg(file, result.detail);
-    case DocumentFile::Problem::TooLarge:
-        return tooLarge.arg(file).arg(DocumentFile::maxSize / (1024 * 1024));
-    case DocumentFile::Problem::NotText:
-        return notText.arg(file);
-    case DocumentFile::Problem::NotWritten:
-        return saveFailed.arg(file, result.detail);
-    }
-    return {};
 }

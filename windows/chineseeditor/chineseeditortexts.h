@@ -17,18 +17,12 @@ struct ChineseEditorTexts
     QString tradsimp, wer, sdf;
     QString hg, elp;
 
-    QString textFiles;  // file dialog filter
-    QString openFailed; // %1 file name, %2 reason
-    QString notText;    // %1 file name
-    QString tooLarge;   // %1 file name, %2 size limit in MB
-    QString saveFailed; // %1 file name, %2 reason
+    QString textFiles; // file dialog filter
+    DocumentFile::Messages files;
     QString unsavedTitle;
     QString unsavedQuestion; // the document has changes: save them first?
 
     QString helpPageEnglish, helpPageSwedish; // file names beside the program
-
-    // The message for a refused open or a failed save; empty when there was no problem.
-    QString fileProblem(const QString &path, const DocumentFile::Result &result) const;
 
     static const ChineseEditorTexts &english();
 };

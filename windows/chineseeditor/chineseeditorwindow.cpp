@@ -342,7 +342,7 @@ bool ChineseEditorWindow::saveBeforeLosing()
 
 void ChineseEditorWindow::reportFileProblem(const QString &path, const DocumentFile::Result &result)
 {
-    if (const QString message = m_texts.fileProblem(path, result); !message.isEmpty())
+    if (const QString message = m_texts.files.about(path, result); !message.isEmpty())
         QMessageBox::warning(this, m_texts.windowTitle, message);
 }
 

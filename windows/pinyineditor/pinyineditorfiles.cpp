@@ -20,7 +20,7 @@ QString PinyinEditorWindow::saveAsText(const QString &path)
 {
     const DocumentFile::Result result = DocumentFile::write(path, Text2->text());
     if (result.problem != DocumentFile::Problem::None)
-        return m_texts.fileProblem(path, result);
+        return m_texts.files.about(path, result);
     m_documentPath = path;
     Text2->document()->setModified(false);
     return {};
@@ -30,7 +30,7 @@ QString PinyinEditorWindow::openText(const QString &path)
 {
     const DocumentFile::Result result = DocumentFile::read(path);
     if (result.problem != DocumentFile::Problem::None)
-        return m_texts.fileProblem(path, result);
+        return m_texts.files.about(path, result);
     // As written: a file is not converted, as pasted text is not.
     Text2->setPlainText(result.text);
     Text2->document()->setModified(false);

@@ -1,7 +1,5 @@
 #include "windows/pinyineditor/pinyineditortexts.h"
 
-#include <QDir>
-
 using namespace Qt::StringLiterals;
 
 const PinyinEditorTexts &PinyinEditorTexts::english()
@@ -27,10 +25,10 @@ const PinyinEditorTexts &PinyinEditorTexts::english()
         t.saveAsText = u"Save as text..."_s;
         t.saveTitle = u"Save as text"_s;
         t.textFiles = u"Text files (*.txt);;All files (*)"_s;
-        t.openFailed = u"The file %1 could not be opened: %2"_s;
-        t.notText = u"The file %1 is not a text file in UTF-8, so it was not opened."_s;
-        t.tooLarge = u"The file %1 is larger than %2 MB, too large for the editor."_s;
-        t.saveFailed =
+        t.files.openFailed = u"The file %1 could not be opened: %2"_s;
+        t.files.notText = u"The file %1 is not a text file in UTF-8, so it was not opened."_s;
+        t.files.tooLarge = u"The file %1 is larger than %2 MB, too large for the editor."_s;
+        t.files.saveFailed =
             u"The text could not be saved in %1: %2\nAn older file there is unchanged."_s;
         t.unsavedQuestion = u"The text has changes that have not been saved. Save them first?"_s;
         t.fontSizeTip = u"A whole number of points from 1 to 500"_s;
@@ -81,10 +79,11 @@ const PinyinEditorTexts &PinyinEditorTexts::swedish()
         t.saveAsText = u"Spara som text..."_s;
         t.saveTitle = u"Spara som text"_s;
         t.textFiles = u"Textfiler (*.txt);;Alla filer (*)"_s;
-        t.openFailed = u"Filen %1 kunde inte öppnas: %2"_s;
-        t.notText = u"Filen %1 är ingen textfil i UTF-8, så den öppnades inte."_s;
-        t.tooLarge = u"Filen %1 är större än %2 MB, för stor för editorn."_s;
-        t.saveFailed = u"Texten kunde inte sparas i %1: %2\nEn äldre fil där är oförändrad."_s;
+        t.files.openFailed = u"Filen %1 kunde inte öppnas: %2"_s;
+        t.files.notText = u"Filen %1 är ingen textfil i UTF-8, så den öppnades inte."_s;
+        t.files.tooLarge = u"Filen %1 är större än %2 MB, för stor för editorn."_s;
+        t.files.saveFailed =
+            u"Texten kunde inte sparas i %1: %2\nEn äldre fil där är oförändrad."_s;
         t.unsavedQuestion = u"Texten har ändringar som inte har sparats. Spara dem först?"_s;
         t.fontSizeTip = u"Ett heltal från 1 till 500 punkter"_s;
         t.help = u"Så skriver du pinyin med tontecken\n\n"
@@ -107,23 +106,4 @@ const PinyinEditorTexts &PinyinEditorTexts::swedish()
         return t;
     }();
     return texts;
-}
-
-QString PinyinEditorTexts::fileProblem(const QString &path,
-                                       const DocumentFile::Result &result) const
-{
-    const QString file = QDir::toNativeSeparators(path);
-    switch (result.problem) {
-    case DocumentFile::Problem::None:
-        return {};
-    case DocumentFile::Problem::Unreadable:
-        return openFailed.arg(file, result.detail);
-    case DocumentFile::Problem::TooLarge:
-        return tooLarge.arg(file).arg(DocumentFile::maxSize / (1024 * 1024));
-    case DocumentFile::Problem::NotText:
-        return notText.arg(file);
-    case DocumentFile::Problem::NotWritten:
-        return saveFailed.arg(file, result.detail);
-    }
-    return {};
 }

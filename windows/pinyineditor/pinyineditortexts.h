@@ -14,13 +14,10 @@ struct PinyinEditorTexts
     QString printMenuName, printMenu, printItemName, printItem;
     QString textMenu, copyUnicode, convertToneNumbers;
     QString open, openTitle, saveAsText, saveTitle, textFiles;
-    QString openFailed, notText, tooLarge, saveFailed; // %1 the file, %2 the reason or size
+    DocumentFile::Messages files;
     QString unsavedQuestion;
     QString fontSizeTip;
     QString help; // Text14
-
-    // What to tell about a file that could not be opened or saved; empty when all went well.
-    QString fileProblem(const QString &path, const DocumentFile::Result &result) const;
 
     static const PinyinEditorTexts &english();
     static const PinyinEditorTexts &swedish();
