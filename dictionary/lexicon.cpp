@@ -1,52 +1,27 @@
 #include "dictionary/lexicon.h"
 
-#include "dictionary/charactercode.h"
 #include "dictionary/characterforms.h"
-#include "dictionary/dictionarylog.h"
 #include "dictionary/frequencies.h"
 #include "dictionary/tables.h"
-#include "platform/sqliteconnection.h"
-
-#include <QSqlQuery>
-
-using namespace Qt::StringLiterals;
+#include "dictionary/wordrows.h"
 
 Lexicon Lexicon::load(const QString &programFolder)
 {
     Lexicon lexicon;
     lexicon.setSimplifiedForms(CharacterForms::simplifiedTable(programFolder));
-    SqliteConnection store(Tables::storePath(programFolder, Tables::wordStore),
-                           SqliteConnection::Mode::ReadOnly);
-    if (!store.isOpen())
-        return lexicon;
-    QStringList columns{u"rowid"_s, WordField::teckenkoder, WordField::pinyin};
-    for (int i = 1; i <= Tables::translationCount; ++i)
-        columns << WordField::translation(i);
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    if (!query.exec(u"SELECT %1 FROM Tabell1 ORDER BY rowid"_s.arg(columns.join(u", "_s)))) {
-        qCDebug(lcDictionary) << "lexicon: word table unreadable" << store.errorText();
-        return lexicon;
-    }
-    QStringList glosses;
     lexicon.reserve(qsizetype(160000));
-    while (query.next()) {
-        LexiconEntry entry;
-        entry.rowId = query.value(0).toLongLong();
-        entry.traditional = CharacterCode::characters(query.value(1).toString().trimmed());
-        if (entry.traditional.isEmpty())
-            continue;
-        entry.simplified = lexicon.toSimplified(entry.traditional);
-        entry.pinyin = query.value(2).toString().trimmed();
-        glosses.clear();
-        for (int i = 0; i < Tables::translationCount; ++i) {
-            const QString gloss = query.value(3 + i).toString().trimmed();
-            if (!gloss.isEmpty())
-                glosses << gloss;
-        }
-        entry.firstGloss = glosses.value(0);
-        lexicon.append(std::move(entry), glosses);
-    }
+    const bool read =
+        WordRows::read(programFolder, Tables::translationCount, [&lexicon](const WordRow &row) {
+            LexiconEntry entry;
+            entry.rowId = row.rowId;
+            entry.traditional = row.characters;
+            entry.simplified = lexicon.toSimplified(row.characters);
+            entry.pinyin = row.pinyin;
+            entry.firstGloss = row.glosses.value(0);
+            lexicon.append(std::move(entry), row.glosses);
+        });
+    if (!read)
+        return lexicon;
     const Frequencies frequencies(programFolder);
     lexicon.setWordCounts([&frequencies](const LexiconEntry &entry) {
         return frequencies.entryCount(entry.traditional, entry.simplified, entry.pinyin);

@@ -1,14 +1,10 @@
 #include "dictionary/wordindex.h"
 
-#include "dictionary/charactercode.h"
 #include "dictionary/characterforms.h"
 #include "dictionary/dictionarylog.h"
-#include "dictionary/tables.h"
-#include "platform/sqliteconnection.h"
+#include "dictionary/wordrows.h"
 
-#include <QFileInfo>
 #include <QSet>
-#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -36,29 +32,15 @@ std::shared_ptr<const WordIndex> WordIndex::build(const QString &programFolder,
                                                   const Frequencies &frequencies)
 {
     auto index = std::make_shared<WordIndex>();
-    const QString wordFile = Tables::storePath(programFolder, Tables::wordStore);
-    if (!QFileInfo::exists(wordFile)) {
-        qCDebug(lcDictionary) << "No word table at" << wordFile << "- the editor offers characters";
-        return index;
-    }
     const QHash<char16_t, char16_t> simplified = CharacterForms::simplifiedTable(programFolder);
-    SqliteConnection store(wordFile, SqliteConnection::Mode::ReadOnly);
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    if (!store.isOpen() ||
-        !query.exec(u"SELECT teckenkoder, Pinyin, translation1 FROM Tabell1 ORDER BY rowid"_s)) {
-        qCDebug(lcDictionary) << "Cannot read the word table for the editor:" << store.errorText();
-        return index;
-    }
     QList<Syllable> syllables;
-    while (query.next()) {
-        const QString traditional = CharacterCode::characters(query.value(0).toString().trimmed());
-        const QString reading = query.value(1).toString();
-        const bool properNoun = !reading.isEmpty() && reading.front().isUpper();
-        const QStringList readings = reading.toLower().split(u' ', Qt::SkipEmptyParts);
+    const bool read = WordRows::read(programFolder, 1, [&](const WordRow &row) {
+        const QString &traditional = row.characters;
+        const bool properNoun = !row.pinyin.isEmpty() && row.pinyin.front().isUpper();
+        const QStringList readings = row.pinyin.toLower().split(u' ', Qt::SkipEmptyParts);
         // Words whose reading is not one syllable per character (AA制, ...) cannot be typed.
-        if (traditional.isEmpty() || readings.size() != traditional.size() || readings.size() > 255)
-            continue;
+        if (readings.size() != traditional.size() || readings.size() > 255)
+            return;
         syllables.clear();
         for (const QString &syllable : readings) {
             const QString letters = PinyinRun::canonical(syllable);
@@ -70,15 +52,17 @@ std::shared_ptr<const WordIndex> WordIndex::build(const QString &programFolder,
             syllables << Syllable(id << toneBits | tone);
         }
         if (syllables.size() != readings.size())
-            continue;
+            return;
         QString simple = traditional;
         for (QChar &c : simple)
             c = QChar(simplified.value(c.unicode(), c.unicode()));
         const quint64 count =
             std::max(frequencies.wordCount(simple), frequencies.wordCount(traditional));
-        index->add(traditional, simple, syllables, query.value(2).toString().trimmed(), count,
-                   properNoun);
-    }
+        index->add(traditional, simple, syllables, row.glosses.value(0), count, properNoun);
+    });
+    if (!read)
+        qCDebug(lcDictionary) << "No word table in" << programFolder
+                              << "- the editor offers characters";
     index->finish();
 #ifdef __GLIBC__
     // Reading left megabytes of freed scratch (query rows, the frequency list) that glibc

@@ -2,6 +2,7 @@
 
 #include "dictionary/charactercode.h"
 #include "dictionary/tables.h"
+#include "dictionary/wordrows.h"
 #include "platform/sqliteconnection.h"
 
 #include <QSqlQuery>
@@ -9,23 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void loadWords(ReadingTable &table, const QString &programFolder)
-{
-    SqliteConnection store(Tables::storePath(programFolder, Tables::wordStore),
-                           SqliteConnection::Mode::ReadOnly);
-    if (!store.isOpen())
-        return;
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    if (!query.exec(u"SELECT teckenkoder, Pinyin FROM Tabell1 ORDER BY rowid"_s))
-        return;
-    while (query.next()) {
-        const QString word = CharacterCode::characters(query.value(0).toString().trimmed());
-        if (!word.isEmpty())
-            table.addWord(word, query.value(1).toString());
-    }
-}
 
 void loadCharacters(ReadingTable &table, const QString &programFolder)
 {
@@ -35,8 +19,9 @@ void loadCharacters(ReadingTable &table, const QString &programFolder)
         return;
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    if (!query.exec(
-            u"SELECT nummer, traditionellform, pinyin1, meaning1 FROM Tabell1 ORDER BY rowid"_s))
+    const QStringList columns{CharacterField::nummer, CharacterField::traditionellform,
+                              CharacterField::pinyin1, CharacterField::meaning(1)};
+    if (!query.exec(u"SELECT %1 FROM Tabell1 ORDER BY rowid"_s.arg(columns.join(u", "_s))))
         return;
     while (query.next()) {
         const char32_t codePoint = char32_t(query.value(0).toLongLong());
@@ -58,7 +43,8 @@ void loadCharacters(ReadingTable &table, const QString &programFolder)
 ReadingTable ReadingTable::load(const QString &programFolder)
 {
     ReadingTable table;
-    loadWords(table, programFolder);
+    WordRows::read(programFolder, 0,
+                   [&table](const WordRow &row) { table.addWord(row.characters, row.pinyin); });
     loadCharacters(table, programFolder);
     return table;
 }
