@@ -102,7 +102,8 @@ qint64 wordTableEntries(const QString &databaseFile)
         return -1;
     SqliteConnection connection(databaseFile, SqliteConnection::Mode::ReadOnly);
     QSqlQuery query(connection.database());
-    if (!query.exec(u"SELECT count(*) FROM Tabell1 WHERE teckenkoder <> '' OR tecken <> ''"_s) ||
+    if (!query.exec(u"SELECT count(*) FROM Tabell1 WHERE %1 <> '' OR %2 <> ''"_s.arg(
+            WordField::teckenkoder, WordField::tecken)) ||
         !query.next())
         return -1;
     return query.value(0).toLongLong();

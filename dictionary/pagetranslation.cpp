@@ -114,7 +114,7 @@ CharacterDetails PageTranslation::details(int index)
             fields << CharacterField::meaning(i);
         for (const QString &field : fields) {
             QString value = RecordLookup::text(m_characters, *record, field);
-            if (field == u"pinyin1")
+            if (field == CharacterField::pinyin1)
                 value = toneNumbersToUnicode(value);
             if (!value.isEmpty())
                 details.readings += value + u" ,  "_s;
