@@ -33,11 +33,14 @@ void MainWindow::buildFirstFrame()
 {
     m_surface = new TiledSurface(this);
     m_surface->setObjectName(u"surface"_s);
-    m_columns = new QHBoxLayout(m_surface);
-    m_mainColumn = new QVBoxLayout;
+    // The one box spans the window, above the searches and the record panel: it stays where
+    // it is when they come.
+    auto *rows = new QVBoxLayout(m_surface);
     m_oneSearch = new OneSearchBox(m_language, m_context.programFolder, this);
-    m_mainColumn->addWidget(m_oneSearch);
-    m_mainColumn->addStretch(1); // the room the rest of the window takes
+    rows->addWidget(m_oneSearch);
+    m_columns = new QHBoxLayout;
+    rows->addLayout(m_columns, 1);
+    m_mainColumn = new QVBoxLayout;
     m_columns->addLayout(m_mainColumn, 3);
     setCentralWidget(m_surface);
     // Room for a long word, its radicals and a list beside the record panel, at any screen
@@ -50,7 +53,6 @@ void MainWindow::completeWindow()
     if (m_complete)
         return;
     m_complete = true;
-    delete m_mainColumn->takeAt(1); // the stretch kept the room
     const QList<QWidget *> parts = {buildSearchArea(), buildDisplayArea(), buildRadicalSlots(),
                                     buildListArea(), buildDetails()};
     m_mainColumn->addWidget(parts[0]);
@@ -64,7 +66,7 @@ void MainWindow::completeWindow()
     if (isVisible()) { // on screen at once, in one frame, ahead of the work that follows
         for (QWidget *part : parts)
             part->show();
-        m_columns->activate();
+        m_surface->layout()->activate();
         repaint();
     }
 }
