@@ -42,8 +42,8 @@ QByteArray randomBytesWithoutNul()
 
 } // namespace
 
-// The rule that keeps a wrong file from replacing the dictionary, at its edges, and what the
-// import does with each verdict: a refused file leaves every file as it was.
+// The rule that keeps a wrong file from replacing the dictionary, at its edges, and the import
+// refusing such files: a refused file leaves every file as it was.
 class TestCedictFileCheck : public QObject
 {
     Q_OBJECT
@@ -91,26 +91,13 @@ private slots:
     void verdict()
     {
         QFETCH(QByteArray, content);
-        QFETCH(Verdict, verdict);
         QFETCH(QString, reason);
 
         const CedictFileCheck check = CedictFileCheck::inspect(content);
-        QCOMPARE(check.verdict, verdict);
+        QTEST(check.verdict, "verdict");
         if (!reason.isEmpty())
             QCOMPARE(check.reason(), reason);
         QCOMPARE(check.reason().isEmpty(), check.accepted());
-
-        // The import refuses the same files, and writes nothing for them.
-        const QString input = m_dir->filePath(u"input"_s);
-        const QString pending = m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s);
-        QVERIFY(TestFiles::write(input, content));
-        QVERIFY(TestFiles::write(pending, "an earlier import"));
-        const CedictImportSummary summary = CedictImporter(m_dir->path()).importFile(input);
-        QCOMPARE(summary.outcome, check.accepted() ? CedictImportSummary::Outcome::Imported
-                                                   : CedictImportSummary::Outcome::NotCedict);
-        if (!check.accepted())
-            QCOMPARE(TestFiles::read(pending), "an earlier import"_ba);
-        QVERIFY(!QFile::exists(stagingFileFor(pending)));
     }
 
     // Files a user may pick by mistake or that arrived damaged: each is refused with a reason

@@ -88,14 +88,13 @@ private slots:
         QFETCH(QByteArrayList, file);
         QFETCH(QString, copied);
         QFETCH(QString, lines);
-        QFETCH(QString, caption);
         QFETCH(QStringList, otherForms);
         QTemporaryDir dir;
         const QString path = file.isEmpty() ? dir.filePath(u"cedict.b5"_s) : writeCedict(dir, file);
         const CedictSearchResult result = CedictFileSearch::run(path, copied, otherForms);
         QCOMPARE(result.lines.join(u'\n'), lines);
         QCOMPARE(result.entryCount, result.lines.size());
-        QCOMPARE(result.caption, caption);
+        QTEST(result.caption, "caption");
         if (lines.isEmpty())
             QCOMPARE(result.text,
                      u"------ No matching entries in CEDICT for  { %1 }"_s.arg(copied.trimmed()));
@@ -238,14 +237,12 @@ private slots:
     void saveRefusals()
     {
         QFETCH(QStringList, lines);
-        QFETCH(QList<int>, outcomes);
-        QFETCH(QStringList, saved);
         QTemporaryDir dir;
         QList<int> got;
         for (const QString &line : lines)
             got << int(StudyList::save(dir.path(), line));
-        QCOMPARE(got, outcomes);
-        QCOMPARE(StudyList::lines(dir.path()), saved);
+        QTEST(got, "outcomes");
+        QTEST(StudyList::lines(dir.path()), "saved");
     }
 
     // Tone marks are the pinyin library's; one entry shows the readings go through it.

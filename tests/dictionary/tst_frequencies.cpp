@@ -116,9 +116,8 @@ private slots:
     void wordCount()
     {
         QFETCH(QString, word);
-        QFETCH(quint64, count);
         const Frequencies frequencies(m_folder.path());
-        QCOMPARE(frequencies.wordCount(word), count);
+        QTEST(frequencies.wordCount(word), "count");
     }
 
     void characterRank_data()
@@ -136,9 +135,8 @@ private slots:
     void characterRank()
     {
         QFETCH(uint, character);
-        QFETCH(int, rank);
         const Frequencies frequencies(m_folder.path());
-        QCOMPARE(frequencies.characterRank(char32_t(character)), rank);
+        QTEST(frequencies.characterRank(char32_t(character)), "rank");
     }
 
     // A one-character entry takes the share of its reading in the character's reading counts;
@@ -175,9 +173,8 @@ private slots:
         QFETCH(QString, traditional);
         QFETCH(QString, simplified);
         QFETCH(QString, reading);
-        QFETCH(quint64, count);
         const Frequencies frequencies(m_folder.path());
-        QCOMPARE(frequencies.entryCount(traditional, simplified, reading), count);
+        QTEST(frequencies.entryCount(traditional, simplified, reading), "count");
     }
 
     void readingShare_noCountsIsNotZero()
@@ -203,8 +200,7 @@ private slots:
     void readingKey()
     {
         QFETCH(QString, reading);
-        QFETCH(QString, key);
-        QCOMPARE(Frequencies::readingKey(reading), key);
+        QTEST(Frequencies::readingKey(reading), "key");
     }
 
     void storeWithoutReadingCounts_keepsWordCounts()

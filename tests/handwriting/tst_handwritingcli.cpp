@@ -15,7 +15,6 @@ class TestHandwritingCli : public QObject
     QTemporaryDir m_dir;
     StrokeStore m_store;
 
-    static QStringList run(const QStringList &arguments) { return TestCli::run(arguments); }
     QString file(const QString &name, const QString &contents)
     {
         TestFiles::write(m_dir.filePath(name), contents.toUtf8());
@@ -34,7 +33,7 @@ private slots:
     {
         const QString character = u"學"_s;
         const QStringList output =
-            run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
+            TestCli::run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
         const CharacterStrokes strokes = *m_store.strokes(character);
         QCOMPARE(output.value(0), u"0"_s);
         QCOMPARE(output.value(1), QString::number(strokes.count()));
@@ -66,13 +65,13 @@ private slots:
         QFETCH(QString, character);
         QFETCH(QString, limit);
         const QStringList strokes =
-            run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
+            TestCli::run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
         const QString ink = file(u"ink.txt"_s, strokes.mid(2).join(u'\n'));
         QStringList arguments{u"recognize"_s, ink, u"--folder"_s,
                               QStringLiteral(ORDBOK_PROGRAM_DIR)};
         if (!limit.isEmpty())
             arguments += {u"--limit"_s, limit};
-        const QStringList output = run(arguments);
+        const QStringList output = TestCli::run(arguments);
         if (output.value(0) == u"1")
             QSKIP("no handwriting model installed");
         QCOMPARE(output.value(0), u"0"_s);
@@ -108,7 +107,8 @@ private slots:
             if (argument.endsWith(u".txt"))
                 argument = m_dir.filePath(argument);
         }
-        const QStringList output = run(arguments + QStringList{u"--folder"_s, strokesFolder()});
+        const QStringList output =
+            TestCli::run(arguments + QStringList{u"--folder"_s, strokesFolder()});
         QTEST(output.value(0).toInt(), "exitCode");
         QCOMPARE(output.size(), 1); // nothing on standard output
     }

@@ -12,11 +12,6 @@ const QPolygonF down{QPointF(500, 100), QPointF(505, 500), QPointF(500, 900)};
 const QPolygonF across{QPointF(100, 500), QPointF(900, 500)};
 const QPolygonF dot{QPointF(480, 200), QPointF(520, 250)};
 
-QPolygonF moved(const QPolygonF &line, QPointF by)
-{
-    return line.translated(by);
-}
-
 QPolygonF reversed(QPolygonF line)
 {
     std::reverse(line.begin(), line.end());
@@ -42,9 +37,10 @@ private slots:
         QTest::newRow("a little off, wavy")
             << QPolygonF{QPointF(540, 160), QPointF(470, 520), QPointF(460, 820)} << down << true
             << true << true;
-        QTest::newRow("just within reach") << moved(down, {149, 0}) << down << true << true << true;
+        QTest::newRow("just within reach")
+            << down.translated(149, 0) << down << true << true << true;
         QTest::newRow("just out of reach")
-            << moved(down, {151, 0}) << down << false << false << true;
+            << down.translated(151, 0) << down << false << false << true;
         QTest::newRow("backwards") << reversed(down) << down << false << false << false;
         QTest::newRow("too short: ends midway")
             << QPolygonF{QPointF(500, 100), QPointF(500, 450)} << down << true << false << true;

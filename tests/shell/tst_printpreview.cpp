@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,13 +64,6 @@ class TestPrintPreview : public QObject
         return shown;
     }
 
-    static Shown choose(Language language, const QString &folder, const QString &word)
-    {
-        return run([&](QWidget *parent) {
-            previewPracticeSheet(parent, language, folder, word, QFont());
-        });
-    }
-
 private slots:
     void nothingToPractiseIsSaid_data()
     {
@@ -96,7 +88,9 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
 
-        const Shown shown = choose(language, folder.path(), word);
+        const Shown shown = run([&](QWidget *parent) {
+            previewPracticeSheet(parent, language, folder.path(), word, QFont());
+        });
         const PrintPreviewTexts texts = PrintPreviewTexts::forLanguage(language);
         QCOMPARE(shown.kind, kind);
         QCOMPARE(shown.title, texts.practiceTitle);
