@@ -24,10 +24,11 @@ class TestToneMarks : public QObject
 private slots:
     void rule_data()
     {
+        QTest::addColumn<int>("convert"); // 0: tone numbers to marks, 1: as stored, 2: bracketed
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *tag, const QString &in, const QString &out) {
-            QTest::newRow(tag) << in << out;
+        const auto row = [](const char *tag, const QString &in, const QString &out, int kind = 0) {
+            QTest::newRow(tag) << kind << in << out;
         };
         // Where the mark goes.
         row("a first", u"hao3 xiao3 huang1 kuai4"_s, u"hǎo xiǎo huāng kuài"_s);
@@ -63,12 +64,26 @@ private slots:
             u"Wǒ jiào Lǐ Míng, xuéxí Zhōngwén. lü"_s);
         row("other accents", u"café naïve Ångström"_s, u"café naïve Ångström"_s);
         row("empty", QString(), QString());
+        // The spelling the stores search for, whatever way ü was typed.
+        row("stored: v", u"Nv3 er2"_s, u"nu:3 er2"_s, 1);
+        row("stored: ü", u"nü3 ér"_s, u"nu:3 ér"_s, 1);
+        row("stored: u: kept", u"NU:3"_s, u"nu:3"_s, 1);
+        row("stored: no ü", u"Zhong1"_s, u"zhong1"_s, 1);
+        // Only what stands in brackets, as CC-CEDICT writes readings.
+        row("bracketed: CEDICT line", u"水 水 [shui3] /water/A3 paper/CL:杯[bei1]/"_s,
+            u"水 水 [shuǐ] /water/A3 paper/CL:杯[bēi]/"_s, 2);
+        row("bracketed: unclosed", u"[hao3 hao3"_s, u"[hao3 hao3"_s, 2);
+        row("bracketed: no brackets", u"hao3"_s, u"hao3"_s, 2);
+        row("bracketed: empty brackets", u"[]a1[nv3]"_s, u"[]a1[nǚ]"_s, 2);
     }
 
     void rule()
     {
+        QFETCH(int, convert);
         QFETCH(QString, input);
-        const QString converted = toneNumbersToUnicode(input);
+        const QString converted = convert == 0   ? toneNumbersToUnicode(input)
+                                  : convert == 1 ? pinyinAsStored(input)
+                                                 : bracketedToneNumbersToUnicode(input);
         QTEST(converted, "expected");
         QCOMPARE(converted.normalized(QString::NormalizationForm_C), converted);
     }
@@ -151,39 +166,6 @@ private slots:
         const QString marked = markedSyllable(syllable, tone);
         QCOMPARE(marked.isNull(), expected.isNull());
         QCOMPARE(marked, expected);
-    }
-
-    void asStored_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("v") << u"Nv3 er2"_s << u"nu:3 er2"_s;
-        QTest::newRow("ü") << u"nü3 ér"_s << u"nu:3 ér"_s;
-        QTest::newRow("u: kept") << u"NU:3"_s << u"nu:3"_s;
-        QTest::newRow("no ü") << u"Zhong1"_s << u"zhong1"_s;
-    }
-
-    void asStored()
-    {
-        QFETCH(QString, typed);
-        QTEST(pinyinAsStored(typed), "expected");
-    }
-
-    void bracketed_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("CEDICT line") << u"水 水 [shui3] /water/A3 paper/CL:杯[bei1]/"_s
-                                     << u"水 水 [shuǐ] /water/A3 paper/CL:杯[bēi]/"_s;
-        QTest::newRow("unclosed") << u"[hao3 hao3"_s << u"[hao3 hao3"_s;
-        QTest::newRow("no brackets") << u"hao3"_s << u"hao3"_s;
-        QTest::newRow("empty brackets") << u"[]a1[nv3]"_s << u"[]a1[nǚ]"_s;
-    }
-
-    void bracketed()
-    {
-        QFETCH(QString, line);
-        QTEST(bracketedToneNumbersToUnicode(line), "expected");
     }
 
     // Every reading of CC-CEDICT gets one mark for each syllable with a tone 1 to 4.
