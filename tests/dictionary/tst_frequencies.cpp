@@ -68,37 +68,28 @@ private slots:
                                            "U+6C34\tkMandarin\tshuǐ\n"));
         QCOMPARE(QProcess::execute(u"bzip2"_s, {ranks, variants, readings}), 0);
         QVERIFY(runDataTool(tool));
+        // "word count", "character rank", "character reading count", one row after another.
+        const auto rows = [](const QString &text, bool byCode) {
+            QList<QVariantList> rows;
+            for (const QString &row : text.split(u", "_s)) {
+                QVariantList values;
+                for (const QString &field : row.split(u' '))
+                    values << (values.isEmpty() && byCode ? QVariant(field.toUcs4().first())
+                                                          : QVariant(field));
+                rows << values;
+            }
+            return rows;
+        };
         QVERIFY(TestStores::frequencies(
             m_folder.path(),
-            {{u"中国"_s, 61290},
-             {u"中國"_s, 61290},
-             {u"绿色"_s, 3008},
-             {u"零"_s, 0},
-             {u"负"_s, -5},
-             {u"𠀀𠀁"_s, 7},
-             {u"說"_s, 1000},
-             {u"说"_s, 1000},
-             {u"了"_s, 2000},
-             {u"瞭"_s, 2000},
-             {u"水"_s, 500},
-             {u"乐"_s, 400},
-             {u"樂"_s, 400},
-             {u"绿"_s, 300},
-             {u"的"_s, 0}},
-            {{0x7684, 1}, {0x4E2D, 2}, {0x7DA0, 5}, {0x4E00, 0}, {0x4E01, 6}, {0x20000, 3}},
-            {{0x8BF4, u"shuo1"_s, 750},
-             {0x8BF4, u"shui4"_s, 250},
-             {0x4E86, u"le5"_s, 900},
-             {0x4E86, u"liao3"_s, 100},
-             {0x77AD, u"liao3"_s, 50},
-             {0x6A02, u"le4"_s, 3},
-             {0x6A02, u"yue4"_s, 1},
-             {0x4E2D, u"zhong1"_s, 10},
-             {0x4E2D, u"zhong4"_s, 10},
-             {0x7EFF, u"lv4"_s, 200},
-             {0x7EFF, u"lu4"_s, 100},
-             {0x7684, u"de5"_s, 50},
-             {0x5C11, u"shao3"_s, 0}}));
+            rows(u"中国 61290, 中國 61290, 绿色 3008, 零 0, 负 -5, 𠀀𠀁 7, 說 1000, 说 1000, "
+                 u"了 2000, 瞭 2000, 水 500, 乐 400, 樂 400, 绿 300, 的 0"_s,
+                 false),
+            rows(u"的 1, 中 2, 綠 5, 一 0, 丁 6, 𠀀 3"_s, true),
+            rows(u"说 shuo1 750, 说 shui4 250, 了 le5 900, 了 liao3 100, 瞭 liao3 50, 樂 le4 3, "
+                 u"樂 yue4 1, 中 zhong1 10, 中 zhong4 10, 绿 lv4 200, 绿 lu4 100, 的 de5 50, "
+                 u"少 shao3 0"_s,
+                 true)));
     }
 
     void wordCount_data()
