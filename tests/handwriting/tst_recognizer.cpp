@@ -28,38 +28,32 @@ private slots:
     // The pure parts first: they need neither models nor stores.
     void offer_data()
     {
-        QTest::addColumn<QStringList>("ranking");
-        QTest::addColumn<QStringList>("unknown");
+        QTest::addColumn<QString>("ranking"); // characters, split at blanks
+        QTest::addColumn<QString>("unknown");
         QTest::addColumn<int>("limit");
-        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("offered");
         // The other forms the rules know: 门 -> 門, 马 -> 馬.
-        QTest::newRow("as ranked") << QStringList{u"水"_s, u"永"_s} << QStringList() << 10
-                                   << QStringList{u"水"_s, u"永"_s};
-        QTest::newRow("other form follows") << QStringList{u"门"_s, u"们"_s} << QStringList() << 10
-                                            << QStringList{u"门"_s, u"門"_s, u"们"_s};
+        QTest::newRow("as ranked") << u"水 永"_s << QString() << 10 << u"水 永"_s;
+        QTest::newRow("other form follows") << u"门 们"_s << QString() << 10 << u"门 門 们"_s;
         QTest::newRow("other form ranked later comes once")
-            << QStringList{u"门"_s, u"門"_s, u"水"_s} << QStringList() << 10
-            << QStringList{u"门"_s, u"門"_s, u"水"_s};
-        QTest::newRow("unknown dropped")
-            << QStringList{u"㐀"_s, u"水"_s} << QStringList{u"㐀"_s} << 10 << QStringList{u"水"_s};
-        QTest::newRow("unknown other form dropped")
-            << QStringList{u"马"_s} << QStringList{u"馬"_s} << 10 << QStringList{u"马"_s};
-        QTest::newRow("limit cuts an other form")
-            << QStringList{u"水"_s, u"门"_s} << QStringList() << 2 << QStringList{u"水"_s, u"门"_s};
-        QTest::newRow("nothing") << QStringList() << QStringList() << 10 << QStringList();
+            << u"门 門 水"_s << QString() << 10 << u"门 門 水"_s;
+        QTest::newRow("unknown dropped") << u"㐀 水"_s << u"㐀"_s << 10 << u"水"_s;
+        QTest::newRow("unknown other form dropped") << u"马"_s << u"馬"_s << 10 << u"马"_s;
+        QTest::newRow("limit cuts an other form") << u"水 门"_s << QString() << 2 << u"水 门"_s;
+        QTest::newRow("nothing") << QString() << QString() << 10 << QString();
     }
     void offer()
     {
-        QFETCH(QStringList, ranking);
-        QFETCH(QStringList, unknown);
+        QFETCH(QString, ranking);
+        QFETCH(QString, unknown);
         QFETCH(int, limit);
         QList<HandwritingCandidate> candidates;
-        for (const QString &c : ranking)
+        for (const QString &c : ranking.split(u' ', Qt::SkipEmptyParts))
             candidates.append({c, 1.0 - candidates.size() * 0.1});
         const QHash<QString, QString> forms{{u"门"_s, u"門"_s}, {u"马"_s, u"馬"_s}};
         const CandidateRules rules{[&](const QString &c) { return !unknown.contains(c); },
                                    [&](const QString &c) { return forms.value(c); }};
-        QTEST(offerCandidates(candidates, limit, rules), "offered");
+        QTEST(offerCandidates(candidates, limit, rules).join(u' '), "offered");
     }
 
     void inkFile_data()

@@ -110,7 +110,6 @@ private slots:
         QTEST(place.rect, "rect");
     }
 
-    // The editor's picture: 2000 twips from the corner at its size on the screen, shrunk to fit.
     // Past 32767 the numbering starts again at 0; a capture that cannot be written keeps its
     // number.
     void counterAtItsEdges()
@@ -132,43 +131,37 @@ private slots:
     // A capture takes the first free number from the counter on; older files stay as they are.
     void captureNumbers_data()
     {
-        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("existing"); // file numbers, split at blanks; "0/": a folder
         QTest::addColumn<int>("counter");
-        QTest::addColumn<QStringList>("saved"); // three captures in a row
+        QTest::addColumn<QString>("saved"); // three captures in a row
         QTest::addColumn<int>("counterAfter");
 
-        QTest::newRow("empty folder")
-            << QStringList{} << 0 << QStringList{u"0"_s, u"1"_s, u"2"_s} << 3;
-        QTest::newRow("earlier run left 0 to 2")
-            << QStringList{u"0"_s, u"1"_s, u"2"_s} << 0 << QStringList{u"3"_s, u"4"_s, u"5"_s} << 6;
-        QTest::newRow("print window reopened: 1 is taken")
-            << QStringList{u"0"_s, u"1"_s} << 1 << QStringList{u"2"_s, u"3"_s, u"4"_s} << 5;
-        QTest::newRow("gaps are filled in order")
-            << QStringList{u"1"_s, u"3"_s} << 0 << QStringList{u"0"_s, u"2"_s, u"4"_s} << 5;
-        QTest::newRow("past the top, from 0 again")
-            << QStringList{u"32767"_s, u"0"_s} << 32767 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
-        QTest::newRow("a folder of that name counts as taken")
-            << QStringList{u"0/"_s} << 0 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
+        QTest::newRow("empty folder") << QString() << 0 << u"0 1 2"_s << 3;
+        QTest::newRow("earlier run left 0 to 2") << u"0 1 2"_s << 0 << u"3 4 5"_s << 6;
+        QTest::newRow("print window reopened: 1 is taken") << u"0 1"_s << 1 << u"2 3 4"_s << 5;
+        QTest::newRow("gaps are filled in order") << u"1 3"_s << 0 << u"0 2 4"_s << 5;
+        QTest::newRow("past the top, from 0 again") << u"32767 0"_s << 32767 << u"1 2 3"_s << 4;
+        QTest::newRow("a folder of that name counts as taken") << u"0/"_s << 0 << u"1 2 3"_s << 4;
     }
     void captureNumbers()
     {
-        QFETCH(QStringList, existing);
+        QFETCH(QString, existing);
         QFETCH(int, counter);
-        QFETCH(QStringList, saved);
+        QFETCH(QString, saved);
         QTemporaryDir program;
         CaptureFiles files(program.path());
         QVERIFY(QDir().mkpath(files.folder()));
-        for (const QString &name : existing) {
+        for (const QString &name : existing.split(u' ', Qt::SkipEmptyParts)) {
             if (name.endsWith(u'/'))
                 QVERIFY(QDir(files.folder()).mkdir(name.chopped(1) + u".bmp"_s));
             else
                 QVERIFY(TestFiles::write(files.fileFor(name.toInt()), "older"));
         }
         files.setCounter(counter);
-        for (const QString &number : saved)
+        for (const QString &number : saved.split(u' '))
             QCOMPARE(files.save(filled({4, 4}, Qt::white)), files.fileFor(number.toInt()));
         QTEST(files.counter(), "counterAfter");
-        for (const QString &name : existing) {
+        for (const QString &name : existing.split(u' ', Qt::SkipEmptyParts)) {
             if (!name.endsWith(u'/'))
                 QCOMPARE(TestFiles::read(files.fileFor(name.toInt())), QByteArray("older"));
         }
