@@ -31,15 +31,6 @@ QByteArray utf8Entries(int count)
     return text;
 }
 
-QByteArray randomBytesWithoutNul()
-{
-    QRandomGenerator random(7);
-    QByteArray bytes(300000, '\1');
-    for (char &c : bytes)
-        c = char(random.bounded(1, 256));
-    return bytes;
-}
-
 } // namespace
 
 // The rule that keeps a wrong file from replacing the dictionary, at its edges, and the import
@@ -69,8 +60,11 @@ private slots:
                                            << nul.arg(big5Entry.size() * 3 + 1);
         QTest::newRow("10 KB of zero bytes")
             << QByteArray(10240, '\0') << Verdict::NulByte << nul.arg(1);
-        QTest::newRow("random bytes without NUL")
-            << randomBytesWithoutNul() << Verdict::Undecodable << QString();
+        QRandomGenerator generator(7);
+        QByteArray random(300000, '\1');
+        for (char &c : random)
+            c = char(generator.bounded(1, 256)); // no NUL
+        QTest::newRow("random bytes without NUL") << random << Verdict::Undecodable << QString();
         QTest::newRow("Big5: half")
             << big5Entry + junk + big5Entry + junk << Verdict::Accepted << QString();
         QTest::newRow("Big5: short of half") << big5Entry + junk + big5Entry + junk + junk

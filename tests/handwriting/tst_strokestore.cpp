@@ -20,14 +20,6 @@ QPointF packagePoint(const QJsonArray &xy)
     return {xy.at(0).toDouble() * 1000 / 1024, (900 - xy.at(1).toDouble()) * 1000 / 1024};
 }
 
-QJsonObject packageEntry(const QString &character)
-{
-    QFile file(QDir(QStringLiteral(ORDBOK_STROKE_PACKAGE)).filePath(character + u".json"_s));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
-}
-
 bool near(QPointF a, QPointF b)
 {
     return std::abs(a.x() - b.x()) < 1 && std::abs(a.y() - b.y()) < 1; // stored as whole units
@@ -60,7 +52,8 @@ private slots:
             if (file == u"package.json")
                 continue;
             const QString character = file.chopped(5);
-            const QJsonObject entry = packageEntry(character);
+            const QJsonObject entry =
+                QJsonDocument::fromJson(TestFiles::read(package.filePath(file))).object();
             const QJsonArray medians = entry.value(u"medians").toArray();
             const std::optional<CharacterStrokes> strokes = m_store.strokes(character);
             QVERIFY2(strokes, qPrintable(character));

@@ -35,12 +35,6 @@ class TestPrintCli : public QObject
         return QString::fromUtf8(process.readAllStandardOutput());
     }
 
-    QString writeText(const QString &name, const QString &text)
-    {
-        return TestFiles::write(m_dir.filePath(name), text.toUtf8()) ? m_dir.filePath(name)
-                                                                     : QString();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -56,7 +50,8 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 80; ++i)
             lines << u"Line%1 我們在中國学习 and write English%1"_s.arg(i);
-        const QString input = writeText(u"eighty.txt"_s, lines.join(u'\n'));
+        const QString input = m_dir.filePath(u"eighty.txt"_s);
+        QVERIFY(TestFiles::write(input, lines.join(u'\n').toUtf8()));
         const QString pdf = m_dir.filePath(u"eighty.pdf"_s);
         QCOMPARE(
             run({u"print"_s, input, u"--pdf"_s, pdf, u"--pinyin"_s, u"--font-size"_s, u"20"_s}), 0);

@@ -1,8 +1,8 @@
 #include "print/printfont.h"
 #include "print/rubysegmenter.h"
 #include "print/textpages.h"
+#include "tests/common/files.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,16 +24,6 @@ QString repeated(const QString &line, int count, bool numbered)
     for (int i = 1; i <= count; ++i)
         lines << (numbered ? u"%1 %2"_s.arg(i).arg(line) : line);
     return lines.join(u'\n');
-}
-
-// Pages as the PDF file has them.
-int pdfPages(const QString &file)
-{
-    QFile pdf(file);
-    if (!pdf.open(QIODevice::ReadOnly))
-        return -1;
-    const QString content = QString::fromLatin1(pdf.readAll());
-    return int(content.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)));
 }
 
 ReadingTable smallTable()
@@ -117,7 +107,10 @@ private slots:
         QCOMPARE(withoutBlanks(printed), withoutBlanks(text));
 
         QVERIFY(pages.print(writer));
-        QCOMPARE(pdfPages(file), pages.pageCount());
+        // Pages as the PDF file has them.
+        QCOMPARE(int(QString::fromLatin1(TestFiles::read(file))
+                         .count(QRegularExpression(u"/Type\\s*/Page[^s]"_s))),
+                 pages.pageCount());
     }
 
     void marginsAndBody()

@@ -36,15 +36,6 @@ bool near(const QColor &a, const QColor &b)
 // Every precomposed tone-marked letter pinyin uses, tones 1 to 4, both cases.
 const QString tonedLetters = u"āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜĀÁǍÀĒÉĚÈĪÍǏÌŌÓǑÒŪÚǓÙǕǗǙǛ"_s;
 
-// Answers the next message box with the given button once it is up.
-void answerMessageBox(QMessageBox::StandardButton button)
-{
-    QTimer::singleShot(0, qApp, [button] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->button(button)->click();
-    });
-}
-
 } // namespace
 
 class TestPinyinEditor : public QObject
@@ -234,7 +225,10 @@ private slots:
         QVERIFY(open(Language::English));
         if (typed)
             type(u"hao3"_s);
-        answerMessageBox(QMessageBox::StandardButton(answer));
+        QTimer::singleShot(0, qApp, [answer] { // answers the question once it is up
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::StandardButton(answer))->click();
+        });
         const bool closed = m_window->close();
         QTEST(closed, "closes");
         if (!closed)
