@@ -53,7 +53,6 @@ private slots:
         row("no reading", "AB /g1/g2/", "4142||g1|g2");
         row("headword of digits only", "88 [ba1 ba1] /bye/", "|ba1 ba1|bye");
         row("comment line", "# CC-CEDICT", " !H");
-        row("empty line", "", " !H");
         row("headword of 29 bytes", QByteArray(29, 'A') + " [a1] /gh/",
             QByteArray("41").repeated(29) + "|a1|gh");
         row("headword of 30 bytes is too long", QByteArray(30, 'A') + " [a1] /g/", " !H");

@@ -18,7 +18,6 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -58,7 +57,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("sentence") << u"hao3 zhong1guo2 Ou1zhou1 nv3 lu:4 de5 ni3men5"_s
                                   << u"hǎo zhōngguó Ōuzhōu nǚ lǜ de nǐmen"_s;
-        QTest::newRow("second digit stays") << u"hao34"_s << u"hǎo4"_s;
         QTest::newRow("typed in the middle") << u"xy<<ma1"_s << u"māxy"_s;
         QTest::newRow("backspace") << u"hao\b\b\bni3"_s << u"nǐ"_s;
         QTest::newRow("new line") << u"a1\rnv3"_s << u"ā\nnǚ"_s;
@@ -153,9 +151,22 @@ private slots:
     // Every syllable of the word table, typed, comes out as ordbok-cli tones gives it.
     void typingAgreesWithCli()
     {
-        const QStringList syllables = wordTableSyllables();
-        if (syllables.isEmpty())
+        const QString store =
+            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
+        if (!QFile::exists(store))
             QSKIP("the word table is not there");
+        SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
+        QSqlQuery query(connection.database());
+        QVERIFY(query.exec(u"SELECT Pinyin FROM %1"_s.arg(Tables::tableName)));
+        static const QRegularExpression toneNumbered(u"^[A-Za-z:]+[1-5]$"_s);
+        QStringList syllables;
+        while (query.next()) {
+            for (const QString &word : query.value(0).toString().split(u' ', Qt::SkipEmptyParts)) {
+                if (toneNumbered.match(word).hasMatch())
+                    syllables << word;
+            }
+        }
+        syllables.removeDuplicates(); // each once, in table order
         QVERIFY(syllables.size() > 1000);
         const QString typed = syllables.join(u' ');
         const QStringList cli = TestCli::run({u"tones"_s, typed});
@@ -358,31 +369,6 @@ private:
                 QTest::keyClick(m_text2, Qt::Key_Left);
             QTest::keyClicks(m_text2, parts[i]);
         }
-    }
-
-    // The tone-numbered syllables of the real word table, each once.
-    static QStringList wordTableSyllables()
-    {
-        const QString store =
-            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
-        if (!QFile::exists(store))
-            return {};
-        SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
-        QSqlQuery query(connection.database());
-        if (!query.exec(u"SELECT Pinyin FROM %1"_s.arg(Tables::tableName)))
-            return {};
-        static const QRegularExpression syllable(u"^[A-Za-z:]+[1-5]$"_s);
-        QSet<QString> seen;
-        QStringList syllables;
-        while (query.next()) {
-            for (const QString &word : query.value(0).toString().split(u' ', Qt::SkipEmptyParts)) {
-                if (syllable.match(word).hasMatch() && !seen.contains(word)) {
-                    seen.insert(word);
-                    syllables << word;
-                }
-            }
-        }
-        return syllables;
     }
 
     template <typename T> T *control(const QString &name) const
