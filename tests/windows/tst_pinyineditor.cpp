@@ -360,7 +360,7 @@ private:
         return m_window;
     }
 
-    // Types the keys all at once; "<" is the left arrow key.
+    // Types the keys all at once.
     void type(const QString &keys)
     {
         const QStringList parts = keys.split(u'<');
