@@ -65,7 +65,6 @@ private slots:
         QTest::newRow("blank lines and CR LF") << u"\n1,2 3,4\r\n\n  \n5,6\n"_s << 2 << 3;
         QTest::newRow("fractions") << u"1.5,2.25"_s << 1 << 1;
         QTest::newRow("empty") << QString() << 0 << 0;
-        QTest::newRow("semicolon") << u"1;2"_s << -1 << 0;
         QTest::newRow("three numbers") << u"1,2,3"_s << -1 << 0;
         QTest::newRow("words") << u"x,y"_s << -1 << 0;
         QTest::newRow("not finite") << u"nan,1"_s << -1 << 0;

@@ -2,6 +2,7 @@
 #include "print/rubysegmenter.h"
 #include "print/textpages.h"
 #include "tests/common/files.h"
+#include "tests/print/smallreadingtable.h"
 
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -26,16 +27,6 @@ QString repeated(const QString &line, int count, bool numbered)
     return lines.join(u'\n');
 }
 
-ReadingTable smallTable()
-{
-    ReadingTable table;
-    table.addWord(u"中國"_s, u"Zhong1 guo2"_s);
-    table.addWord(u"學習"_s, u"xue2 xi2"_s);
-    table.addCharacter(u"国"_s, {u"國"_s, u"guo2"_s, u"country"_s});
-    table.addCharacter(u"我"_s, {{}, u"wo3"_s, u"I"_s});
-    return table;
-}
-
 } // namespace
 
 class TestTextPages : public QObject
@@ -44,7 +35,7 @@ class TestTextPages : public QObject
 
     QTemporaryDir m_dir;
     QFont m_font;
-    const ReadingTable m_table = smallTable();
+    const ReadingTable m_table = smallReadingTable();
     const RubySegmenter m_segmenter{m_table};
 
 private slots:

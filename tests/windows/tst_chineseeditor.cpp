@@ -147,7 +147,6 @@ private slots:
         row("backspace to a shorter prefix", u"angv⌫"_s, n, u"ang"_s, u"ang"_s, 0);
         row("enter after a letter", u"ang⏎"_s, n, u"ang"_s, u"ang"_s, 0);
         // The empty box: digits and marks go to the document in full width.
-        row(", in the empty box", u","_s, u"，"_s, n, n, -1);
         row("lone colon", u":"_s, u"："_s, n, n, -1);
         row("digit", u"5"_s, u"５"_s, n, n, -1);
         row("space", u" "_s, n, n, n, -1);
