@@ -70,15 +70,15 @@ private slots:
         QVERIFY(runDataTool(tool));
         // "word count", "character rank", "character reading count", one row after another.
         const auto rows = [](const QString &text, bool byCode) {
-            QList<QVariantList> rows;
+            QList<QVariantList> list;
             for (const QString &row : text.split(u", "_s)) {
                 QVariantList values;
                 for (const QString &field : row.split(u' '))
                     values << (values.isEmpty() && byCode ? QVariant(field.toUcs4().first())
                                                           : QVariant(field));
-                rows << values;
+                list << values;
             }
-            return rows;
+            return list;
         };
         QVERIFY(TestStores::frequencies(
             m_folder.path(),
@@ -92,23 +92,47 @@ private slots:
                  true)));
     }
 
+    // The tiny store's counts, and those the data tool wrote from its tiny sources: only
+    // dictionary words, under both forms, with the larger count of the two forms, and the
+    // kFrequency ranks.
     void wordCount_data()
     {
+        QTest::addColumn<bool>("tool");
         QTest::addColumn<QString>("word");
         QTest::addColumn<quint64>("count");
-        QTest::newRow("simplified") << u"中国"_s << quint64(61290);
-        QTest::newRow("outside the BMP") << u"𠀀𠀁"_s << quint64(7);
-        QTest::newRow("unknown word") << u"国中"_s << quint64(0);
-        QTest::newRow("prefix of a word") << u"中"_s << quint64(0);
-        QTest::newRow("empty") << QString() << quint64(0);
-        QTest::newRow("zero count stored") << u"零"_s << quint64(0);
-        QTest::newRow("negative count stored") << u"负"_s << quint64(0);
+        QTest::newRow("simplified") << false << u"中国"_s << quint64(61290);
+        QTest::newRow("outside the BMP") << false << u"𠀀𠀁"_s << quint64(7);
+        QTest::newRow("unknown word") << false << u"国中"_s << quint64(0);
+        QTest::newRow("prefix of a word") << false << u"中"_s << quint64(0);
+        QTest::newRow("empty") << false << QString() << quint64(0);
+        QTest::newRow("zero count stored") << false << u"零"_s << quint64(0);
+        QTest::newRow("negative count stored") << false << u"负"_s << quint64(0);
+        QTest::newRow("tool: simplified in the list") << true << u"中国"_s << quint64(500);
+        QTest::newRow("tool: its traditional form") << true << u"中國"_s << quint64(500);
+        QTest::newRow("tool: only the traditional form listed") << true << u"台灣"_s << quint64(40);
+        QTest::newRow("tool: simplified of that") << true << u"台湾"_s << quint64(40);
+        QTest::newRow("tool: shared traditional keeps the larger")
+            << true << u"乾"_s << quint64(900);
+        QTest::newRow("tool: listed twice keeps the larger") << true << u"绿色"_s << quint64(30);
+        QTest::newRow("tool: not in the dictionary") << true << u"AT&T"_s << quint64(0);
+        QTest::newRow("tool: dictionary word not listed") << true << u"綠茶"_s << quint64(0);
+        QTest::newRow("tool: comment line of the dictionary") << true << u"#"_s << quint64(0);
     }
     void wordCount()
     {
+        QFETCH(bool, tool);
         QFETCH(QString, word);
-        const Frequencies frequencies(m_folder.path());
+        const Frequencies frequencies(tool ? m_tool.filePath(u"out"_s) : m_folder.path());
         QTEST(frequencies.wordCount(word), "count");
+        if (!tool)
+            return;
+        // 干 has no reading counts: its entry keeps its word's count.
+        QCOMPARE(frequencies.entryCount(u"乾", u"干", u"gan1"), quint64(900));
+        QCOMPARE(frequencies.characterRank(U'綠'), 5);
+        QCOMPARE(frequencies.characterRank(U'中'), 0); // another field
+        QCOMPARE(frequencies.characterRank(U'绿'), 5); // from its traditional form
+        QCOMPARE(frequencies.characterRank(U'台'), 1); // the best of its traditional forms
+        QCOMPARE(frequencies.characterRank(U'的'), 1); // its own rank wins
     }
 
     void characterRank_data()
@@ -259,37 +283,6 @@ private slots:
             thread.join();
         for (const quint64 count : counts)
             QCOMPARE(count, quint64(3008));
-    }
-
-    // The data tool keeps only dictionary words, under both forms, with the larger count of the
-    // two forms, and the kFrequency ranks.
-    void dataTool_keepsDictionaryWordsUnderBothForms_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<quint64>("count");
-        QTest::newRow("simplified in the list") << u"中国"_s << quint64(500);
-        QTest::newRow("its traditional form") << u"中國"_s << quint64(500);
-        QTest::newRow("only the traditional form listed") << u"台灣"_s << quint64(40);
-        QTest::newRow("simplified of that") << u"台湾"_s << quint64(40);
-        QTest::newRow("shared traditional keeps the larger") << u"乾"_s << quint64(900);
-        QTest::newRow("listed twice keeps the larger") << u"绿色"_s << quint64(30);
-        QTest::newRow("not in the dictionary") << u"AT&T"_s << quint64(0);
-        QTest::newRow("dictionary word not listed") << u"綠茶"_s << quint64(0);
-        QTest::newRow("comment line of the dictionary") << u"#"_s << quint64(0);
-    }
-    void dataTool_keepsDictionaryWordsUnderBothForms()
-    {
-        QFETCH(QString, word);
-        QFETCH(quint64, count);
-        const Frequencies frequencies(m_tool.filePath(u"out"_s));
-        QCOMPARE(frequencies.wordCount(word), count);
-        // 干 has no reading counts: its entry keeps its word's count.
-        QCOMPARE(frequencies.entryCount(u"乾", u"干", u"gan1"), quint64(900));
-        QCOMPARE(frequencies.characterRank(U'綠'), 5);
-        QCOMPARE(frequencies.characterRank(U'中'), 0); // another field
-        QCOMPARE(frequencies.characterRank(U'绿'), 5); // from its traditional form
-        QCOMPARE(frequencies.characterRank(U'台'), 1); // the best of its traditional forms
-        QCOMPARE(frequencies.characterRank(U'的'), 1); // its own rank wins
     }
 
     // kHanyuPinlu's tone-marked readings become tone-number keys, summed when two spellings
