@@ -18,19 +18,6 @@ using Verdict = CedictFileCheck::Verdict;
 const QByteArray big5Entry = "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/written language/\r\n";
 const QByteArray utf8Entry = "中國 中国 [Zhong1 guo2] /China/\n";
 
-// Distinct entries of the UTF-8 edition, one a line.
-QByteArray utf8Entries(int count)
-{
-    const QString pool =
-        u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
-    QByteArray text;
-    for (int i = 0; i < count; ++i) {
-        const QString word = QString(pool.at(i % pool.size())) + pool.at(i / pool.size());
-        text += (word + u' ' + word + u" [pin1 yin1] /gloss %1/"_s.arg(i) + u'\n').toUtf8();
-    }
-    return text;
-}
-
 } // namespace
 
 // The rule that keeps a wrong file from replacing the dictionary, at its edges, and the import
@@ -104,7 +91,14 @@ private slots:
         QTest::addColumn<QString>("reason");     // a part of the message
 
         const QByteArray header = "# CC-CEDICT\n#! charset=UTF-8\n";
-        const QByteArray entries = utf8Entries(400);
+        // 400 distinct entries of the UTF-8 edition, one a line.
+        const QString pool =
+            u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
+        QByteArray entries;
+        for (int i = 0; i < 400; ++i) {
+            const QString word = QString(pool.at(i % pool.size())) + pool.at(i / pool.size());
+            entries += (word + u' ' + word + u" [pin1 yin1] /gloss %1/\n"_s.arg(i)).toUtf8();
+        }
         const QByteArray whole = header + "#! entries=400\n" + entries;
         QStringEncoder toGb("GB18030");
         const QByteArray gb = toGb.encode(QString::fromUtf8(whole));
