@@ -205,8 +205,7 @@ private slots:
         QCOMPARE(StudyList::lines(dir.path()).last(), u"水 [shui3] /water/"_s);
     }
 
-    // "Save character" keeps dictionary entries, each word once, as given less the blanks
-    // around them.
+    // "Save character" keeps dictionary entries, each word once, without blanks around.
     void saveRefusals_data()
     {
         QTest::addColumn<QString>("lines");    // saved one after the other, split at line feeds

@@ -92,9 +92,8 @@ private slots:
                  true)));
     }
 
-    // The tiny store's counts, and those the data tool wrote from its tiny sources: only
-    // dictionary words, under both forms, with the larger count of the two forms, and the
-    // kFrequency ranks.
+    // The tiny store's counts, and the data tool's from tiny sources: dictionary words only,
+    // under both forms, with the larger count of the two, and the kFrequency ranks.
     void wordCount_data()
     {
         QTest::addColumn<bool>("tool");

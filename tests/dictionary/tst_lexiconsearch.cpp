@@ -40,8 +40,7 @@ class TestLexiconSearch : public QObject
 private slots:
     void initTestCase()
     {
-        // Headword|reading|glosses of each entry; each traditional character with its simplified
-        // form.
+        // Headword|reading|glosses of each entry; traditional characters and simplified forms.
         QList<TestStores::Row> words, characters;
         for (const QString &entry :
              {u"中國|Zhong1 guo2|China"_s, u"中國人|Zhong1 guo2 ren2|Chinese person"_s,

@@ -125,7 +125,6 @@ private slots:
         for (const HandwritingCandidate &candidate : candidates)
             found.append(candidate.character);
         QVERIFY2(found.contains(character), qPrintable(found.join(u' ')));
-        // Best first.
         for (qsizetype i = 1; i < candidates.size(); ++i)
             QVERIFY(candidates.at(i - 1).score >= candidates.at(i).score);
     }

@@ -113,8 +113,7 @@ private slots:
         QCOMPARE(unwritable.counter(), 0);
     }
 
-    // A capture takes the first free number from the counter on, from 0 again past 32767; older
-    // files stay as they are.
+    // Captures take the first free number on, wrapping past 32767; older files stay as they are.
     void captureNumbers_data()
     {
         QTest::addColumn<QString>("existing"); // file numbers, split at blanks; "0/": a folder

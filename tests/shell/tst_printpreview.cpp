@@ -65,8 +65,7 @@ class TestPrintPreview : public QObject
     }
 
 private slots:
-    // A practice sheet of a text without characters says there is nothing to practise; a print
-    // that fails says so.
+    // No character to practise, or a failed print, is said in a message; else the preview shows.
     void messageOrPreview_data()
     {
         QTest::addColumn<Language>("language");

@@ -359,7 +359,6 @@ private:
         return m_window;
     }
 
-    // Types the keys all at once.
     void type(const QString &keys)
     {
         const QStringList parts = keys.split(u'<');
