@@ -18,32 +18,10 @@ using Verdict = CedictFileCheck::Verdict;
 const QByteArray big5Entry = "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/written language/\r\n";
 const QByteArray utf8Entry = "中國 中国 [Zhong1 guo2] /China/\n";
 
-// Distinct entries of the UTF-8 edition, one a line.
-QByteArray utf8Entries(int count)
-{
-    const QString pool =
-        u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
-    QByteArray text;
-    for (int i = 0; i < count; ++i) {
-        const QString word = QString(pool.at(i % pool.size())) + pool.at(i / pool.size());
-        text += (word + u' ' + word + u" [pin1 yin1] /gloss %1/"_s.arg(i) + u'\n').toUtf8();
-    }
-    return text;
-}
-
-QByteArray randomBytesWithoutNul()
-{
-    QRandomGenerator random(7);
-    QByteArray bytes(300000, '\1');
-    for (char &c : bytes)
-        c = char(random.bounded(1, 256));
-    return bytes;
-}
-
 } // namespace
 
-// The rule that keeps a wrong file from replacing the dictionary, at its edges, and what the
-// import does with each verdict: a refused file leaves every file as it was.
+// The rule that keeps a wrong file from replacing the dictionary, at its edges, and the import
+// refusing such files: a refused file leaves every file as it was.
 class TestCedictFileCheck : public QObject
 {
     Q_OBJECT
@@ -69,8 +47,11 @@ private slots:
                                            << nul.arg(big5Entry.size() * 3 + 1);
         QTest::newRow("10 KB of zero bytes")
             << QByteArray(10240, '\0') << Verdict::NulByte << nul.arg(1);
-        QTest::newRow("random bytes without NUL")
-            << randomBytesWithoutNul() << Verdict::Undecodable << QString();
+        QRandomGenerator generator(7);
+        QByteArray random(300000, '\1');
+        for (char &c : random)
+            c = char(generator.bounded(1, 256)); // no NUL
+        QTest::newRow("random bytes without NUL") << random << Verdict::Undecodable << QString();
         QTest::newRow("Big5: half")
             << big5Entry + junk + big5Entry + junk << Verdict::Accepted << QString();
         QTest::newRow("Big5: short of half") << big5Entry + junk + big5Entry + junk + junk
@@ -91,26 +72,13 @@ private slots:
     void verdict()
     {
         QFETCH(QByteArray, content);
-        QFETCH(Verdict, verdict);
         QFETCH(QString, reason);
 
         const CedictFileCheck check = CedictFileCheck::inspect(content);
-        QCOMPARE(check.verdict, verdict);
+        QTEST(check.verdict, "verdict");
         if (!reason.isEmpty())
             QCOMPARE(check.reason(), reason);
         QCOMPARE(check.reason().isEmpty(), check.accepted());
-
-        // The import refuses the same files, and writes nothing for them.
-        const QString input = m_dir->filePath(u"input"_s);
-        const QString pending = m_dir->filePath(u"kinesiskBIG5kod1.mdb"_s);
-        QVERIFY(TestFiles::write(input, content));
-        QVERIFY(TestFiles::write(pending, "an earlier import"));
-        const CedictImportSummary summary = CedictImporter(m_dir->path()).importFile(input);
-        QCOMPARE(summary.outcome, check.accepted() ? CedictImportSummary::Outcome::Imported
-                                                   : CedictImportSummary::Outcome::NotCedict);
-        if (!check.accepted())
-            QCOMPARE(TestFiles::read(pending), "an earlier import"_ba);
-        QVERIFY(!QFile::exists(stagingFileFor(pending)));
     }
 
     // Files a user may pick by mistake or that arrived damaged: each is refused with a reason
@@ -123,7 +91,14 @@ private slots:
         QTest::addColumn<QString>("reason");     // a part of the message
 
         const QByteArray header = "# CC-CEDICT\n#! charset=UTF-8\n";
-        const QByteArray entries = utf8Entries(400);
+        // 400 distinct entries of the UTF-8 edition, one a line.
+        const QString pool =
+            u"的一是不了人我在有他這中大來上國個到說們為子和你地出道也時年得就那要下"_s;
+        QByteArray entries;
+        for (int i = 0; i < 400; ++i) {
+            const QString word = QString(pool.at(i % pool.size())) + pool.at(i / pool.size());
+            entries += (word + u' ' + word + u" [pin1 yin1] /gloss %1/\n"_s.arg(i)).toUtf8();
+        }
         const QByteArray whole = header + "#! entries=400\n" + entries;
         QStringEncoder toGb("GB18030");
         const QByteArray gb = toGb.encode(QString::fromUtf8(whole));

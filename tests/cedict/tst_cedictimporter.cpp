@@ -233,10 +233,9 @@ private slots:
         QVERIFY(summary.succeeded());
         QCOMPARE(summary.big5Entries, 2); // 这 has no Big5 form
         // The Big5 file keeps the Latin letters of a mixed headword.
-        QCOMPARE(TestFiles::read(path(u"cedict1.b5"_s)),
-                 "#! charset=Big5\r\n\xA4\xA4\xB0\xEA [Zhong1 guo2] /China/\r\n"
-                 "AA\xA8\xEE [A A zhi4] /Dutch treat/\r\n"_ba);
-        const QByteArray newBig5 = TestFiles::read(path(u"cedict1.b5"_s));
+        const QByteArray newBig5 = "#! charset=Big5\r\n\xA4\xA4\xB0\xEA [Zhong1 guo2] /China/\r\n"
+                                   "AA\xA8\xEE [A A zhi4] /Dutch treat/\r\n"_ba;
+        QCOMPARE(TestFiles::read(path(u"cedict1.b5"_s)), newBig5);
 
         DictionaryUpdate first(m_dir->path());
         bool stopped = false;
@@ -245,16 +244,12 @@ private slots:
         QCOMPARE(stopped, killedBefore >= 0);
         if (!stopped)
             QCOMPARE(change, DictionaryUpdate::Change::Installed);
-        const auto pair = [this] {
-            return std::pair{ImportFolder::records(path(u"kinesiskBIG5kod.mdb"_s)).value(1),
-                             TestFiles::read(path(u"cedict.b5"_s))};
-        };
         // Had it stopped for good here, the files might be one of each; the next start makes
         // them whole before anything opens them.
         DictionaryUpdate(m_dir->path()).applyAtStart();
-        const auto [word, big5] = pair();
-        QCOMPARE(word, u"A4A4B0EA|&H4E2D&H570B|Zhong1 guo2|China"_s);
-        QCOMPARE(big5, newBig5);
+        QCOMPARE(ImportFolder::records(path(u"kinesiskBIG5kod.mdb"_s)).value(1),
+                 u"A4A4B0EA|&H4E2D&H570B|Zhong1 guo2|China"_s);
+        QCOMPARE(TestFiles::read(path(u"cedict.b5"_s)), newBig5);
         QCOMPARE(ImportFolder::records(DictionaryFiles::previousWordStore(m_dir->path())),
                  QStringList{u"~|&H4E2D|~|old"_s});
         QCOMPARE(TestFiles::read(DictionaryFiles::previousBig5(m_dir->path())), "old pair\r\n"_ba);
@@ -282,7 +277,6 @@ private slots:
     {
         QFETCH(int, killedBefore);
         QFETCH(bool, importAfterwards);
-        QFETCH(QString, inUse);
         const auto words = [](const QString &text) {
             return QList<TestStores::Row>{
                 {{WordField::teckenkoder, u"&H4E2D"_s}, {WordField::translation(1), text}}};
@@ -312,7 +306,7 @@ private slots:
         const auto translation = [importAfterwards](const QString &file) {
             return ImportFolder::records(file).value(importAfterwards ? 1 : 0).section(u'|', 3, 3);
         };
-        QCOMPARE(translation(path(u"kinesiskBIG5kod.mdb"_s)), inUse);
+        QTEST(translation(path(u"kinesiskBIG5kod.mdb"_s)), "inUse");
         if (!importAfterwards) {
             QCOMPARE(TestFiles::read(path(u"cedict.b5"_s)), "old"_ba);
             QCOMPARE(

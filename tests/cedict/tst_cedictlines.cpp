@@ -33,12 +33,17 @@ private slots:
         QCOMPARE(::headwordHex("3C\xA4\xA4 "), QByteArray("43A4A4"));
     }
 
-    void big5_data()
+    // A line of the Big5 edition as the old scan cuts it, and one of the UTF-8 edition.
+    void lines_data()
     {
+        QTest::addColumn<bool>("utf8");
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("pieces");
+        QTest::addColumn<QByteArray>("pieces"); // UTF-8: traditional|simplified|reading|gloss..
         const auto row = [](const char *tag, const QByteArray &line, const QByteArray &pieces) {
-            QTest::newRow(tag) << line << pieces;
+            QTest::newRow(tag) << false << line << pieces;
+        };
+        const auto utf8 = [](const char *tag, const QString &line, const QString &pieces) {
+            QTest::addRow("UTF-8: %s", tag) << true << line.toUtf8() << pieces.toUtf8();
         };
         row("Big5 headword", "\xA4\xA4\xA4\xE5 [zhong1 wen2] /Chinese/g2/",
             "A4A4A4E5|zhong1 wen2|Chinese|g2");
@@ -53,7 +58,6 @@ private slots:
         row("no reading", "AB /g1/g2/", "4142||g1|g2");
         row("headword of digits only", "88 [ba1 ba1] /bye/", "|ba1 ba1|bye");
         row("comment line", "# CC-CEDICT", " !H");
-        row("empty line", "", " !H");
         row("headword of 29 bytes", QByteArray(29, 'A') + " [a1] /gh/",
             QByteArray("41").repeated(29) + "|a1|gh");
         row("headword of 30 bytes is too long", QByteArray(30, 'A') + " [a1] /g/", " !H");
@@ -70,44 +74,30 @@ private slots:
             "4142|a1|ff|" + QByteArray(60, 's') + "|t");
         row("second gloss of 61 ends the line", "AB [a1] /ff/" + QByteArray(61, 's') + "/t/",
             "4142|a1|ff !C");
+        utf8("entry", u"中國 中国 [Zhong1 guo2] /China/"_s, u"中國|中国|Zhong1 guo2|China"_s);
+        utf8("blanks everywhere", u"  中 中  [ zhong1 ]  / a /b  \r\n"_s, u"中|中|zhong1|a|b"_s);
+        utf8("empty glosses dropped", u"中 中 [zhong1] /a//b/"_s, u"中|中|zhong1|a|b"_s);
+        utf8("brackets inside a gloss", u"看 看 [kan4] /see 見|见[jian4]/"_s,
+             u"看|看|kan4|see 見|见[jian4]"_s);
+        utf8("no reading", u"中 中 /middle/"_s, u"中|中||middle"_s);
+        utf8("comment", u"# CC-CEDICT"_s, QString());
+        utf8("blank", u" \t"_s, QString());
+        utf8("one headword", u"中 [zhong1] /middle/"_s, QString());
+        utf8("unclosed reading", u"中 中 [zhong1 /a/"_s, QString());
+        utf8("no glosses", u"中 中 [zhong1]"_s, QString());
+        utf8("reading without brackets", u"中 中 zhong1 /a/"_s, QString());
     }
 
-    void big5()
+    void lines()
     {
+        QFETCH(bool, utf8);
         QFETCH(QByteArray, line);
-        QTEST(describe(Big5Line::parse(line)), "pieces");
-    }
-
-    void utf8_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("pieces"); // traditional|simplified|reading|gloss..; empty: none
-        QTest::newRow("entry") << u"中國 中国 [Zhong1 guo2] /China/"_s
-                               << u"中國|中国|Zhong1 guo2|China"_s;
-        QTest::newRow("blanks everywhere")
-            << u"  中 中  [ zhong1 ]  / a /b  \r\n"_s << u"中|中|zhong1|a|b"_s;
-        QTest::newRow("empty glosses dropped")
-            << u"中 中 [zhong1] /a//b/"_s << u"中|中|zhong1|a|b"_s;
-        QTest::newRow("brackets inside a gloss")
-            << u"看 看 [kan4] /see 見|见[jian4]/"_s << u"看|看|kan4|see 見|见[jian4]"_s;
-        QTest::newRow("no reading") << u"中 中 /middle/"_s << u"中|中||middle"_s;
-        QTest::newRow("comment") << u"# CC-CEDICT"_s << QString();
-        QTest::newRow("blank") << u" \t"_s << QString();
-        QTest::newRow("one headword") << u"中 [zhong1] /middle/"_s << QString();
-        QTest::newRow("unclosed reading") << u"中 中 [zhong1 /a/"_s << QString();
-        QTest::newRow("no glosses") << u"中 中 [zhong1]"_s << QString();
-        QTest::newRow("reading without brackets") << u"中 中 zhong1 /a/"_s << QString();
-    }
-
-    void utf8()
-    {
-        QFETCH(QString, line);
-        const std::optional<Utf8Line> entry = Utf8Line::parse(line);
+        const std::optional<Utf8Line> entry = Utf8Line::parse(QString::fromUtf8(line));
         const QStringList parts =
             entry ? QStringList{entry->traditional, entry->simplified, entry->reading} +
                         entry->glosses
                   : QStringList();
-        QTEST(parts.join(u'|'), "pieces");
+        QTEST(utf8 ? parts.join(u'|').toUtf8() : describe(Big5Line::parse(line)), "pieces");
     }
 };
 

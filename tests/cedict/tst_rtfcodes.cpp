@@ -56,7 +56,6 @@ private slots:
         other("? fallback read", u"\\u20013?\\u22283?"_s, u"20013 &H4E2D, 22283 &H570B"_s);
         other("hex fallback read", u"\\u20013\\'3f"_s, u"20013 &H4E2D"_s);
         other("no fallback", u"\\uc0\\u20013 \\uc0\\u-244 "_s, u"20013 &H4E2D, -244 &HFF0C"_s);
-        other("under 10000", u"\\u8364?"_s, u"8364 &H20AC"_s);
         other("surrogate pair", u"\\u55360 \\u56320\\'3f"_s, u"55360 &HD840, 56320 &HDC00"_s);
         other("escaped backslash", u"\\\\u20013?"_s, u""_s);
         other("other u words", u"\\ul\\uc1\\upr{x}\\u"_s, u""_s);

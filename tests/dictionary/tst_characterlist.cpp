@@ -37,6 +37,8 @@ const QString kRen = u"人,  rén,  person, \r\n仁,  rén,  benevolent, humane,
 const QString kHeFo = u"何,  hé,  what, why, carry, \r\n佛,  fó,  Buddha, \r\n"_s;
 
 enum Kind { Key, Number, Strokes };
+const auto kSearches = std::array{CharacterLists::byRadicalKey, CharacterLists::byRadicalNumber,
+                                  CharacterLists::byStrokes};
 
 } // namespace
 
@@ -86,9 +88,7 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(QString, entry);
-        const auto search = std::array{CharacterLists::byRadicalKey,
-                                       CharacterLists::byRadicalNumber, CharacterLists::byStrokes};
-        const CharacterList list = search[kind](*m_characters, entry);
+        const CharacterList list = kSearches[kind](*m_characters, entry);
         QVERIFY(list.ran);
         QTEST(list.text, "text");
         QTEST(u"%1 %2 %3"_s.arg(list.count).arg(list.pictureFile, list.rewrittenEntry).trimmed(),
@@ -165,9 +165,7 @@ private slots:
         for (qsizetype i = 0; i + 1 < ranks.size(); i += 2)
             rows << QVariantList{ranks[i], ranks[i + 1]};
         QVERIFY(TestStores::frequencies(folder.path(), {}, rows));
-        const auto search = std::array{CharacterLists::byRadicalKey,
-                                       CharacterLists::byRadicalNumber, CharacterLists::byStrokes};
-        CharacterList list = search[kind](*m_characters, entry);
+        CharacterList list = kSearches[kind](*m_characters, entry);
         const int count = list.count;
         CharacterLists::commonFirst(list, Frequencies(folder.path()));
         QString characters;

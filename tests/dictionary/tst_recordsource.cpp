@@ -101,11 +101,9 @@ private slots:
         parse("field with blank", u"trans lation1 ='a'"_s, {});
         parse("too large", u"summa =99999999999999999999"_s, {});
         parse("empty", {}, {});
-        const auto like = [](const char *tag, const QString &operand, const QString &pattern) {
-            QTest::addRow("like %s", tag)
-                << Criteria{u"f"_s, Criteria::Operator::Like, operand}.sqlLikePattern() << pattern;
-        };
-        like("star and question mark", u"*h?o*"_s, u"%h_o%"_s);
+        QTest::newRow("like: star and question mark")
+            << Criteria{u"f"_s, Criteria::Operator::Like, u"*h?o*"_s}.sqlLikePattern()
+            << u"%h_o%"_s;
         const auto typed = [](const char *tag, const std::optional<Criteria> &criteria,
                               const QString &expected) {
             QTest::addRow("typed %s", tag) << describe(criteria) << expected;

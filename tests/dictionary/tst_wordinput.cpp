@@ -19,58 +19,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Word
-{
-    QString traditional;
-    QString pinyin;
-    QString gloss;
-    qint64 count; // 0: not in the frequency list
-};
-
-// In table order; simplified forms come from the character table below.
-const QList<Word> tinyWords{
-    {u"鐘鼓"_s, u"zhong1 gu3"_s, u"bells and drums"_s, 0},
-    {u"中古"_s, u"Zhong1 Gu3"_s, u"Sino-Cuban"_s, 0},
-    {u"中古"_s, u"zhong1 gu3"_s, u"medieval"_s, 0},
-    {u"中共"_s, u"zhong1 gong4"_s, u"Chinese Communist Party"_s, 300},
-    {u"中國"_s, u"Zhong1 guo2"_s, u"China"_s, 1000},
-    {u"重工"_s, u"zhong4 gong1"_s, u"heavy industry"_s, 400},
-    {u"中國人"_s, u"Zhong1 guo2 ren2"_s, u"Chinese person"_s, 200},
-    {u"中"_s, u"zhong1"_s, u"middle"_s, 5000},
-    {u"中"_s, u"zhong4"_s, u"to hit"_s, 10},
-    {u"綠色"_s, u"lu:4 se4"_s, u"green"_s, 50},
-    {u"我們"_s, u"wo3 men5"_s, u"we"_s, 900},
-    {u"西安"_s, u"Xi1 an1"_s, u"Xi'an"_s, 80},
-    {u"乾杯"_s, u"gan1 bei1"_s, u"cheers!"_s, 20},
-    {u"哪兒"_s, u"nar3"_s, u"where"_s, 5},
-};
-const QList<std::pair<QString, QString>> simplifiedForms{
-    {u"國"_s, u"国"_s}, {u"們"_s, u"们"_s}, {u"綠"_s, u"绿"_s},
-    {u"乾"_s, u"干"_s}, {u"鐘"_s, u"钟"_s},
-};
+// Traditional form|reading|gloss|count of each word, in table order; 0: not in the frequency
+// list. Simplified forms come from the character table.
+const QStringList tinyWords =
+    u"鐘鼓|zhong1 gu3|bells and drums|0; 中古|Zhong1 Gu3|Sino-Cuban|0; 中古|zhong1 gu3|medieval|0; "
+    u"中共|zhong1 gong4|Chinese Communist Party|300; 中國|Zhong1 guo2|China|1000; "
+    u"重工|zhong4 gong1|heavy industry|400; 中國人|Zhong1 guo2 ren2|Chinese person|200; "
+    u"中|zhong1|middle|5000; 中|zhong4|to hit|10; 綠色|lu:4 se4|green|50; 我們|wo3 men5|we|900; "
+    u"西安|Xi1 an1|Xi'an|80; 乾杯|gan1 bei1|cheers!|20; 哪兒|nar3|where|5"_s.split(u"; "_s);
 
 bool buildTinyFolder(const QString &folder)
 {
     QList<TestStores::Row> words;
-    for (const Word &w : tinyWords)
-        words << TestStores::Row{{WordField::teckenkoder, CharacterCode::codeString(w.traditional)},
-                                 {WordField::pinyin, w.pinyin},
-                                 {WordField::translation(1), w.gloss}};
-    QList<TestStores::Row> characters;
-    for (const auto &[traditional, simplified] : simplifiedForms)
-        characters << TestStores::Row{
-            {CharacterField::teckenkod, CharacterCode::fromCharacter(traditional.at(0))},
-            {CharacterField::forenklaform, CharacterCode::fromCharacter(simplified.at(0))}};
-    if (!TestStores::words(Tables::storePath(folder, Tables::wordStore), words) ||
-        !TestStores::characters(Tables::storePath(folder, Tables::characterStore), characters))
-        return false;
     // Counts go in under the traditional form: the index must find them for either form.
     QList<QVariantList> counts;
-    for (const Word &w : tinyWords) {
-        if (w.count)
-            counts << QVariantList{w.traditional, w.count};
+    for (const QString &word : tinyWords) {
+        const QStringList w = word.split(u'|');
+        words << TestStores::Row{{WordField::teckenkoder, CharacterCode::codeString(w[0])},
+                                 {WordField::pinyin, w[1]},
+                                 {WordField::translation(1), w[2]}};
+        if (w[3] != u"0")
+            counts << QVariantList{w[0], w[3].toLongLong()};
     }
-    return TestStores::frequencies(folder, counts);
+    QList<TestStores::Row> characters;
+    for (const QString &forms : u"國国 們们 綠绿 乾干 鐘钟"_s.split(u' '))
+        characters << TestStores::Row{
+            {CharacterField::teckenkod, CharacterCode::fromCharacter(forms.at(0))},
+            {CharacterField::forenklaform, CharacterCode::fromCharacter(forms.at(1))}};
+    return TestStores::words(Tables::storePath(folder, Tables::wordStore), words) &&
+           TestStores::characters(Tables::storePath(folder, Tables::characterStore), characters) &&
+           TestStores::frequencies(folder, counts);
 }
 
 QStringList texts(const QList<Candidate> &candidates, qsizetype from = 0, qsizetype count = -1)

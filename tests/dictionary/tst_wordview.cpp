@@ -130,26 +130,23 @@ private slots:
         QTest::addColumn<bool>("simplified");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("characters");
-        const int cantonese = int(Reading::Cantonese);
-        QTest::newRow("Cantonese, one reading and three")
-            << cantonese << kZhong + kGuo << true
-            << u"中,  zung1, \r\n國,  gwok3, gwok8, gok3, \r\n"_s << u"中國"_s;
-        QTest::newRow("kun, two readings at most")
-            << int(Reading::JapaneseKun) << kZhong + kGuo << false
-            << u"中,  naka, uchi, \r\n國,  , \r\n"_s << u"中國"_s;
-        QTest::newRow("Korean, gap skipped, blanks around")
-            << int(Reading::Korean) << u" &H4E2D "_s << false << u"中,  중, jung, \r\n"_s
-            << u"中"_s;
-        QTest::newRow("pieces that are no code skipped")
-            << cantonese << u"&H4E2DH4E2D&&H57"_s << false << u"中,  zung1, \r\n"_s << u"中"_s;
-        QTest::newRow("code without record keeps the current readings")
-            << cantonese << kGuo + kNoRecord << false
-            << u"國,  gwok3, gwok8, gok3, \r\n字,  gwok3, gwok8, gok3, \r\n"_s << u"國字"_s;
-        QTest::newRow("Mandarin, code without record is not simplified")
-            << int(Reading::Mandarin) << kGuo + kNoRecord << true
-            << u"国,  guó, country, \r\n字,  guó, country, \r\n"_s << u"国字"_s;
-        QTest::newRow("no word, nothing listed")
-            << int(Reading::Mandarin) << QString() << true << QString() << QString();
+        const auto row = [](const char *tag, Reading reading, const QString &codes, bool simplified,
+                            const QString &text, const QString &characters) {
+            QTest::newRow(tag) << int(reading) << codes << simplified << text << characters;
+        };
+        row("Cantonese, one reading and three", Reading::Cantonese, kZhong + kGuo, true,
+            u"中,  zung1, \r\n國,  gwok3, gwok8, gok3, \r\n"_s, u"中國"_s);
+        row("kun, two readings at most", Reading::JapaneseKun, kZhong + kGuo, false,
+            u"中,  naka, uchi, \r\n國,  , \r\n"_s, u"中國"_s);
+        row("Korean, gap skipped, blanks around", Reading::Korean, u" &H4E2D "_s, false,
+            u"中,  중, jung, \r\n"_s, u"中"_s);
+        row("pieces that are no code skipped", Reading::Cantonese, u"&H4E2DH4E2D&&H57"_s, false,
+            u"中,  zung1, \r\n"_s, u"中"_s);
+        row("code without record keeps the current readings", Reading::Cantonese, kGuo + kNoRecord,
+            false, u"國,  gwok3, gwok8, gok3, \r\n字,  gwok3, gwok8, gok3, \r\n"_s, u"國字"_s);
+        row("Mandarin, code without record is not simplified", Reading::Mandarin, kGuo + kNoRecord,
+            true, u"国,  guó, country, \r\n字,  guó, country, \r\n"_s, u"国字"_s);
+        row("no word, nothing listed", Reading::Mandarin, QString(), true, QString(), QString());
     }
 
     void readings()

@@ -15,7 +15,6 @@ class TestHandwritingCli : public QObject
     QTemporaryDir m_dir;
     StrokeStore m_store;
 
-    static QStringList run(const QStringList &arguments) { return TestCli::run(arguments); }
     QString file(const QString &name, const QString &contents)
     {
         TestFiles::write(m_dir.filePath(name), contents.toUtf8());
@@ -34,7 +33,7 @@ private slots:
     {
         const QString character = u"學"_s;
         const QStringList output =
-            run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
+            TestCli::run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
         const CharacterStrokes strokes = *m_store.strokes(character);
         QCOMPARE(output.value(0), u"0"_s);
         QCOMPARE(output.value(1), QString::number(strokes.count()));
@@ -66,13 +65,13 @@ private slots:
         QFETCH(QString, character);
         QFETCH(QString, limit);
         const QStringList strokes =
-            run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
+            TestCli::run({u"strokes-of"_s, character, u"--folder"_s, strokesFolder()});
         const QString ink = file(u"ink.txt"_s, strokes.mid(2).join(u'\n'));
         QStringList arguments{u"recognize"_s, ink, u"--folder"_s,
                               QStringLiteral(ORDBOK_PROGRAM_DIR)};
         if (!limit.isEmpty())
             arguments += {u"--limit"_s, limit};
-        const QStringList output = run(arguments);
+        const QStringList output = TestCli::run(arguments);
         if (output.value(0) == u"1")
             QSKIP("no handwriting model installed");
         QCOMPARE(output.value(0), u"0"_s);
@@ -85,30 +84,29 @@ private slots:
 
     void refused_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("arguments"); // split at blanks
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("strokes-of: nothing") << QStringList{u"strokes-of"_s} << 2;
-        QTest::newRow("strokes-of: two characters") << QStringList{u"strokes-of"_s, u"水水"_s} << 2;
-        QTest::newRow("strokes-of: no data") << QStringList{u"strokes-of"_s, u"A"_s} << 1;
-        QTest::newRow("recognize: no file") << QStringList{u"recognize"_s} << 2;
-        QTest::newRow("recognize: bad limit")
-            << QStringList{u"recognize"_s, u"ink.txt"_s, u"--limit"_s, u"x"_s} << 2;
-        QTest::newRow("recognize: zero limit")
-            << QStringList{u"recognize"_s, u"ink.txt"_s, u"--limit"_s, u"0"_s} << 2;
-        QTest::newRow("recognize: missing file")
-            << QStringList{u"recognize"_s, u"missing.txt"_s} << 1;
-        QTest::newRow("recognize: not points") << QStringList{u"recognize"_s, u"bad.txt"_s} << 1;
+        QTest::newRow("strokes-of: nothing") << u"strokes-of"_s << 2;
+        QTest::newRow("strokes-of: two characters") << u"strokes-of 水水"_s << 2;
+        QTest::newRow("strokes-of: no data") << u"strokes-of A"_s << 1;
+        QTest::newRow("recognize: no file") << u"recognize"_s << 2;
+        QTest::newRow("recognize: bad limit") << u"recognize ink.txt --limit x"_s << 2;
+        QTest::newRow("recognize: zero limit") << u"recognize ink.txt --limit 0"_s << 2;
+        QTest::newRow("recognize: missing file") << u"recognize missing.txt"_s << 1;
+        QTest::newRow("recognize: not points") << u"recognize bad.txt"_s << 1;
     }
     void refused()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         file(u"ink.txt"_s, u"100,100 900,100\n"_s);
         file(u"bad.txt"_s, u"100,100 900;100\n"_s);
-        for (QString &argument : arguments) {
-            if (argument.endsWith(u".txt"))
-                argument = m_dir.filePath(argument);
+        QStringList words = arguments.split(u' ');
+        for (QString &word : words) {
+            if (word.endsWith(u".txt"))
+                word = m_dir.filePath(word);
         }
-        const QStringList output = run(arguments + QStringList{u"--folder"_s, strokesFolder()});
+        const QStringList output =
+            TestCli::run(words + QStringList{u"--folder"_s, strokesFolder()});
         QTEST(output.value(0).toInt(), "exitCode");
         QCOMPARE(output.size(), 1); // nothing on standard output
     }

@@ -7,7 +7,6 @@
 #include "windows/handwriting/strokeplayer.h"
 #include "windows/handwriting/strokestrip.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>

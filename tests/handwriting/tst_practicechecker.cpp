@@ -12,11 +12,6 @@ const QPolygonF down{QPointF(500, 100), QPointF(505, 500), QPointF(500, 900)};
 const QPolygonF across{QPointF(100, 500), QPointF(900, 500)};
 const QPolygonF dot{QPointF(480, 200), QPointF(520, 250)};
 
-QPolygonF moved(const QPolygonF &line, QPointF by)
-{
-    return line.translated(by);
-}
-
 QPolygonF reversed(QPolygonF line)
 {
     std::reverse(line.begin(), line.end());
@@ -34,46 +29,36 @@ private slots:
     {
         QTest::addColumn<QPolygonF>("drawn");
         QTest::addColumn<QPolygonF>("median");
-        QTest::addColumn<bool>("startsNear");
-        QTest::addColumn<bool>("endsNear");
-        QTest::addColumn<bool>("rightDirection");
-
-        QTest::newRow("the median itself") << down << down << true << true << true;
+        QTest::addColumn<QString>("verdict"); // starts near, ends near, right direction: + or -
+        const auto line = [](std::initializer_list<QPointF> points) { return QPolygonF(points); };
+        QTest::newRow("the median itself") << down << down << u"+++"_s;
         QTest::newRow("a little off, wavy")
-            << QPolygonF{QPointF(540, 160), QPointF(470, 520), QPointF(460, 820)} << down << true
-            << true << true;
-        QTest::newRow("just within reach") << moved(down, {149, 0}) << down << true << true << true;
-        QTest::newRow("just out of reach")
-            << moved(down, {151, 0}) << down << false << false << true;
-        QTest::newRow("backwards") << reversed(down) << down << false << false << false;
+            << line({{540, 160}, {470, 520}, {460, 820}}) << down << u"+++"_s;
+        QTest::newRow("just within reach") << down.translated(149, 0) << down << u"+++"_s;
+        QTest::newRow("just out of reach") << down.translated(151, 0) << down << u"--+"_s;
+        QTest::newRow("backwards") << reversed(down) << down << u"---"_s;
         QTest::newRow("too short: ends midway")
-            << QPolygonF{QPointF(500, 100), QPointF(500, 450)} << down << true << false << true;
-        QTest::newRow("starts late")
-            << QPolygonF{QPointF(500, 400), QPointF(500, 900)} << down << false << true << true;
-        QTest::newRow("the other stroke") << across << down << false << false << false;
+            << line({{500, 100}, {500, 450}}) << down << u"+-+"_s;
+        QTest::newRow("starts late") << line({{500, 400}, {500, 900}}) << down << u"-++"_s;
+        QTest::newRow("the other stroke") << across << down << u"---"_s;
         // Ends near both ends but the way back: 75 degrees off.
-        QTest::newRow("slanted too far")
-            << QPolygonF{QPointF(400, 120), QPointF(600, 880)} << across << false << false << false;
-        QTest::newRow("a dot as a dot")
-            << QPolygonF{QPointF(490, 210), QPointF(515, 240)} << dot << true << true << true;
+        QTest::newRow("slanted too far") << line({{400, 120}, {600, 880}}) << across << u"---"_s;
+        QTest::newRow("a dot as a dot") << line({{490, 210}, {515, 240}}) << dot << u"+++"_s;
         QTest::newRow("a dot drawn as a long line")
-            << QPolygonF{QPointF(480, 200), QPointF(600, 330)} << dot << true << true << false;
-        QTest::newRow("a single point")
-            << QPolygonF{QPointF(500, 100)} << down << true << false << false;
-        QTest::newRow("nothing drawn") << QPolygonF() << down << false << false << false;
+            << line({{480, 200}, {600, 330}}) << dot << u"++-"_s;
+        QTest::newRow("a single point") << line({{500, 100}}) << down << u"+--"_s;
+        QTest::newRow("nothing drawn") << QPolygonF() << down << u"---"_s;
     }
     void check()
     {
         QFETCH(QPolygonF, drawn);
         QFETCH(QPolygonF, median);
         const StrokeVerdict verdict = PracticeChecker::check(drawn, median);
-        QTEST(verdict.startsNear, "startsNear");
-        QTEST(verdict.endsNear, "endsNear");
-        QTEST(verdict.rightDirection, "rightDirection");
-        QFETCH(bool, startsNear);
-        QFETCH(bool, endsNear);
-        QFETCH(bool, rightDirection);
-        QCOMPARE(verdict.accepted(), startsNear && endsNear && rightDirection);
+        QString got;
+        for (const bool near : {verdict.startsNear, verdict.endsNear, verdict.rightDirection})
+            got += near ? u'+' : u'-';
+        QTEST(got, "verdict");
+        QCOMPARE(verdict.accepted(), got == u"+++");
     }
 
     // Strokes: D down, A across, R down reversed, 0 nothing; outcomes: Accepted, Hint, Shown,

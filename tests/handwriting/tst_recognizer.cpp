@@ -28,38 +28,32 @@ private slots:
     // The pure parts first: they need neither models nor stores.
     void offer_data()
     {
-        QTest::addColumn<QStringList>("ranking");
-        QTest::addColumn<QStringList>("unknown");
+        QTest::addColumn<QString>("ranking"); // characters, split at blanks
+        QTest::addColumn<QString>("unknown");
         QTest::addColumn<int>("limit");
-        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("offered");
         // The other forms the rules know: 门 -> 門, 马 -> 馬.
-        QTest::newRow("as ranked") << QStringList{u"水"_s, u"永"_s} << QStringList() << 10
-                                   << QStringList{u"水"_s, u"永"_s};
-        QTest::newRow("other form follows") << QStringList{u"门"_s, u"们"_s} << QStringList() << 10
-                                            << QStringList{u"门"_s, u"門"_s, u"们"_s};
+        QTest::newRow("as ranked") << u"水 永"_s << QString() << 10 << u"水 永"_s;
+        QTest::newRow("other form follows") << u"门 们"_s << QString() << 10 << u"门 門 们"_s;
         QTest::newRow("other form ranked later comes once")
-            << QStringList{u"门"_s, u"門"_s, u"水"_s} << QStringList() << 10
-            << QStringList{u"门"_s, u"門"_s, u"水"_s};
-        QTest::newRow("unknown dropped")
-            << QStringList{u"㐀"_s, u"水"_s} << QStringList{u"㐀"_s} << 10 << QStringList{u"水"_s};
-        QTest::newRow("unknown other form dropped")
-            << QStringList{u"马"_s} << QStringList{u"馬"_s} << 10 << QStringList{u"马"_s};
-        QTest::newRow("limit cuts an other form")
-            << QStringList{u"水"_s, u"门"_s} << QStringList() << 2 << QStringList{u"水"_s, u"门"_s};
-        QTest::newRow("nothing") << QStringList() << QStringList() << 10 << QStringList();
+            << u"门 門 水"_s << QString() << 10 << u"门 門 水"_s;
+        QTest::newRow("unknown dropped") << u"㐀 水"_s << u"㐀"_s << 10 << u"水"_s;
+        QTest::newRow("unknown other form dropped") << u"马"_s << u"馬"_s << 10 << u"马"_s;
+        QTest::newRow("limit cuts an other form") << u"水 门"_s << QString() << 2 << u"水 门"_s;
+        QTest::newRow("nothing") << QString() << QString() << 10 << QString();
     }
     void offer()
     {
-        QFETCH(QStringList, ranking);
-        QFETCH(QStringList, unknown);
+        QFETCH(QString, ranking);
+        QFETCH(QString, unknown);
         QFETCH(int, limit);
         QList<HandwritingCandidate> candidates;
-        for (const QString &c : ranking)
+        for (const QString &c : ranking.split(u' ', Qt::SkipEmptyParts))
             candidates.append({c, 1.0 - candidates.size() * 0.1});
         const QHash<QString, QString> forms{{u"门"_s, u"門"_s}, {u"马"_s, u"馬"_s}};
         const CandidateRules rules{[&](const QString &c) { return !unknown.contains(c); },
                                    [&](const QString &c) { return forms.value(c); }};
-        QTEST(offerCandidates(candidates, limit, rules), "offered");
+        QTEST(offerCandidates(candidates, limit, rules).join(u' '), "offered");
     }
 
     void inkFile_data()
@@ -71,7 +65,6 @@ private slots:
         QTest::newRow("blank lines and CR LF") << u"\n1,2 3,4\r\n\n  \n5,6\n"_s << 2 << 3;
         QTest::newRow("fractions") << u"1.5,2.25"_s << 1 << 1;
         QTest::newRow("empty") << QString() << 0 << 0;
-        QTest::newRow("semicolon") << u"1;2"_s << -1 << 0;
         QTest::newRow("three numbers") << u"1,2,3"_s << -1 << 0;
         QTest::newRow("words") << u"x,y"_s << -1 << 0;
         QTest::newRow("not finite") << u"nan,1"_s << -1 << 0;
@@ -79,9 +72,8 @@ private slots:
     void inkFile()
     {
         QFETCH(QString, text);
-        QFETCH(int, strokes);
         const std::optional<Ink> ink = InkFile::parse(text);
-        QCOMPARE(ink ? int(ink->size()) : -1, strokes);
+        QTEST(ink ? int(ink->size()) : -1, "strokes");
         int points = 0;
         for (const QPolygonF &stroke : ink.value_or(Ink()))
             points += stroke.size();
@@ -133,7 +125,6 @@ private slots:
         for (const HandwritingCandidate &candidate : candidates)
             found.append(candidate.character);
         QVERIFY2(found.contains(character), qPrintable(found.join(u' ')));
-        // Best first.
         for (qsizetype i = 1; i < candidates.size(); ++i)
             QVERIFY(candidates.at(i - 1).score >= candidates.at(i).score);
     }

@@ -22,10 +22,10 @@ class TestStrokeMatcher : public QObject
         const std::optional<CharacterStrokes> strokes = m_store.strokes(character);
         return strokes ? SyntheticInk::fromMedians(strokes->medians, seed, wobble) : Ink();
     }
-    static QStringList charactersOf(const QList<StrokeMatch> &matches)
+    template <typename Match> static QStringList charactersOf(const QList<Match> &matches)
     {
         QStringList characters;
-        for (const StrokeMatch &match : matches)
+        for (const Match &match : matches)
             characters.append(match.character);
         return characters;
     }
@@ -183,16 +183,10 @@ private slots:
             QSKIP("no handwriting model installed");
         QVERIFY(!recognizer.vocabulary().contains(character));
         const Ink ink = inkOf(character, 11, 1.0);
-        const auto found = [&] {
-            QStringList characters;
-            for (const HandwritingCandidate &candidate : recognizer.recognize(ink, 10))
-                characters.append(candidate.character);
-            return characters;
-        };
-        QVERIFY(!found().contains(character));
+        QVERIFY(!charactersOf(recognizer.recognize(ink, 10)).contains(character));
         QVERIFY(recognizer.loadStrokes(StrokeStore::path(QStringLiteral(ORDBOK_STROKES_DIR))));
         const QList<HandwritingCandidate> candidates = recognizer.recognize(ink, 10);
-        const QStringList withStrokes = found();
+        const QStringList withStrokes = charactersOf(candidates);
         QVERIFY2(withStrokes.indexOf(character) >= 0 && withStrokes.indexOf(character) < 5,
                  qPrintable(withStrokes.join(u' ')));
         QCOMPARE(QSet<QString>(withStrokes.begin(), withStrokes.end()).size(), withStrokes.size());
@@ -200,7 +194,7 @@ private slots:
             QVERIFY(candidates.at(i - 1).score >= candidates.at(i).score);
         // A store that will not open takes the medians away again.
         QVERIFY(!recognizer.loadStrokes(u"/nonexistent/strokes.dat"_s));
-        QVERIFY(!found().contains(character));
+        QVERIFY(!charactersOf(recognizer.recognize(ink, 10)).contains(character));
     }
 
     // Without any model the stroke store alone still recognizes.

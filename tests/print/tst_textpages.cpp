@@ -1,8 +1,9 @@
 #include "print/printfont.h"
 #include "print/rubysegmenter.h"
 #include "print/textpages.h"
+#include "tests/common/files.h"
+#include "tests/print/smallreadingtable.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -26,26 +27,6 @@ QString repeated(const QString &line, int count, bool numbered)
     return lines.join(u'\n');
 }
 
-// Pages as the PDF file has them.
-int pdfPages(const QString &file)
-{
-    QFile pdf(file);
-    if (!pdf.open(QIODevice::ReadOnly))
-        return -1;
-    const QString content = QString::fromLatin1(pdf.readAll());
-    return int(content.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)));
-}
-
-ReadingTable smallTable()
-{
-    ReadingTable table;
-    table.addWord(u"中國"_s, u"Zhong1 guo2"_s);
-    table.addWord(u"學習"_s, u"xue2 xi2"_s);
-    table.addCharacter(u"国"_s, {u"國"_s, u"guo2"_s, u"country"_s});
-    table.addCharacter(u"我"_s, {{}, u"wo3"_s, u"I"_s});
-    return table;
-}
-
 } // namespace
 
 class TestTextPages : public QObject
@@ -54,7 +35,7 @@ class TestTextPages : public QObject
 
     QTemporaryDir m_dir;
     QFont m_font;
-    const ReadingTable m_table = smallTable();
+    const ReadingTable m_table = smallReadingTable();
     const RubySegmenter m_segmenter{m_table};
 
 private slots:
@@ -117,7 +98,10 @@ private slots:
         QCOMPARE(withoutBlanks(printed), withoutBlanks(text));
 
         QVERIFY(pages.print(writer));
-        QCOMPARE(pdfPages(file), pages.pageCount());
+        // Pages as the PDF file has them.
+        QCOMPARE(int(QString::fromLatin1(TestFiles::read(file))
+                         .count(QRegularExpression(u"/Type\\s*/Page[^s]"_s))),
+                 pages.pageCount());
     }
 
     void marginsAndBody()

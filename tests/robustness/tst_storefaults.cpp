@@ -18,28 +18,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Enough rows that the stores span many pages, so that a cut can fall anywhere in them.
-bool buildStores(const QDir &dir)
-{
-    QList<TestStores::Row> words, characters, codes;
-    for (int i = 0; i < 400; ++i) {
-        const QString code = u"&H%1"_s.arg(0x4E00 + i, 4, 16).toUpper();
-        words << TestStores::Row{{WordField::teckenkoder, code},
-                                 {WordField::translation(1), u"water %1"_s.arg(i)}};
-        characters << TestStores::Row{{CharacterField::teckenkod, code},
-                                      {CharacterField::nummer, 0x4E00 + i}};
-        codes << TestStores::Row{{CodeField::bigfive, u"A%1"_s.arg(0x440 + i, 3, 16).toUpper()},
-                                 {CodeField::unicode, code}};
-    }
-    return TestStores::words(dir.filePath(Tables::wordStore), words) &&
-           TestStores::characters(dir.filePath(Tables::characterStore), characters) &&
-           TestStores::codes(dir.filePath(Tables::codeStore), codes);
-}
-
-} // namespace
-
 class TestStoreFaults : public QObject
 {
     Q_OBJECT
@@ -65,7 +43,20 @@ void TestStoreFaults::damagedStoreAtStart()
     QFETCH(QString, store);
     QFETCH(QString, damage);
     QTemporaryDir dir;
-    QVERIFY(buildStores(QDir(dir.path())));
+    // Enough rows that the stores span many pages, so that a cut can fall anywhere in them.
+    QList<TestStores::Row> words, characters, codes;
+    for (int i = 0; i < 400; ++i) {
+        const QString code = u"&H%1"_s.arg(0x4E00 + i, 4, 16).toUpper();
+        words << TestStores::Row{{WordField::teckenkoder, code},
+                                 {WordField::translation(1), u"water %1"_s.arg(i)}};
+        characters << TestStores::Row{{CharacterField::teckenkod, code},
+                                      {CharacterField::nummer, 0x4E00 + i}};
+        codes << TestStores::Row{{CodeField::bigfive, u"A%1"_s.arg(0x440 + i, 3, 16).toUpper()},
+                                 {CodeField::unicode, code}};
+    }
+    QVERIFY(TestStores::words(dir.filePath(Tables::wordStore), words) &&
+            TestStores::characters(dir.filePath(Tables::characterStore), characters) &&
+            TestStores::codes(dir.filePath(Tables::codeStore), codes));
     const QString file = dir.filePath(store);
     QByteArray bytes = TestFiles::read(file);
     QRandomGenerator *random = QRandomGenerator::global();

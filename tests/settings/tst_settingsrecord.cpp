@@ -16,30 +16,25 @@ class TestSettingsRecord : public QObject
     QString file() const { return m_dir.filePath(SettingsRecord::fileName); }
 
 private slots:
+    // Each value lands at its field's offset, padded with blanks to the field's width.
     void writtenBytesAreTheLayout()
     {
         SettingsRecord record;
-        for (const auto &[field, value] : {std::pair{F::simplifiedOn, u"1"_s},
-                                           {F::radicalMode, u"0"_s},
-                                           {F::mainFontName, u"MS Song"_s},
-                                           {F::mainFontSize, u"36"_s},
-                                           {F::alwaysOnTop, u"True"_s},
-                                           {F::autoLookupOn, u"False"_s},
-                                           {F::backgroundPath, u"/home/åsa/2.gif"_s},
-                                           {F::autoStartEnglish, u"1"_s},
-                                           {F::codeFontName, u"MS Song"_s}})
-            QVERIFY(record.setValue(field, value));
-        QVERIFY(record.write(m_dir.path()));
-
         QByteArray expected(SettingsRecord::recordLength, ' ');
-        expected.replace(0, 5, "1    ");
-        expected.replace(5, 2, "0 ");
-        expected.replace(7, 10, "MS Song   ");
-        expected.replace(17, 10, "36        ");
-        expected.replace(164, 10, "True False");
-        expected.replace(174, 16, "/home/\xC3\xA5sa/2.gif");
-        expected.replace(354, 20, "          1         ");
-        expected.replace(403, 15, "MS Song        ");
+        for (const auto &[field, value, offset, bytes] :
+             {std::tuple{F::simplifiedOn, u"1"_s, 0, "1    "_ba},
+              {F::radicalMode, u"0"_s, 5, "0 "_ba},
+              {F::mainFontName, u"MS Song"_s, 7, "MS Song   "_ba},
+              {F::mainFontSize, u"36"_s, 17, "36        "_ba},
+              {F::alwaysOnTop, u"True"_s, 164, "True "_ba},
+              {F::autoLookupOn, u"False"_s, 169, "False"_ba},
+              {F::backgroundPath, u"/home/åsa/2.gif"_s, 174, "/home/\xC3\xA5sa/2.gif"_ba},
+              {F::autoStartEnglish, u"1"_s, 364, "1         "_ba},
+              {F::codeFontName, u"MS Song"_s, 403, "MS Song        "_ba}}) {
+            QVERIFY(record.setValue(field, value));
+            expected.replace(offset, bytes.size(), bytes);
+        }
+        QVERIFY(record.write(m_dir.path()));
         QCOMPARE(TestFiles::read(file()), expected);
     }
 

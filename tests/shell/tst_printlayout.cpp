@@ -67,34 +67,24 @@ private slots:
         }
     }
 
-    // Square pictures fill their cell: columns 8.15 apart from 1.5, rows 8.05 apart from 0.3;
-    // other shapes are centred in it.
+    // Pictures go two a row, three rows a page. Square pictures fill their cell: columns 8.15
+    // apart from 1.5, rows 8.05 apart from 0.3; other shapes are centred in it.
     void place_data()
     {
         QTest::addColumn<int>("k");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<bool>("newPage");
         QTest::addColumn<QSizeF>("picture");
         QTest::addColumn<QRectF>("rect");
-
         const QSizeF square(100, 100);
-        QTest::newRow("first") << 0 << 0 << 0 << 0 << false << square
-                               << QRectF(1.5, 0.3, 7.85, 7.85);
-        QTest::newRow("second, beside it")
-            << 1 << 0 << 0 << 1 << false << square << QRectF(9.65, 0.3, 7.85, 7.85);
-        QTest::newRow("sixth, last of page")
-            << 5 << 0 << 2 << 1 << false << square << QRectF(9.65, 16.4, 7.85, 7.85);
-        QTest::newRow("seventh, new page")
-            << 6 << 1 << 0 << 0 << true << square << QRectF(1.5, 0.3, 7.85, 7.85);
-        QTest::newRow("tall, centred across") << 0 << 0 << 0 << 0 << false << QSizeF(300, 400)
-                                              << QRectF(1.5 + 0.98125, 0.3, 5.8875, 7.85);
+        QTest::newRow("first") << 0 << square << QRectF(1.5, 0.3, 7.85, 7.85);
+        QTest::newRow("second, beside it") << 1 << square << QRectF(9.65, 0.3, 7.85, 7.85);
+        QTest::newRow("sixth, last of page") << 5 << square << QRectF(9.65, 16.4, 7.85, 7.85);
+        QTest::newRow("seventh, new page") << 6 << square << QRectF(1.5, 0.3, 7.85, 7.85);
+        QTest::newRow("tall, centred across")
+            << 0 << QSizeF(300, 400) << QRectF(1.5 + 0.98125, 0.3, 5.8875, 7.85);
         QTest::newRow("capture strip, centred down")
-            << 0 << 0 << 0 << 0 << false << QSizeF(1200, 400)
-            << QRectF(1.5, 0.3 + 7.85 / 3, 7.85, 7.85 / 3);
-        QTest::newRow("no height") << 0 << 0 << 0 << 0 << false << QSizeF(400, 0)
-                                   << QRectF(1.5 + 7.85 / 2, 0.3 + 7.85 / 2, 0, 0);
+            << 0 << QSizeF(1200, 400) << QRectF(1.5, 0.3 + 7.85 / 3, 7.85, 7.85 / 3);
+        QTest::newRow("no height")
+            << 0 << QSizeF(400, 0) << QRectF(1.5 + 7.85 / 2, 0.3 + 7.85 / 2, 0, 0);
     }
 
     void place()
@@ -103,24 +93,18 @@ private slots:
         QFETCH(QSizeF, picture);
         const PrintLayout layout(kA4Printable);
         const PicturePlace place = layout.place(k, picture);
-        QTEST(place.page, "page");
-        QTEST(place.row, "row");
-        QTEST(place.column, "column");
-        QTEST(layout.startsPage(k), "newPage");
+        QCOMPARE(place.page, k / 6);
+        QCOMPARE(place.row, k % 6 / 2);
+        QCOMPARE(place.column, k % 2);
+        QCOMPARE(layout.startsPage(k), k > 0 && k % 6 == 0);
         QTEST(place.rect, "rect");
     }
 
-    // The editor's picture: 2000 twips from the corner at its size on the screen, shrunk to fit.
-    // Past 32767 the numbering starts again at 0; a capture that cannot be written keeps its
-    // number.
-    void counterAtItsEdges()
+    // An empty picture is not saved, and a capture that cannot be written keeps its number.
+    void unsavedCapturesKeepTheNumber()
     {
         QTemporaryDir program;
-        CaptureFiles files(program.path());
-        files.setCounter(32767);
-        QVERIFY(files.save(filled({4, 4}, Qt::white)).endsWith(u"/32767.bmp"_s));
-        QCOMPARE(files.counter(), 0);
-        QCOMPARE(files.save(QImage()), QString());
+        QCOMPARE(CaptureFiles(program.path()).save(QImage()), QString());
 
         QTemporaryDir blocked;
         QVERIFY(TestFiles::write(blocked.filePath(u"temp"_s), {})); // where the folder should be
@@ -129,46 +113,41 @@ private slots:
         QCOMPARE(unwritable.counter(), 0);
     }
 
-    // A capture takes the first free number from the counter on; older files stay as they are.
+    // Captures take the first free number on, wrapping past 32767; older files stay as they are.
     void captureNumbers_data()
     {
-        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("existing"); // file numbers, split at blanks; "0/": a folder
         QTest::addColumn<int>("counter");
-        QTest::addColumn<QStringList>("saved"); // three captures in a row
+        QTest::addColumn<QString>("saved"); // three captures in a row
         QTest::addColumn<int>("counterAfter");
 
-        QTest::newRow("empty folder")
-            << QStringList{} << 0 << QStringList{u"0"_s, u"1"_s, u"2"_s} << 3;
-        QTest::newRow("earlier run left 0 to 2")
-            << QStringList{u"0"_s, u"1"_s, u"2"_s} << 0 << QStringList{u"3"_s, u"4"_s, u"5"_s} << 6;
-        QTest::newRow("print window reopened: 1 is taken")
-            << QStringList{u"0"_s, u"1"_s} << 1 << QStringList{u"2"_s, u"3"_s, u"4"_s} << 5;
-        QTest::newRow("gaps are filled in order")
-            << QStringList{u"1"_s, u"3"_s} << 0 << QStringList{u"0"_s, u"2"_s, u"4"_s} << 5;
-        QTest::newRow("past the top, from 0 again")
-            << QStringList{u"32767"_s, u"0"_s} << 32767 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
-        QTest::newRow("a folder of that name counts as taken")
-            << QStringList{u"0/"_s} << 0 << QStringList{u"1"_s, u"2"_s, u"3"_s} << 4;
+        QTest::newRow("empty folder") << QString() << 0 << u"0 1 2"_s << 3;
+        QTest::newRow("earlier run left 0 to 2") << u"0 1 2"_s << 0 << u"3 4 5"_s << 6;
+        QTest::newRow("print window reopened: 1 is taken") << u"0 1"_s << 1 << u"2 3 4"_s << 5;
+        QTest::newRow("gaps are filled in order") << u"1 3"_s << 0 << u"0 2 4"_s << 5;
+        QTest::newRow("the top number, then from 0") << QString() << 32767 << u"32767 0 1"_s << 2;
+        QTest::newRow("past the top, from 0 again") << u"32767 0"_s << 32767 << u"1 2 3"_s << 4;
+        QTest::newRow("a folder of that name counts as taken") << u"0/"_s << 0 << u"1 2 3"_s << 4;
     }
     void captureNumbers()
     {
-        QFETCH(QStringList, existing);
+        QFETCH(QString, existing);
         QFETCH(int, counter);
-        QFETCH(QStringList, saved);
+        QFETCH(QString, saved);
         QTemporaryDir program;
         CaptureFiles files(program.path());
         QVERIFY(QDir().mkpath(files.folder()));
-        for (const QString &name : existing) {
+        for (const QString &name : existing.split(u' ', Qt::SkipEmptyParts)) {
             if (name.endsWith(u'/'))
                 QVERIFY(QDir(files.folder()).mkdir(name.chopped(1) + u".bmp"_s));
             else
                 QVERIFY(TestFiles::write(files.fileFor(name.toInt()), "older"));
         }
         files.setCounter(counter);
-        for (const QString &number : saved)
+        for (const QString &number : saved.split(u' '))
             QCOMPARE(files.save(filled({4, 4}, Qt::white)), files.fileFor(number.toInt()));
         QTEST(files.counter(), "counterAfter");
-        for (const QString &name : existing) {
+        for (const QString &name : existing.split(u' ', Qt::SkipEmptyParts)) {
             if (!name.endsWith(u'/'))
                 QCOMPARE(TestFiles::read(files.fileFor(name.toInt())), QByteArray("older"));
         }

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,72 +64,48 @@ class TestPrintPreview : public QObject
         return shown;
     }
 
-    static Shown choose(Language language, const QString &folder, const QString &word)
-    {
-        return run([&](QWidget *parent) {
-            previewPracticeSheet(parent, language, folder, word, QFont());
-        });
-    }
-
 private slots:
-    void nothingToPractiseIsSaid_data()
+    // No character to practise, or a failed print, is said in a message; else the preview shows.
+    void messageOrPreview_data()
     {
         QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("document"); // else a practice sheet
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("printFails");
         QTest::addColumn<QString>("kind");
-
-        QTest::newRow("no word shown") << Language::English << QString() << u"message"_s;
+        const Language english = Language::English, swedish = Language::Swedish;
+        QTest::newRow("no word shown") << english << false << QString() << false << u"message"_s;
         QTest::newRow("latin, digits, punctuation")
-            << Language::Swedish << u"abc 123, 。！"_s << u"message"_s;
-        QTest::newRow("one character") << Language::English << u"水"_s << u"preview"_s;
+            << swedish << false << u"abc 123, 。！"_s << false << u"message"_s;
+        QTest::newRow("one character") << english << false << u"水"_s << false << u"preview"_s;
         // Which text holds characters is the practice sheet's test.
-        QTest::newRow("beyond the BMP") << Language::English << u"𠀀"_s << u"preview"_s;
+        QTest::newRow("beyond the BMP") << english << false << u"𠀀"_s << false << u"preview"_s;
+        QTest::newRow("document fails, English")
+            << english << true << u"中文 text"_s << true << u"message"_s;
+        QTest::newRow("practice sheet fails, Swedish")
+            << swedish << false << u"中文"_s << true << u"message"_s;
     }
 
-    void nothingToPractiseIsSaid()
+    void messageOrPreview()
     {
         QFETCH(Language, language);
-        QFETCH(QString, word);
-        QFETCH(QString, kind);
-        // An empty folder: the sheet is still offered, without readings.
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-
-        const Shown shown = choose(language, folder.path(), word);
-        const PrintPreviewTexts texts = PrintPreviewTexts::forLanguage(language);
-        QCOMPARE(shown.kind, kind);
-        QCOMPARE(shown.title, texts.practiceTitle);
-        if (kind == u"message"_s)
-            QCOMPARE(shown.text, texts.nothingToPractise);
-    }
-
-    void printFailureIsSaid_data()
-    {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<bool>("practice");
-
-        QTest::newRow("document, English") << Language::English << false;
-        QTest::newRow("practice sheet, Swedish") << Language::Swedish << true;
-    }
-
-    void printFailureIsSaid()
-    {
-        QFETCH(Language, language);
-        QFETCH(bool, practice);
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
+        QFETCH(bool, document);
+        QFETCH(QString, text);
+        QFETCH(bool, printFails);
+        QTemporaryDir folder; // empty: the sheet is still offered, without readings
         const Shown shown = run(
             [&](QWidget *parent) {
-                if (practice)
-                    previewPracticeSheet(parent, language, folder.path(), u"中文"_s, QFont());
+                if (document)
+                    previewDocument(parent, language, folder.path(), text, QFont(), true);
                 else
-                    previewDocument(parent, language, folder.path(), u"中文 text"_s, QFont(), true);
+                    previewPracticeSheet(parent, language, folder.path(), text, QFont());
             },
-            true);
+            printFails);
         const PrintPreviewTexts texts = PrintPreviewTexts::forLanguage(language);
-        QCOMPARE(shown.kind, u"message"_s);
-        QCOMPARE(shown.title, practice ? texts.practiceTitle : texts.documentTitle);
-        QCOMPARE(shown.text, texts.printFailed);
+        QTEST(shown.kind, "kind");
+        QCOMPARE(shown.title, document ? texts.documentTitle : texts.practiceTitle);
+        if (shown.kind == u"message")
+            QCOMPARE(shown.text, printFails ? texts.printFailed : texts.nothingToPractise);
     }
 
     void messageInBothLanguages()

@@ -18,7 +18,6 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -31,18 +30,6 @@ bool near(const QColor &a, const QColor &b)
 {
     return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8 &&
            std::abs(a.blue() - b.blue()) <= 8;
-}
-
-// Every precomposed tone-marked letter pinyin uses, tones 1 to 4, both cases.
-const QString tonedLetters = u"āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜĀÁǍÀĒÉĚÈĪÍǏÌŌÓǑÒŪÚǓÙǕǗǙǛ"_s;
-
-// Answers the next message box with the given button once it is up.
-void answerMessageBox(QMessageBox::StandardButton button)
-{
-    QTimer::singleShot(0, qApp, [button] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->button(button)->click();
-    });
 }
 
 } // namespace
@@ -67,7 +54,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("sentence") << u"hao3 zhong1guo2 Ou1zhou1 nv3 lu:4 de5 ni3men5"_s
                                   << u"hǎo zhōngguó Ōuzhōu nǚ lǜ de nǐmen"_s;
-        QTest::newRow("second digit stays") << u"hao34"_s << u"hǎo4"_s;
         QTest::newRow("typed in the middle") << u"xy<<ma1"_s << u"māxy"_s;
         QTest::newRow("backspace") << u"hao\b\b\bni3"_s << u"nǐ"_s;
         QTest::newRow("new line") << u"a1\rnv3"_s << u"ā\nnǚ"_s;
@@ -99,7 +85,9 @@ private slots:
     void pasteAndCopyUnchanged_data()
     {
         QTest::addColumn<QString>("pasted");
-        QTest::newRow("every toned letter") << tonedLetters;
+        // Every precomposed tone-marked letter pinyin uses, tones 1 to 4, both cases.
+        QTest::newRow("every toned letter")
+            << u"āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜĀÁǍÀĒÉĚÈĪÍǏÌŌÓǑÒŪÚǓÙǕǗǙǛ"_s;
         QTest::newRow("marked syllable before a digit") << u"hāo3 ā"_s;
         QTest::newRow("other accents, no-break space") << u"café\u00A0naïve"_s;
         QTest::newRow("lines") << u"ā\n\nǜ"_s;
@@ -162,9 +150,22 @@ private slots:
     // Every syllable of the word table, typed, comes out as ordbok-cli tones gives it.
     void typingAgreesWithCli()
     {
-        const QStringList syllables = wordTableSyllables();
-        if (syllables.isEmpty())
+        const QString store =
+            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
+        if (!QFile::exists(store))
             QSKIP("the word table is not there");
+        SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
+        QSqlQuery query(connection.database());
+        QVERIFY(query.exec(u"SELECT Pinyin FROM %1"_s.arg(Tables::tableName)));
+        static const QRegularExpression toneNumbered(u"^[A-Za-z:]+[1-5]$"_s);
+        QStringList syllables;
+        while (query.next()) {
+            for (const QString &word : query.value(0).toString().split(u' ', Qt::SkipEmptyParts)) {
+                if (toneNumbered.match(word).hasMatch())
+                    syllables << word;
+            }
+        }
+        syllables.removeDuplicates(); // each once, in table order
         QVERIFY(syllables.size() > 1000);
         const QString typed = syllables.join(u' ');
         const QStringList cli = TestCli::run({u"tones"_s, typed});
@@ -234,7 +235,10 @@ private slots:
         QVERIFY(open(Language::English));
         if (typed)
             type(u"hao3"_s);
-        answerMessageBox(QMessageBox::StandardButton(answer));
+        QTimer::singleShot(0, qApp, [answer] { // answers the question once it is up
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::StandardButton(answer))->click();
+        });
         const bool closed = m_window->close();
         QTEST(closed, "closes");
         if (!closed)
@@ -355,7 +359,6 @@ private:
         return m_window;
     }
 
-    // Types the keys all at once; "<" is the left arrow key.
     void type(const QString &keys)
     {
         const QStringList parts = keys.split(u'<');
@@ -364,31 +367,6 @@ private:
                 QTest::keyClick(m_text2, Qt::Key_Left);
             QTest::keyClicks(m_text2, parts[i]);
         }
-    }
-
-    // The tone-numbered syllables of the real word table, each once.
-    static QStringList wordTableSyllables()
-    {
-        const QString store =
-            Tables::storePath(QStringLiteral(ORDBOK_PROGRAM_DIR), Tables::wordStore);
-        if (!QFile::exists(store))
-            return {};
-        SqliteConnection connection(store, SqliteConnection::Mode::ReadOnly);
-        QSqlQuery query(connection.database());
-        if (!query.exec(u"SELECT Pinyin FROM %1"_s.arg(Tables::tableName)))
-            return {};
-        static const QRegularExpression syllable(u"^[A-Za-z:]+[1-5]$"_s);
-        QSet<QString> seen;
-        QStringList syllables;
-        while (query.next()) {
-            for (const QString &word : query.value(0).toString().split(u' ', Qt::SkipEmptyParts)) {
-                if (syllable.match(word).hasMatch() && !seen.contains(word)) {
-                    seen.insert(word);
-                    syllables << word;
-                }
-            }
-        }
-        return syllables;
     }
 
     template <typename T> T *control(const QString &name) const

@@ -13,21 +13,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The middle of a cell in twips, from the chart's own grid: column starts 0, 400 ... 7400
-// and row starts 0, 520 ... 5400, cells 405 by 555.
-QPointF mainCellMiddle(int radical)
-{
-    static const int columns[] = {0,    400,  800,  1160, 1560, 1920, 2350, 2730, 3120, 3480,
-                                  3900, 4300, 4680, 5060, 5450, 5880, 6240, 6620, 7000, 7400};
-    static const int rows[] = {0, 520, 1080, 1605, 2160, 2685, 3240, 3765, 4320, 4875, 5400};
-    const int index = radical - 1;
-    return {columns[index % 20] + 202.5, rows[index / 20] + 277.5};
-}
-
-} // namespace
-
 class TestRadicalCharts : public QObject
 {
     Q_OBJECT
@@ -109,8 +94,14 @@ private slots:
         // The picture keeps its proportions and fills the view's width or height.
         const qreal scale = std::min(qreal(view->width()) / grid.size().width(),
                                      qreal(view->height()) / grid.size().height());
-        if (form == 1)
-            at = mainCellMiddle(radical);
+        if (form == 1) { // the middle of the cell in twips: the grid's starts, cells 405 by 555
+            static const int columns[] = {0,    400,  800,  1160, 1560, 1920, 2350,
+                                          2730, 3120, 3480, 3900, 4300, 4680, 5060,
+                                          5450, 5880, 6240, 6620, 7000, 7400};
+            static const int rows[] = {0,    520,  1080, 1605, 2160, 2685,
+                                       3240, 3765, 4320, 4875, 5400};
+            at = {columns[(radical - 1) % 20] + 202.5, rows[(radical - 1) / 20] + 277.5};
+        }
         for (const RadicalChartCell &cell : grid.cells()) {
             if (form > 1 && cell.radical == radical && cell.form == form)
                 at = QRectF(cell.twips).center();
