@@ -29,7 +29,8 @@ bool buildTable(const QString &file)
     if (!connection.isOpen() || !Tables::createCodeTable(db) || !db.transaction())
         return false;
     QSqlQuery insert(db);
-    insert.prepare(u"INSERT INTO Tabell1 (bigfive, big5, unicode) VALUES (?, ?, ?)"_s);
+    insert.prepare(
+        u"INSERT INTO Tabell1 (%1) VALUES (?, ?, ?)"_s.arg(Tables::codeFields().join(u", ")));
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
         for (int trail = 0x40; trail <= 0xFE; ++trail) {
             const char bytes[] = {char(lead), char(trail)};

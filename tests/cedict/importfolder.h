@@ -34,13 +34,11 @@ inline QStringList records(const QString &databaseFile)
     QStringList rows;
     SqliteConnection connection(databaseFile, SqliteConnection::Mode::ReadOnly);
     QSqlQuery query(connection.database());
-    query.exec(QStringLiteral("SELECT tecken, teckenkoder, Pinyin, translation1, translation2, "
-                              "translation3, translation4, translation5, translation6, "
-                              "translation7, translation8, translation9, translation10 "
-                              "FROM Tabell1 ORDER BY rowid"));
+    const QStringList columns = Tables::wordFields();
+    query.exec(QStringLiteral("SELECT %1 FROM Tabell1 ORDER BY rowid").arg(columns.join(u", ")));
     while (query.next()) {
         QStringList fields;
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < columns.size(); ++i)
             fields << (query.isNull(i) ? QStringLiteral("~") : query.value(i).toString());
         while (!fields.isEmpty() && fields.last() == QStringLiteral("~"))
             fields.removeLast();
