@@ -258,7 +258,6 @@ MainWindow *Application::showMainWindow(Language language)
 
 MainWindow *Application::mainWindowInUse()
 {
-    finishStart();
     if (MainWindow *window = mainWindow(m_uiLanguage))
         return window;
     return showMainWindow(m_uiLanguage);
@@ -291,7 +290,7 @@ QList<WindowRequest> Application::availableRequests()
 
 void Application::openRequested(WindowRequest request, MainWindow *from)
 {
-    finishStart();
+    finishStart(); // an item used before the first frame acts on the whole window
     for (const WindowRow &row : windowTable()) {
         if (row.request == request)
             return row.open(*this, from);
@@ -370,7 +369,6 @@ void Application::resumeAutoLookupFromNextCopy()
 
 void Application::cedictSearchWanted()
 {
-    finishStart();
     // soka leaves the clipboard as it is: the copy it looked up last, still there after it
     // closed, does not open it again; the watcher waits for the next copy.
     if (!m_windows.find(u"soka"_s) && !m_copiedSinceCedictSearch &&
@@ -400,7 +398,6 @@ CedictSearchWindow *Application::openCedictSearch()
 
 void Application::codeSearchWanted()
 {
-    finishStart();
     switch (codeSearchWindow()->clipboardSearchWanted()) {
     case CodeSearchWindow::Copy::Searched:
         return;
