@@ -68,4 +68,11 @@ QHash<char16_t, char16_t> simplifiedTable(const QString &programFolder)
     return forms;
 }
 
+QString simplifiedBy(const QHash<char16_t, char16_t> &table, QString text)
+{
+    for (QChar &c : text)
+        c = QChar(table.value(c.unicode(), c.unicode()));
+    return text;
+}
+
 } // namespace CharacterForms

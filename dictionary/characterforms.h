@@ -18,5 +18,7 @@ QString simplified(RecordSource &characters, QStringView text);
 // Traditional character -> simplified one, for every character the character store gives one,
 // read at once from the store (for word lists built off the window thread); empty without it.
 QHash<char16_t, char16_t> simplifiedTable(const QString &programFolder);
+// The text through such a table: each character that has a simplified form replaced by it.
+QString simplifiedBy(const QHash<char16_t, char16_t> &table, QString text);
 
 } // namespace CharacterForms

@@ -101,9 +101,7 @@ void Lexicon::reserve(qsizetype entries)
 
 QString Lexicon::toSimplified(QString text) const
 {
-    for (QChar &c : text)
-        c = QChar(m_simplified.value(c.unicode(), c.unicode()));
-    return text;
+    return CharacterForms::simplifiedBy(m_simplified, std::move(text));
 }
 
 void Lexicon::setWordCounts(const WordCounter &counter)

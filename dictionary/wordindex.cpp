@@ -53,9 +53,7 @@ std::shared_ptr<const WordIndex> WordIndex::build(const QString &programFolder,
         }
         if (syllables.size() != readings.size())
             return;
-        QString simple = traditional;
-        for (QChar &c : simple)
-            c = QChar(simplified.value(c.unicode(), c.unicode()));
+        const QString simple = CharacterForms::simplifiedBy(simplified, traditional);
         const quint64 count =
             std::max(frequencies.wordCount(simple), frequencies.wordCount(traditional));
         index->add(traditional, simple, syllables, row.glosses.value(0), count, properNoun);
